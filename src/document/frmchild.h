@@ -1,0 +1,61 @@
+#pragma once
+
+// A document window: one HTML source text inside the main window.
+
+#include "document/textmodel.h"
+
+#include <QByteArray>
+#include <QMdiSubWindow>
+
+class frmMDI;
+class TextBox;
+
+class frmChild : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    // Creates the window and runs its load: the file named by PendingFileName, or the
+    // new-page template.
+    explicit frmChild(frmMDI &mainWindow);
+    ~frmChild() override;
+
+    TextModel &Text() { return model_; }
+    TextBox &textBox() { return *Text_; }
+
+    // The modified mark: "CHANGE" while there are unsaved changes, empty otherwise.
+    QString Tag() const { return Tag_; }
+    void setTag(const QString &tag) { Tag_ = tag; }
+    bool isModified() const { return Tag_ == ModifiedMark; }
+
+    // The file's full path, or Untitled.
+    QString Caption() const { return windowTitle(); }
+    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    bool isUntitled() const { return Caption() == Untitled; }
+
+    // The code page the document's file is read and written in.
+    QByteArray codePage() const { return codePage_; }
+    void setCodePage(const QByteArray &name) { codePage_ = name; }
+
+    // The text shown in status bar panel 1 while this window is active.
+    QString documentInfo() const;
+
+    static const QString Untitled;
+    static const QString ModifiedMark;
+    static QString newPageTemplate();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Activate();
+    void Text_Change();
+    bool Form_Unload();
+    void loadPendingFile();
+
+    frmMDI &mdi_;
+    TextBox *Text_;
+    TextModel model_;
+    QString Tag_;
+    QByteArray codePage_;
+};

@@ -1,0 +1,141 @@
+#include "platform/platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace platform {
+namespace {
+
+QMessageBox::StandardButton standardButton(Answer answer)
+{
+    switch (answer) {
+    case Answer::Ok: return QMessageBox::Ok;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+    }
+    return QMessageBox::NoButton;
+}
+
+QMessageBox::StandardButtons standardButtons(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok: return QMessageBox::Ok;
+    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon standardIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::None: return QMessageBox::NoIcon;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Critical: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// "desc|pattern|desc|pattern" becomes Qt's "desc (pattern1 pattern2);;...".
+QString qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+class DesktopBackend final : public Backend {
+public:
+    Answer message(QWidget *parent, const Message &m) override
+    {
+        QMessageBox box(standardIcon(m.icon), m.title, m.text, standardButtons(m.buttons), parent);
+        box.setDefaultButton(standardButton(m.defaultButton));
+        switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Ok: return Answer::Ok;
+        default: return Answer::Cancel;
+        }
+    }
+
+    std::optional<QString> fileName(QWidget *parent, const FileRequest &r) override
+    {
+        QFileDialog dialog(parent, QString(), r.initialDir, qtFilter(r.filter));
+        if (r.mode == FileMode::Open) {
+            dialog.setAcceptMode(QFileDialog::AcceptOpen);
+            dialog.setFileMode(QFileDialog::ExistingFile);
+        } else {
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            dialog.setFileMode(QFileDialog::AnyFile);
+        }
+        if (!r.initialFile.isEmpty())
+            dialog.selectFile(r.initialFile);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().constFirst();
+    }
+
+    std::optional<QColor> color(QWidget *parent, const QColor &current) override
+    {
+        QColorDialog dialog(current, parent);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.selectedColor();
+    }
+
+    std::optional<QString> fontFamily(QWidget *parent, const QString &initial) override
+    {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, QFont(initial), parent);
+        if (!ok)
+            return std::nullopt;
+        return font.family();
+    }
+
+    QString clipboardText() override { return QGuiApplication::clipboard()->text(); }
+    void setClipboardText(const QString &text) override
+    {
+        QGuiApplication::clipboard()->setText(text);
+    }
+    void beep() override { QApplication::beep(); }
+};
+
+Backend *replacementBackend = nullptr;
+
+} // namespace
+
+Backend &backend()
+{
+    static DesktopBackend desktop;
+    return replacementBackend ? *replacementBackend : desktop;
+}
+
+void setBackend(Backend *replacement) { replacementBackend = replacement; }
+
+void sendKeyToFocus(int key)
+{
+    QWidget *target = QApplication::focusWidget();
+    if (!target)
+        return;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+}
+
+} // namespace platform

@@ -1,0 +1,66 @@
+#pragma once
+
+// The one layer between the program and the desktop: message boxes, file, colour and
+// font choosers, the clipboard and key sending. Everything here goes through a Backend
+// that tests replace with a scripted one, so no other code touches QMessageBox,
+// QFileDialog, QColorDialog, QFontDialog or QClipboard directly.
+
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace platform {
+
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Icon { None, Question, Exclamation, Information, Critical };
+enum class Answer { Ok, Cancel, Yes, No };
+
+// The program's name: the title of every message box that has none of its own.
+inline const QString ProgramName = QStringLiteral("Zurne");
+
+struct Message {
+    QString text;
+    QString title = ProgramName;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+    Answer defaultButton = Answer::Ok;
+};
+
+enum class FileMode { Open, Save };
+
+struct FileRequest {
+    FileMode mode = FileMode::Open;
+    // Filter in the program's own notation: "description|pattern|description|pattern".
+    QString filter;
+    QString initialDir;
+    QString initialFile;
+};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+    virtual Answer message(QWidget *parent, const Message &message) = 0;
+    // Open: the chosen file must exist. Save: an existing file is confirmed before use.
+    virtual std::optional<QString> fileName(QWidget *parent, const FileRequest &request) = 0;
+    // The chooser starts from `current`; nullopt when the user cancelled.
+    virtual std::optional<QColor> color(QWidget *parent, const QColor &current) = 0;
+    // Screen font families; nullopt when the user cancelled.
+    virtual std::optional<QString> fontFamily(QWidget *parent, const QString &initial) = 0;
+    virtual QString clipboardText() = 0;
+    virtual void setClipboardText(const QString &text) = 0;
+    virtual void beep() = 0;
+};
+
+Backend &backend();
+// Installs a replacement (tests); nullptr restores the desktop backend.
+void setBackend(Backend *replacement);
+
+inline Answer showMessage(QWidget *parent, const Message &m) { return backend().message(parent, m); }
+
+// Sends one press and release of `key` to the widget that has the keyboard focus and
+// returns after it has been handled.
+void sendKeyToFocus(int key);
+
+} // namespace platform

@@ -1,0 +1,35 @@
+#include "support/scriptedplatform.h"
+
+ScriptedPlatform::ScriptedPlatform() { platform::setBackend(this); }
+
+ScriptedPlatform::~ScriptedPlatform() { platform::setBackend(nullptr); }
+
+platform::Answer ScriptedPlatform::message(QWidget *, const platform::Message &message)
+{
+    messages << message;
+    return answers.isEmpty() ? message.defaultButton : answers.dequeue();
+}
+
+std::optional<QString> ScriptedPlatform::fileName(QWidget *, const platform::FileRequest &request)
+{
+    fileRequests << request;
+    return fileNames.isEmpty() ? std::nullopt : fileNames.dequeue();
+}
+
+std::optional<QColor> ScriptedPlatform::color(QWidget *, const QColor &current)
+{
+    colorStarts << current;
+    return colors.isEmpty() ? std::nullopt : colors.dequeue();
+}
+
+std::optional<QString> ScriptedPlatform::fontFamily(QWidget *, const QString &initial)
+{
+    fontStarts << initial;
+    return fonts.isEmpty() ? std::nullopt : fonts.dequeue();
+}
+
+void ScriptedPlatform::setClipboardText(const QString &text)
+{
+    clipboard = text;
+    ++clipboardWrites;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+// A platform backend for tests: it answers message boxes and choosers from queues the test
+// fills, and records what was shown. Installed for its lifetime.
+
+#include "platform/platform.h"
+
+#include <QList>
+#include <QQueue>
+
+class ScriptedPlatform final : public platform::Backend {
+public:
+    ScriptedPlatform();
+    ~ScriptedPlatform() override;
+
+    // What the next message box, file dialog, colour and font chooser answer. An empty
+    // queue answers Cancel (message boxes: their default button).
+    QQueue<platform::Answer> answers;
+    QQueue<std::optional<QString>> fileNames;
+    QQueue<std::optional<QColor>> colors;
+    QQueue<std::optional<QString>> fonts;
+
+    // What was shown, in order.
+    QList<platform::Message> messages;
+    QList<platform::FileRequest> fileRequests;
+    QList<QColor> colorStarts;
+    QList<QString> fontStarts;
+    int beeps = 0;
+
+    // The clipboard; `clipboardWrites` counts every write.
+    QString clipboard;
+    int clipboardWrites = 0;
+
+    platform::Answer message(QWidget *parent, const platform::Message &message) override;
+    std::optional<QString> fileName(QWidget *parent, const platform::FileRequest &request) override;
+    std::optional<QColor> color(QWidget *parent, const QColor &current) override;
+    std::optional<QString> fontFamily(QWidget *parent, const QString &initial) override;
+    QString clipboardText() override { return clipboard; }
+    void setClipboardText(const QString &text) override;
+    void beep() override { ++beeps; }
+};
