@@ -8,9 +8,3 @@ QString activeSelection()
     frmChild *document = activeDocument();
     return document ? document->Text().SelText() : QString();
 }
-
-void replaceActiveSelection(const QString &text)
-{
-    if (frmChild *document = activeDocument())
-        document->Text().setSelText(text);
-}

@@ -1,11 +1,8 @@
 #pragma once
 
-// The active document's selection, as the formatting dialogs use it. With no document open
-// the selection reads as empty and nothing is written.
+// The active document's selected text, which the wrapping dialogs take into their markup.
 
 #include <QString>
 
+// Empty when nothing is selected or no document is open.
 QString activeSelection();
-
-// Replaces the selection, or inserts at the caret; the document counts as modified.
-void replaceActiveSelection(const QString &text);

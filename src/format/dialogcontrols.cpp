@@ -70,7 +70,6 @@ QSlider *makeSlider(QWidget *parent, const QString &name, int minimum, int maxim
     QSlider *slider = named(new QSlider(Qt::Horizontal, parent), name);
     slider->setRange(minimum, maximum);
     slider->setPageStep(1);
-    slider->setTickPosition(QSlider::TicksBelow);
     return slider;
 }
 

@@ -3,6 +3,7 @@
 #include "format/activeselection.h"
 #include "format/dialogcontrols.h"
 #include "format/fontsizemarkup.h"
+#include "format/wrapcommands.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -128,7 +129,7 @@ void frmFontSize::cmdColor_Click()
 
 void frmFontSize::Command1_Click()
 {
-    replaceActiveSelection(headingMarkup({lblH_->text(), Slider1_->value(), activeSelection()}));
+    WrapCommands::insertText(headingMarkup({lblH_->text(), Slider1_->value(), activeSelection()}));
     accept();
 }
 
@@ -141,7 +142,7 @@ void frmFontSize::Command3_Click()
         platform::showMessage(this, {.text = NothingEntered});
         return;
     }
-    replaceActiveSelection(*markup);
+    WrapCommands::insertText(*markup);
     accept();
 }
 

@@ -1,8 +1,8 @@
 #include "format/frmhr.h"
 
-#include "format/activeselection.h"
 #include "format/dialogcontrols.h"
 #include "format/rulemarkup.h"
+#include "format/wrapcommands.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -82,7 +82,7 @@ void frmHR::cmdColor_Click()
 void frmHR::cmdOK_Click()
 {
     const RuleLook look = opt2D_->isChecked() ? RuleLook::Flat : RuleLook::Shaded;
-    replaceActiveSelection(ruleMarkup(
+    WrapCommands::insertText(ruleMarkup(
         {txtSize_->text(), txtWidth_->text(), txtColor_->text(), Combo_->currentText(), look}));
     accept();
 }

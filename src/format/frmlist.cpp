@@ -1,7 +1,7 @@
 #include "format/frmlist.h"
 
-#include "format/activeselection.h"
 #include "format/dialogcontrols.h"
+#include "format/wrapcommands.h"
 #include "platform/platform.h"
 
 #include <QComboBox>
@@ -85,7 +85,7 @@ void frmList::confirm(ListKind kind)
         kindControls.count->setFocus();
         return;
     }
-    replaceActiveSelection(listMarkup({kind, kindControls.style->currentText(), *furtherItems}));
+    WrapCommands::insertText(listMarkup({kind, kindControls.style->currentText(), *furtherItems}));
     accept();
 }
 

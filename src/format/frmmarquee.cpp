@@ -3,6 +3,7 @@
 #include "format/activeselection.h"
 #include "format/dialogcontrols.h"
 #include "format/marqueemarkup.h"
+#include "format/wrapcommands.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -50,7 +51,7 @@ void frmMarquee::cmdOK_Click()
     // The option ids are the indices of the buttons, in the order of the keyword enums.
     const auto behavior = static_cast<MarqueeBehavior>(OptMove_->checkedId());
     const auto direction = static_cast<MarqueeDirection>(optHoukou_->checkedId());
-    replaceActiveSelection(marqueeMarkup(
+    WrapCommands::insertText(marqueeMarkup(
         {behavior, direction, txtLoop_->text(), txtMozi_->text(), activeSelection()}));
     accept();
 }

@@ -141,5 +141,9 @@ protected:
     }
 
     // The document is as the fixture left it and not modified.
-    bool documentUntouched() { return f->text() == QStringLiteral("<P>abc</P>") && !f->modified(); }
+    void compareUntouched()
+    {
+        QCOMPARE(f->text(), QStringLiteral("<P>abc</P>"));
+        QVERIFY(!f->modified());
+    }
 };

@@ -19,7 +19,7 @@ const QString AllBlack = QString::fromLatin1(AllBlackText);
 
 } // namespace
 
-class tst_frmcolor : public QObject
+class tst_frmcolor : public DialogTest<frmColor>
 {
     Q_OBJECT
 private Q_SLOTS:

@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-class tst_frmfontsize : public QObject
+class tst_frmfontsize : public DialogTest<frmFontSize>
 {
     Q_OBJECT
 private Q_SLOTS:

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-class tst_frmlist : public QObject
+class tst_frmlist : public DialogTest<frmList>
 {
     Q_OBJECT
 private Q_SLOTS:

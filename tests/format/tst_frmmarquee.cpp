@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-class tst_frmmarquee : public QObject
+class tst_frmmarquee : public DialogTest<frmMarquee>
 {
     Q_OBJECT
 private Q_SLOTS:
