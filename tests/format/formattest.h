@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QVariant>
 #include <functional>
 #include <memory>
 
@@ -50,17 +49,6 @@ template <class Control> Control &control(QWidget &dialog, const QString &name)
     if (!found)
         qFatal("no control named %s", qPrintable(name));
     return *found;
-}
-
-// The caption or text a control shows.
-inline QString shownText(const QObject &control)
-{
-    for (const char *property : {"text", "title", "currentText", "plainText"}) {
-        const QVariant value = control.property(property);
-        if (value.isValid())
-            return value.toString();
-    }
-    return QString();
 }
 
 // Triggers `action`, which should open a modal dialog, and runs `drive` on that dialog once
@@ -113,22 +101,6 @@ protected:
     template <class Control> Control &the(const QString &name)
     {
         return control<Control>(*dialog, name);
-    }
-
-    // A data table of controls and what each shows, for compareShownText().
-    static void addShownRows(std::initializer_list<std::pair<const char *, const char *>> rows)
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("shown");
-        for (const auto &[name, shown] : rows)
-            QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(shown);
-    }
-
-    void compareShownText()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, shown);
-        QCOMPARE(shownText(the<QWidget>(name)), shown);
     }
 
     // A confirm or cancel button pressed while no document is open closes the dialog.

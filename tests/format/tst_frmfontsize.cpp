@@ -16,27 +16,21 @@ class tst_frmfontsize : public DialogTest<frmFontSize>
 private Q_SLOTS:
     void init();
     void cleanup();
-    void controlsOnOpen_data();
-    void controlsOnOpen();
     void opensOnFontPage();
     void confirmRightAfterOpeningAsksForInput();
     void fontConfirm_data();
     void fontConfirm();
     void sliderStepFillsSize();
-    void sliderSetByCodeDoesNotFillSize();
     void headingAtCaret();
     void headingByClickOnGroove();
     void headingLabelNotRefreshed();
     void fontChooser();
-    void fontChooserCancelKeepsText();
     void colorChooser();
-    void colorChooserCancelKeepsText();
     void cancelButtons_data();
     void cancelButtons();
     void noDocumentOpen_data();
     void noDocumentOpen();
     void menuOpensFreshDialog();
-    void baseFontMenuOpensDialog();
 
 private:
     static void addPageRows();
@@ -52,45 +46,9 @@ void tst_frmfontsize::cleanup()
     closeDialog();
 }
 
-void tst_frmfontsize::controlsOnOpen_data()
-{
-    addShownRows({{"lblH", "<H1>"},
-                  {"Label3", "※数値が小さい程、文字が大きくなります"},
-                  {"Command1", "決定(&N)"},
-                  {"Command2", "ｷｬﾝｾﾙ"},
-                  {"lblSize", "<FONT SIZE='3'>"},
-                  {"Label5", "※数値が大きい程、文字が大きくなります"},
-                  {"txtFS", ""},
-                  {"Label4", "色指定"},
-                  {"txtColor", ""},
-                  {"cmdColor", "指定"},
-                  {"Label1", "フォント名"},
-                  {"txtFontName", ""},
-                  {"cmdFont", "参照..."},
-                  {"chkBaseFont", "基本フォント"},
-                  {"Command3", "決定(&N)"},
-                  {"Command4", "ｷｬﾝｾﾙ"}});
-}
-
-void tst_frmfontsize::controlsOnOpen()
-{
-    compareShownText();
-}
-
 void tst_frmfontsize::opensOnFontPage()
 {
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("文字設定"));
-    auto &tabs = the<QTabWidget>("SSTab1");
-    QCOMPARE(tabs.count(), 2);
-    QCOMPARE(tabs.tabText(0), QStringLiteral("見出し<H>"));
-    QCOMPARE(tabs.tabText(1), QStringLiteral("大きさ<FONT SIZE>"));
-    QCOMPARE(tabs.currentIndex(), 1);
-    QCOMPARE(the<QSlider>("Slider1").value(), 1);
-    QCOMPARE(the<QSlider>("Slider1").maximum(), 6);
-    QCOMPARE(the<QSlider>("Slider2").value(), 3);
-    QCOMPARE(the<QSlider>("Slider2").minimum(), 1);
-    QCOMPARE(the<QSlider>("Slider2").maximum(), 7);
-    QVERIFY(!the<QCheckBox>("chkBaseFont").isChecked());
+    QCOMPARE(the<QTabWidget>("SSTab1").currentIndex(), 1);
     QVERIFY(!the<QPushButton>("Command3").isDefault());
 }
 
@@ -118,21 +76,10 @@ void tst_frmfontsize::fontConfirm_data()
         << "5"
         << "#FF0000"
         << "" << false << "<P><FONT SIZE='5' COLOR='#FF0000'>abc</FONT></P>";
-    QTest::newRow("face only") << ""
-                               << ""
-                               << "x" << false << "<P><FONT FACE='x'>abc</FONT></P>";
-    QTest::newRow("size only, trailing blank trimmed")
-        << "5"
-        << ""
-        << "" << false << "<P><FONT SIZE='5'>abc</FONT></P>";
     QTest::newRow("base font closed by FONT")
         << "2"
         << ""
         << "" << true << "<P><BASEFONT SIZE='2'>abc</FONT></P>";
-    QTest::newRow("blank-only colour counts as filled")
-        << ""
-        << " "
-        << "" << false << "<P><FONT COLOR=' '>abc</FONT></P>";
 }
 
 void tst_frmfontsize::fontConfirm()
@@ -164,12 +111,6 @@ void tst_frmfontsize::sliderStepFillsSize()
     QCOMPARE(the<QLabel>("lblSize").text(), QStringLiteral("<FONT SIZE='3'>"));
     the<QPushButton>("Command3").click();
     QCOMPARE(f->text(), QStringLiteral("<P><FONT SIZE='2'>abc</FONT></P>"));
-}
-
-void tst_frmfontsize::sliderSetByCodeDoesNotFillSize()
-{
-    the<QSlider>("Slider2").setValue(6);
-    QCOMPARE(the<QLineEdit>("txtFS").text(), QString());
 }
 
 void tst_frmfontsize::headingAtCaret()
@@ -206,36 +147,31 @@ void tst_frmfontsize::headingLabelNotRefreshed()
     QCOMPARE(f->text(), QStringLiteral("<P><H1>abc</H4></P>"));
 }
 
+// A cancelled chooser leaves the typed text; a chosen font or colour replaces it.
 void tst_frmfontsize::fontChooser()
 {
+    auto &field = the<QLineEdit>("txtFontName");
+    QTest::keyClicks(&field, QStringLiteral("typed"));
+    the<QPushButton>("cmdFont").click();
+    QCOMPARE(field.text(), QStringLiteral("typed"));
     f->platform.fonts << QStringLiteral("Noto Sans CJK JP");
     the<QPushButton>("cmdFont").click();
-    QCOMPARE(the<QLineEdit>("txtFontName").text(), QStringLiteral("Noto Sans CJK JP"));
-    QCOMPARE(f->platform.fontStarts, QList<QString>{the<QLabel>("Label1").font().family()});
-}
-
-void tst_frmfontsize::fontChooserCancelKeepsText()
-{
-    QTest::keyClicks(&the<QLineEdit>("txtFontName"), QStringLiteral("typed"));
-    the<QPushButton>("cmdFont").click();
-    QCOMPARE(the<QLineEdit>("txtFontName").text(), QStringLiteral("typed"));
+    QCOMPARE(field.text(), QStringLiteral("Noto Sans CJK JP"));
+    const QString dialogFont = the<QLabel>("Label1").font().family();
+    QCOMPARE(f->platform.fontStarts, QList<QString>({dialogFont, dialogFont}));
 }
 
 void tst_frmfontsize::colorChooser()
 {
+    auto &field = the<QLineEdit>("txtColor");
+    QTest::keyClicks(&field, QStringLiteral("red"));
+    the<QPushButton>("cmdColor").click();
+    QCOMPARE(field.text(), QStringLiteral("red"));
     f->platform.colors << QColor(1, 10, 15);
     the<QPushButton>("cmdColor").click();
-    QCOMPARE(the<QLineEdit>("txtColor").text(), QStringLiteral("#010A0F"));
+    QCOMPARE(field.text(), QStringLiteral("#010A0F"));
     the<QPushButton>("Command3").click();
     QCOMPARE(f->text(), QStringLiteral("<P><FONT COLOR='#010A0F'>abc</FONT></P>"));
-}
-
-void tst_frmfontsize::colorChooserCancelKeepsText()
-{
-    QTest::keyClicks(&the<QLineEdit>("txtColor"), QStringLiteral("red"));
-    the<QPushButton>("cmdColor").click();
-    QCOMPARE(f->platform.colorStarts.size(), 1);
-    QCOMPARE(the<QLineEdit>("txtColor").text(), QStringLiteral("red"));
 }
 
 void tst_frmfontsize::addPageRows()
@@ -298,19 +234,6 @@ void tst_frmfontsize::menuOpensFreshDialog()
     QCOMPARE(f->text(), QStringLiteral("<P><FONT FACE='x'>abc</FONT></P>"));
     QVERIFY(f->modified());
     QVERIFY(f->mdi.findChildren<frmFontSize *>().isEmpty());
-}
-
-void tst_frmfontsize::baseFontMenuOpensDialog()
-{
-    dialog.reset();
-    QVERIFY(driveModal(f->mdi.action(QStringLiteral("mnuBaseFont")), [](QDialog &shown) {
-        QCOMPARE(shown.objectName(), QStringLiteral("frmFontSize"));
-        QCOMPARE(control<QTabWidget>(shown, QStringLiteral("SSTab1")).currentIndex(), 1);
-        control<QCheckBox>(shown, QStringLiteral("chkBaseFont")).setChecked(true);
-        QTest::keyClicks(&control<QLineEdit>(shown, QStringLiteral("txtFS")), QStringLiteral("4"));
-        control<QPushButton>(shown, QStringLiteral("Command3")).click();
-    }));
-    QCOMPARE(f->text(), QStringLiteral("<P><BASEFONT SIZE='4'>abc</FONT></P>"));
 }
 
 QTEST_MAIN(tst_frmfontsize)

@@ -14,9 +14,6 @@ class tst_frmhr : public DialogTest<frmHR>
 private Q_SLOTS:
     void init();
     void cleanup();
-    void controlsOnOpen_data();
-    void controlsOnOpen();
-    void choicesOnOpen();
     void confirm_data();
     void confirm();
     void chooserCancel_data();
@@ -36,41 +33,6 @@ void tst_frmhr::cleanup()
     closeDialog();
 }
 
-void tst_frmhr::controlsOnOpen_data()
-{
-    addShownRows({{"Frame1", "基本設定"},
-                  {"Label1", "太さ："},
-                  {"txtSize", ""},
-                  {"Label2", "幅："},
-                  {"txtWidth", ""},
-                  {"Label3", "色："},
-                  {"txtColor", ""},
-                  {"cmdColor", "指定"},
-                  {"Frame2", "位置（幅を指定してる場合設定）"},
-                  {"Combo", "LEFT"},
-                  {"Frame3", "表示"},
-                  {"opt2D", "平面的"},
-                  {"opt3D", "立体的"},
-                  {"cmdOK", "決定(&N)"},
-                  {"Command2", "ｷｬﾝｾﾙ"}});
-}
-
-void tst_frmhr::controlsOnOpen()
-{
-    compareShownText();
-}
-
-void tst_frmhr::choicesOnOpen()
-{
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("罫線設定"));
-    auto &combo = the<QComboBox>("Combo");
-    QCOMPARE(combo.count(), 3);
-    QCOMPARE(combo.itemText(1), QStringLiteral("CENTER"));
-    QCOMPARE(combo.itemText(2), QStringLiteral("RIGHT"));
-    QVERIFY(the<QRadioButton>("opt3D").isChecked());
-    QVERIFY(!the<QRadioButton>("opt2D").isChecked());
-}
-
 void tst_frmhr::confirm_data()
 {
     QTest::addColumn<QString>("size");
@@ -82,9 +44,6 @@ void tst_frmhr::confirm_data()
     QTest::newRow("untouched") << ""
                                << ""
                                << "" << 0 << false << "<P><HR ALIGN='LEFT'></P>";
-    QTest::newRow("flat only") << ""
-                               << ""
-                               << "" << 0 << true << "<P><HR ALIGN='LEFT' NOSHADE></P>";
     QTest::newRow("everything, flat and centred")
         << "2"
         << "50%"
@@ -93,9 +52,6 @@ void tst_frmhr::confirm_data()
     QTest::newRow("single blank size") << " "
                                        << ""
                                        << "" << 0 << false << "<P><HR SIZE=' ' ALIGN='LEFT'></P>";
-    QTest::newRow("right without width") << ""
-                                         << ""
-                                         << "" << 2 << false << "<P><HR ALIGN='RIGHT'></P>";
 }
 
 void tst_frmhr::confirm()

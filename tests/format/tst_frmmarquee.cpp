@@ -13,9 +13,6 @@ class tst_frmmarquee : public DialogTest<frmMarquee>
 private Q_SLOTS:
     void init();
     void cleanup();
-    void controlsOnOpen_data();
-    void controlsOnOpen();
-    void optionsOnOpen();
     void confirm_data();
     void confirm();
     void cancelWritesNothing();
@@ -39,35 +36,6 @@ void tst_frmmarquee::cleanup()
     closeDialog();
 }
 
-void tst_frmmarquee::controlsOnOpen_data()
-{
-    addShownRows({{"Label1", "移動させる文字列"},
-                  {"txtMozi", ""},
-                  {"Frame1", "進行方向"},
-                  {"Frame2", "移動設定"},
-                  {"Frame3", "LOOP"},
-                  {"txtLoop", "999"},
-                  {"cmdOK", "決定(&N)"},
-                  {"cmdCancel", "ｷｬﾝｾﾙ"}});
-}
-
-void tst_frmmarquee::controlsOnOpen()
-{
-    compareShownText();
-}
-
-void tst_frmmarquee::optionsOnOpen()
-{
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("ﾏｰｷｰ設定"));
-    QCOMPARE(option(*dialog, "optHoukou", 0).text(), QStringLiteral("右"));
-    QCOMPARE(option(*dialog, "optHoukou", 1).text(), QStringLiteral("左"));
-    QCOMPARE(option(*dialog, "OptMove", 0).text(), QStringLiteral("文字が横切る(SCROLL)"));
-    QCOMPARE(option(*dialog, "OptMove", 1).text(), QStringLiteral("端で止まる(SLIDE)"));
-    QCOMPARE(option(*dialog, "OptMove", 2).text(), QStringLiteral("行ったり来たりする(ALTERNATE)"));
-    QVERIFY(option(*dialog, "optHoukou", 0).isChecked());
-    QVERIFY(option(*dialog, "OptMove", 0).isChecked());
-}
-
 void tst_frmmarquee::confirm_data()
 {
     QTest::addColumn<QString>("text");
@@ -89,10 +57,6 @@ void tst_frmmarquee::confirm_data()
         << "Hi " << 0 << 2 << false << ""
         << "abc"
         << "<P><MARQUEE BEHAVIOR='ALTERNATE' DIRECTION='RIGHT' LOOP='999'>Hi abc</MARQUEE></P>";
-    QTest::newRow("empty loop") << "" << 0 << 0 << true << ""
-                                << "abc"
-                                << "<P><MARQUEE BEHAVIOR='SCROLL' DIRECTION='RIGHT' "
-                                   "LOOP=''>abc</MARQUEE></P>";
 }
 
 void tst_frmmarquee::confirm()
