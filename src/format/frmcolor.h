@@ -34,7 +34,8 @@ private:
     QButtonGroup *Option_;
     QLabel *lblx_;
     QLabel *lblBACK_ = nullptr;
-    // The labels drawn in the colours of the text, link, visited and active link slots.
+    // The preview of each slot, by slot: the background patch, then the labels drawn in the
+    // text, link, visited and active link colours.
     std::array<QLabel *, PageColorSlotCount> previewLabels_{};
     QLineEdit *txtBackGround_;
     QPlainTextEdit *Text_;
