@@ -40,6 +40,8 @@ frmColor::frmColor(QWidget *parent)
     setObjectName(QStringLiteral("frmColor"));
     setWindowTitle(QStringLiteral("ｶﾗｰ設定（BODY設定）"));
     Text_->setObjectName(QStringLiteral("Text"));
+    // Room for the whole tag, wrapped, and no more.
+    Text_->setMaximumHeight(Text_->fontMetrics().lineSpacing() * 5);
     QPushButton *command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("色"));
     connect(command1, &QPushButton::clicked, this, &frmColor::Command1_Click);
     QPushButton *cmdCopy = makeButton(this, QStringLiteral("cmdCopy"), QStringLiteral("コピー"));
