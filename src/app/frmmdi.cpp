@@ -10,6 +10,11 @@
 #include "document/filedrop.h"
 #include "document/frmchild.h"
 #include "document/module1.h"
+#include "format/frmcolor.h"
+#include "format/frmfontsize.h"
+#include "format/frmhr.h"
+#include "format/frmlist.h"
+#include "format/frmmarquee.h"
 #include "format/wrapcommands.h"
 
 #include <QCloseEvent>
@@ -311,7 +316,7 @@ void frmMDI::mnuHTMLTBar_Click()
 // Tags
 void frmMDI::mnuHLink_Click() {}
 void frmMDI::mnuImage_Click() {}
-void frmMDI::mnuList_Click() {}
+void frmMDI::mnuList_Click() { showListDialog(this); }
 void frmMDI::mnuTableMake_Click() {}
 void frmMDI::mnuAddSel_Click() { WrapCommands::wrapSelection(QStringLiteral("<TD>"), QStringLiteral("</TD>")); }
 void frmMDI::mnuForm_Click() {}
@@ -319,7 +324,7 @@ void frmMDI::mnuTextarea_Click() {}
 void frmMDI::mnuCheckbox_Click() {}
 void frmMDI::mnuSubmit_Click() {}
 void frmMDI::mnuSelectBox_Click() {}
-void frmMDI::mnuHR_Click() {}
+void frmMDI::mnuHR_Click() { showRuleDialog(this); }
 void frmMDI::mnuBR_Click() { WrapCommands::insertText(QStringLiteral("<BR>")); }
 void frmMDI::mnuNOBR_Click() { WrapCommands::insertText(QStringLiteral("<NOBR>")); }
 void frmMDI::mnuComment_Click() { WrapCommands::wrapSelection(QStringLiteral("<!--"), QStringLiteral("-->")); }
@@ -327,14 +332,14 @@ void frmMDI::mnuFrame_Click() {}
 void frmMDI::mnuMapArea_Click() {}
 
 // Document expression
-void frmMDI::mnuColor_Click() {}
-void frmMDI::mnuFontH_Click() {}
-void frmMDI::mnuBaseFont_Click() {}
+void frmMDI::mnuColor_Click() { showPageColorDialog(this); }
+void frmMDI::mnuFontH_Click() { showFontSizeDialog(this); }
+void frmMDI::mnuBaseFont_Click() { showFontSizeDialog(this); }
 void frmMDI::mnuK1_Click() { WrapCommands::insertText(QStringLiteral("&lt;")); }
 void frmMDI::mnuK2_Click() { WrapCommands::insertText(QStringLiteral("&gt;")); }
 void frmMDI::mnuK3_Click() { WrapCommands::insertText(QStringLiteral("&quot;")); }
 void frmMDI::mnuK4_Click() { WrapCommands::insertText(QStringLiteral("&amp;")); }
-void frmMDI::mnuMarquee_Click() {}
+void frmMDI::mnuMarquee_Click() { showMarqueeDialog(this); }
 void frmMDI::mnuLeft_Click()
 {
     WrapCommands::wrapSelection(QStringLiteral("<DIV ALIGN=LEFT>"), QStringLiteral("</DIV>"));

@@ -4,7 +4,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-class tst_WrapCommands : public QObject {
+class tst_WrapCommands : public QObject
+{
     Q_OBJECT
 private Q_SLOTS:
     void init() { w.start(); }
@@ -28,21 +29,36 @@ void tst_WrapCommands::commandReplacesSelection_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("bold") << "mnuBold" << "x<B>abc</B>y";
-    QTest::newRow("italic") << "mnuItalic" << "x<I>abc</I>y";
-    QTest::newRow("underline") << "mnuUnderLine" << "x<U>abc</U>y";
-    QTest::newRow("strike") << "mnuTorikesi" << "x<S>abc</S>y";
-    QTest::newRow("left") << "mnuLeft" << "x<DIV ALIGN=LEFT>abc</DIV>y";
-    QTest::newRow("right") << "mnuRight" << "x<DIV ALIGN=RIGHT>abc</DIV>y";
-    QTest::newRow("centre") << "mnuCenter" << "x<CENTER>abc</CENTER>y";
-    QTest::newRow("comment") << "mnuComment" << "x<!--abc-->y";
-    QTest::newRow("table cell") << "mnuAddSel" << "x<TD>abc</TD>y";
-    QTest::newRow("line break replaces") << "mnuBR" << "x<BR>y";
-    QTest::newRow("no-break opens only") << "mnuNOBR" << "x<NOBR>y";
-    QTest::newRow("less than") << "mnuK1" << "x&lt;y";
-    QTest::newRow("greater than") << "mnuK2" << "x&gt;y";
-    QTest::newRow("quote") << "mnuK3" << "x&quot;y";
-    QTest::newRow("ampersand") << "mnuK4" << "x&amp;y";
+    QTest::newRow("bold") << "mnuBold"
+                          << "x<B>abc</B>y";
+    QTest::newRow("italic") << "mnuItalic"
+                            << "x<I>abc</I>y";
+    QTest::newRow("underline") << "mnuUnderLine"
+                               << "x<U>abc</U>y";
+    QTest::newRow("strike") << "mnuTorikesi"
+                            << "x<S>abc</S>y";
+    QTest::newRow("left") << "mnuLeft"
+                          << "x<DIV ALIGN=LEFT>abc</DIV>y";
+    QTest::newRow("right") << "mnuRight"
+                           << "x<DIV ALIGN=RIGHT>abc</DIV>y";
+    QTest::newRow("centre") << "mnuCenter"
+                            << "x<CENTER>abc</CENTER>y";
+    QTest::newRow("comment") << "mnuComment"
+                             << "x<!--abc-->y";
+    QTest::newRow("table cell") << "mnuAddSel"
+                                << "x<TD>abc</TD>y";
+    QTest::newRow("line break replaces") << "mnuBR"
+                                         << "x<BR>y";
+    QTest::newRow("no-break opens only") << "mnuNOBR"
+                                         << "x<NOBR>y";
+    QTest::newRow("less than") << "mnuK1"
+                               << "x&lt;y";
+    QTest::newRow("greater than") << "mnuK2"
+                                  << "x&gt;y";
+    QTest::newRow("quote") << "mnuK3"
+                           << "x&quot;y";
+    QTest::newRow("ampersand") << "mnuK4"
+                               << "x&amp;y";
 }
 
 void tst_WrapCommands::commandReplacesSelection()
@@ -126,9 +142,9 @@ void tst_WrapCommands::everyCommandIsSafeWithoutDocument()
 {
     w.trigger("mnuClose");
     QCOMPARE(w.mdi->children().size(), 0);
-    for (const char *entry : {"mnuBold", "mnuItalic", "mnuUnderLine", "mnuTorikesi", "mnuLeft",
-                              "mnuRight", "mnuCenter", "mnuComment", "mnuAddSel", "mnuBR",
-                              "mnuNOBR", "mnuK1", "mnuK2", "mnuK3", "mnuK4"})
+    for (const char *entry :
+         {"mnuBold", "mnuItalic", "mnuUnderLine", "mnuTorikesi", "mnuLeft", "mnuRight", "mnuCenter",
+          "mnuComment", "mnuAddSel", "mnuBR", "mnuNOBR", "mnuK1", "mnuK2", "mnuK3", "mnuK4"})
         w.trigger(entry);
     QCOMPARE(w.mdi->children().size(), 0);
 }

@@ -1,0 +1,25 @@
+#include "format/colorchooser.h"
+
+#include "format/module2.h"
+#include "platform/platform.h"
+
+ColorChooser::ColorChooser(QWidget &owner, ChooserCancel onCancel)
+    : owner_(owner), onCancel_(onCancel)
+{
+}
+
+std::optional<QString> ColorChooser::chooseColorValue()
+{
+    const std::optional<QColor> chosen =
+        platform::backend().color(&owner_, Module2::colorFromInteger(color_));
+    if (!chosen) {
+        if (onCancel_ == ChooserCancel::EndsHandler)
+            return std::nullopt;
+    } else if (!chosen->isValid()) {
+        return std::nullopt; // a failing chooser ends the handler silently
+    } else {
+        color_ = Module2::colorInteger(*chosen);
+    }
+    Module2::SplitColor(color_);
+    return Module2::ColorValue();
+}

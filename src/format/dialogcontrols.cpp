@@ -1,0 +1,107 @@
+#include "format/dialogcontrols.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace
+{
+
+template <class Widget> Widget *named(Widget *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+} // namespace
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
+{
+    QLabel *label = named(new QLabel(caption, parent), name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QLineEdit *makeTextField(QWidget *parent, const QString &name, const QString &text)
+{
+    return named(new QLineEdit(text, parent), name);
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)
+{
+    QPushButton *button = named(new QPushButton(caption, parent), name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption)
+{
+    return named(new QGroupBox(caption, parent), name);
+}
+
+QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption)
+{
+    return named(new QRadioButton(caption, parent), name);
+}
+
+QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption)
+{
+    return named(new QCheckBox(caption, parent), name);
+}
+
+QComboBox *makeCombo(QWidget *parent, const QString &name, const QStringList &items)
+{
+    QComboBox *combo = named(new QComboBox(parent), name);
+    combo->addItems(items);
+    combo->setCurrentIndex(0);
+    return combo;
+}
+
+QSlider *makeSlider(QWidget *parent, const QString &name, int minimum, int maximum)
+{
+    QSlider *slider = named(new QSlider(Qt::Horizontal, parent), name);
+    slider->setRange(minimum, maximum);
+    slider->setPageStep(1);
+    return slider;
+}
+
+QButtonGroup *makeOptions(QWidget *parent, const QString &name, const QStringList &captions)
+{
+    auto *group = new QButtonGroup(parent);
+    for (int index = 0; index < captions.size(); ++index)
+        group->addButton(makeOption(parent, name, captions[index]), index);
+    group->button(0)->setChecked(true);
+    return group;
+}
+
+QGroupBox *makeOptionFrame(QWidget *parent, const QString &name, const QString &caption,
+                           QButtonGroup *options)
+{
+    QGroupBox *frame = makeFrame(parent, name, caption);
+    auto *layout = new QVBoxLayout(frame);
+    for (QAbstractButton *option : options->buttons())
+        layout->addWidget(option);
+    return frame;
+}
+
+QHBoxLayout *makeButtonRow(QPushButton *confirm, QPushButton *cancel)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(confirm);
+    row->addWidget(cancel);
+    return row;
+}
+
+void closeOnClick(QAbstractButton *button, QDialog *dialog)
+{
+    QObject::connect(button, &QAbstractButton::clicked, dialog, &QDialog::reject);
+}

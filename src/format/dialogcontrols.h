@@ -1,0 +1,67 @@
+#pragma once
+
+// Building blocks of the formatting dialogs. Every control carries its name as its object
+// name, and labels show their captions as plain text (captions such as "<H1>" are markup
+// samples, not rich text).
+
+#include <QSlider>
+#include <QString>
+#include <QStringList>
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption);
+QLineEdit *makeTextField(QWidget *parent, const QString &name, const QString &text = QString());
+// Enter does not press these buttons: none of the formatting dialogs has a default button.
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption);
+QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption);
+QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption);
+QCheckBox *makeCheckBox(QWidget *parent, const QString &name, const QString &caption);
+// A drop-down list of `items` with the first one selected.
+QComboBox *makeCombo(QWidget *parent, const QString &name, const QStringList &items);
+QSlider *makeSlider(QWidget *parent, const QString &name, int minimum, int maximum);
+
+// An option set: one button per caption, all named `name`, with their index as id in the
+// returned group; the first one is selected.
+QButtonGroup *makeOptions(QWidget *parent, const QString &name, const QStringList &captions);
+
+// A frame holding the buttons of an option set one below the other.
+QGroupBox *makeOptionFrame(QWidget *parent, const QString &name, const QString &caption,
+                           QButtonGroup *options);
+
+// Calls `handler` on a slider's click: the user releasing the slider after pressing or
+// dragging it, or stepping it with a click on the groove, a key or the wheel. Moves while
+// dragging and values set by code do not count. The handler reads sliderPosition(), which
+// is already current when a step is reported.
+template <class Handler> void onSliderClick(QSlider *slider, QObject *context, Handler handler)
+{
+    QObject::connect(slider, &QSlider::sliderReleased, context, handler);
+    QObject::connect(slider, &QSlider::actionTriggered, context, [slider, handler](int action) {
+        if (action != QAbstractSlider::SliderMove || !slider->isSliderDown())
+            handler();
+    });
+}
+
+// A row with a confirm and a cancel button at its right end.
+QHBoxLayout *makeButtonRow(QPushButton *confirm, QPushButton *cancel);
+
+// Closes `dialog` as cancelled when `button` is clicked.
+void closeOnClick(QAbstractButton *button, QDialog *dialog);
+
+// Creates a dialog of the given kind, shows it modally and destroys it when it closes.
+template <class Dialog> void showModal(QWidget *parent)
+{
+    Dialog dialog(parent);
+    dialog.exec();
+}

@@ -1,0 +1,126 @@
+#include "format/frmcolor.h"
+
+#include "format/dialogcontrols.h"
+#include "format/module2.h"
+#include "platform/platform.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace
+{
+
+const QString Black = QStringLiteral("#000000");
+
+void paint(QLabel *label, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette palette = label->palette();
+    palette.setColor(role, color);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+frmColor::frmColor(QWidget *parent)
+    : QDialog(parent), Option_(makeOptions(this, QStringLiteral("Option"),
+                                           {QStringLiteral("BGCOLOR"), QStringLiteral("TEXT"),
+                                            QStringLiteral("LINK"), QStringLiteral("VLINK"),
+                                            QStringLiteral("ALINK")})),
+      lblx_(makeLabel(this, QStringLiteral("lblx"), Black)),
+      txtBackGround_(makeTextField(this, QStringLiteral("txtBackGround"))),
+      Text_(new QPlainTextEdit(this)), CD_(*this, ChooserCancel::EndsHandler)
+{
+    setObjectName(QStringLiteral("frmColor"));
+    setWindowTitle(QStringLiteral("ｶﾗｰ設定（BODY設定）"));
+    Text_->setObjectName(QStringLiteral("Text"));
+    // Room for the whole tag, wrapped, and no more.
+    Text_->setMaximumHeight(Text_->fontMetrics().lineSpacing() * 5);
+    QPushButton *command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("色"));
+    connect(command1, &QPushButton::clicked, this, &frmColor::Command1_Click);
+    QPushButton *cmdCopy = makeButton(this, QStringLiteral("cmdCopy"), QStringLiteral("コピー"));
+    connect(cmdCopy, &QPushButton::clicked, this, [this] { copyAndClose(lblx_->text()); });
+    QPushButton *cmdAll = makeButton(this, QStringLiteral("CMDALL"), QStringLiteral("コピー"));
+    connect(cmdAll, &QPushButton::clicked, this, [this] { copyAndClose(Text_->toPlainText()); });
+    connect(txtBackGround_, &QLineEdit::textChanged, this, &frmColor::TEXT_BODY);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(makeOptionFrame(this, QStringLiteral("Frame2"), QString(), Option_), 0, 0, 3,
+                    1);
+    grid->addWidget(command1, 0, 1);
+    grid->addWidget(lblx_, 1, 1);
+    grid->addWidget(cmdCopy, 2, 1);
+    grid->addWidget(buildPreview(), 0, 2, 3, 1);
+    grid->addWidget(makeLabel(this, QStringLiteral("Label2"), QStringLiteral("背景画像のURL：")), 3,
+                    0);
+    grid->addWidget(txtBackGround_, 3, 1, 1, 2);
+    grid->addWidget(Text_, 4, 0, 1, 3);
+    grid->addWidget(cmdAll, 5, 2);
+    Form_Load();
+}
+
+QWidget *frmColor::buildPreview()
+{
+    lblBACK_ = makeLabel(this, QStringLiteral("lblBACK"), QString());
+    lblBACK_->setAutoFillBackground(true);
+    previewLabels_ = {lblBACK_,
+                      makeLabel(lblBACK_, QStringLiteral("lblText"), QStringLiteral("TEXT")),
+                      makeLabel(lblBACK_, QStringLiteral("lblLink"), QStringLiteral("LINK")),
+                      makeLabel(lblBACK_, QStringLiteral("lblVLINK"), QStringLiteral("VLINK")),
+                      makeLabel(lblBACK_, QStringLiteral("lblALINK"), QStringLiteral("ALINK"))};
+    auto *layout = new QVBoxLayout(lblBACK_);
+    for (int slot = TextSlot; slot < PageColorSlotCount; ++slot)
+        layout->addWidget(previewLabels_[slot]);
+    return lblBACK_;
+}
+
+void frmColor::Form_Load()
+{
+    slots_.fill(Black);
+    TEXT_BODY();
+    Module2::ResetColors();
+    Option_->button(BackgroundSlot)->setChecked(true);
+    paintPreview(BackgroundSlot);
+}
+
+void frmColor::TEXT_BODY()
+{
+    Text_->setPlainText(bodyTagMarkup({slots_, txtBackGround_->text()}));
+}
+
+void frmColor::Command1_Click()
+{
+    const std::optional<QString> value = CD_.chooseColorValue();
+    if (!value)
+        return;
+    const int slot = Option_->checkedId();
+    slots_[slot] = *value;
+    lblx_->setText(*value);
+    paintPreview(slot);
+    TEXT_BODY();
+}
+
+// Paints the preview of `slot` in the colour of the last split.
+void frmColor::paintPreview(int slot)
+{
+    const QPalette::ColorRole role =
+        slot == BackgroundSlot ? QPalette::Window : QPalette::WindowText;
+    paint(previewLabels_[slot], role, Module2::SplitQColor());
+}
+
+void frmColor::copyAndClose(const QString &text)
+{
+    platform::backend().setClipboardText(text);
+    accept();
+}
+
+void showPageColorDialog(QWidget *parent)
+{
+    showModal<frmColor>(parent);
+}

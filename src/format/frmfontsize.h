@@ -1,0 +1,46 @@
+#pragma once
+
+// The font size dialog: wraps the selection in a heading (page 0) or in a FONT or BASEFONT
+// element (page 1). Opens on page 1.
+
+#include "format/colorchooser.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QSlider;
+class QTabWidget;
+
+class frmFontSize : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmFontSize(QWidget *parent = nullptr);
+
+private:
+    QWidget *buildHeadingPage();
+    QWidget *buildFontPage();
+    void Form_Load();
+    void Slider1_Click();
+    void Slider2_Click();
+    void cmdFont_Click();
+    void cmdColor_Click();
+    void Command1_Click();
+    void Command3_Click();
+
+    QTabWidget *SSTab1_;
+    QLabel *lblH_ = nullptr;
+    QSlider *Slider1_ = nullptr;
+    QLabel *lblSize_ = nullptr;
+    QSlider *Slider2_ = nullptr;
+    QLineEdit *txtFS_ = nullptr;
+    QLineEdit *txtColor_ = nullptr;
+    QLabel *Label1_ = nullptr;
+    QLineEdit *txtFontName_ = nullptr;
+    QCheckBox *chkBaseFont_ = nullptr;
+    ColorChooser CD2_;
+};
+
+void showFontSizeDialog(QWidget *parent);

@@ -1,0 +1,93 @@
+#include "format/frmhr.h"
+
+#include "format/dialogcontrols.h"
+#include "format/rulemarkup.h"
+#include "format/wrapcommands.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+frmHR::frmHR(QWidget *parent) : QDialog(parent), CD2_(*this, ChooserCancel::GoesOnWithCurrent)
+{
+    setObjectName(QStringLiteral("frmHR"));
+    setWindowTitle(QStringLiteral("罫線設定"));
+    QPushButton *cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
+    connect(cmdOK, &QPushButton::clicked, this, &frmHR::cmdOK_Click);
+    QPushButton *command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("ｷｬﾝｾﾙ"));
+    closeOnClick(command2, this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(buildBasicFrame());
+    layout->addWidget(buildAlignFrame());
+    layout->addWidget(buildLookFrame());
+    layout->addLayout(makeButtonRow(cmdOK, command2));
+}
+
+QGroupBox *frmHR::buildBasicFrame()
+{
+    QGroupBox *frame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("基本設定"));
+    txtSize_ = makeTextField(frame, QStringLiteral("txtSize"));
+    txtWidth_ = makeTextField(frame, QStringLiteral("txtWidth"));
+    txtColor_ = makeTextField(frame, QStringLiteral("txtColor"));
+    QPushButton *cmdColor = makeButton(frame, QStringLiteral("cmdColor"), QStringLiteral("指定"));
+    connect(cmdColor, &QPushButton::clicked, this, &frmHR::cmdColor_Click);
+
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(makeLabel(frame, QStringLiteral("Label1"), QStringLiteral("太さ：")), 0, 0);
+    grid->addWidget(txtSize_, 0, 1);
+    grid->addWidget(makeLabel(frame, QStringLiteral("Label2"), QStringLiteral("幅：")), 1, 0);
+    grid->addWidget(txtWidth_, 1, 1);
+    grid->addWidget(makeLabel(frame, QStringLiteral("Label3"), QStringLiteral("色：")), 2, 0);
+    grid->addWidget(txtColor_, 2, 1);
+    grid->addWidget(cmdColor, 2, 2);
+    return frame;
+}
+
+QGroupBox *frmHR::buildAlignFrame()
+{
+    QGroupBox *frame =
+        makeFrame(this, QStringLiteral("Frame2"), QStringLiteral("位置（幅を指定してる場合設定）"));
+    Combo_ = makeCombo(frame, QStringLiteral("Combo"),
+                       {QStringLiteral("LEFT"), QStringLiteral("CENTER"), QStringLiteral("RIGHT")});
+    auto *layout = new QVBoxLayout(frame);
+    layout->addWidget(Combo_);
+    return frame;
+}
+
+QGroupBox *frmHR::buildLookFrame()
+{
+    QGroupBox *frame = makeFrame(this, QStringLiteral("Frame3"), QStringLiteral("表示"));
+    opt2D_ = makeOption(frame, QStringLiteral("opt2D"), QStringLiteral("平面的"));
+    QRadioButton *opt3D = makeOption(frame, QStringLiteral("opt3D"), QStringLiteral("立体的"));
+    opt3D->setChecked(true);
+    auto *layout = new QHBoxLayout(frame);
+    layout->addWidget(opt2D_);
+    layout->addWidget(opt3D);
+    return frame;
+}
+
+void frmHR::cmdColor_Click()
+{
+    if (const std::optional<QString> value = CD2_.chooseColorValue())
+        txtColor_->setText(*value);
+}
+
+void frmHR::cmdOK_Click()
+{
+    const RuleLook look = opt2D_->isChecked() ? RuleLook::Flat : RuleLook::Shaded;
+    WrapCommands::insertText(ruleMarkup(
+        {txtSize_->text(), txtWidth_->text(), txtColor_->text(), Combo_->currentText(), look}));
+    accept();
+}
+
+void showRuleDialog(QWidget *parent)
+{
+    showModal<frmHR>(parent);
+}

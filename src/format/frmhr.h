@@ -1,0 +1,35 @@
+#pragma once
+
+// The horizontal rule dialog: puts one HR tag in place of the selection.
+
+#include "format/colorchooser.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
+class frmHR : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmHR(QWidget *parent = nullptr);
+
+private:
+    QGroupBox *buildBasicFrame();
+    QGroupBox *buildAlignFrame();
+    QGroupBox *buildLookFrame();
+    void cmdColor_Click();
+    void cmdOK_Click();
+
+    QLineEdit *txtSize_ = nullptr;
+    QLineEdit *txtWidth_ = nullptr;
+    QLineEdit *txtColor_ = nullptr;
+    QComboBox *Combo_ = nullptr;
+    QRadioButton *opt2D_ = nullptr;
+    ColorChooser CD2_;
+};
+
+void showRuleDialog(QWidget *parent);

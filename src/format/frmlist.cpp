@@ -1,0 +1,95 @@
+#include "format/frmlist.h"
+
+#include "format/dialogcontrols.h"
+#include "format/wrapcommands.h"
+#include "platform/platform.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace
+{
+
+const QString CountOutOfRange = QStringLiteral("項目数には1から32768までの数を入力してください");
+
+// The controls of the numbered kind end in 1, those of the bulleted kind in 2.
+QString controlName(const char *base, ListKind kind)
+{
+    return QLatin1String(base) + (kind == ListKind::Numbered ? QLatin1Char('1') : QLatin1Char('2'));
+}
+
+} // namespace
+
+frmList::frmList(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmList"));
+    setWindowTitle(QStringLiteral("ﾘｽﾄ設定"));
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(buildFrame(ListKind::Numbered, QStringLiteral("番号付ﾘｽﾄ"),
+                                 {QStringLiteral("1"), QStringLiteral("A"), QStringLiteral("a"),
+                                  QStringLiteral("I"), QStringLiteral("i")}));
+    layout->addWidget(
+        buildFrame(ListKind::Bulleted, QStringLiteral("番号無（記号）ﾘｽﾄ"),
+                   {QStringLiteral("DISK"), QStringLiteral("SQUARE"), QStringLiteral("CIRCLE")}));
+}
+
+QGroupBox *frmList::buildFrame(ListKind kind, const QString &caption, const QStringList &styles)
+{
+    QGroupBox *frame = makeFrame(this, controlName("Frame", kind), caption);
+    KindControls &kindControls = controls(kind);
+    kindControls.count = makeTextField(frame, controlName("txtKoumoku", kind), QStringLiteral("1"));
+    kindControls.style = makeCombo(frame, controlName("Combo", kind), styles);
+    QPushButton *ok = makeButton(frame, controlName("cmdOK", kind), QStringLiteral("決定(&N)"));
+    connect(ok, &QPushButton::clicked, this,
+            kind == ListKind::Numbered ? &frmList::cmdOK1_Click : &frmList::cmdOK2_Click);
+    QPushButton *cancel =
+        makeButton(frame, controlName("cmdCancel", kind), QStringLiteral("ｷｬﾝｾﾙ"));
+    closeOnClick(cancel, this);
+
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(makeLabel(frame, QStringLiteral("Label1"), QStringLiteral("項目数：")), 0, 0);
+    grid->addWidget(kindControls.count, 0, 1);
+    grid->addWidget(kindControls.style, 1, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+    grid->addLayout(makeButtonRow(ok, cancel), 3, 0, 1, 2);
+    return frame;
+}
+
+frmList::KindControls &frmList::controls(ListKind kind)
+{
+    return kind == ListKind::Numbered ? numbered_ : bulleted_;
+}
+
+void frmList::cmdOK1_Click()
+{
+    confirm(ListKind::Numbered);
+}
+
+void frmList::cmdOK2_Click()
+{
+    confirm(ListKind::Bulleted);
+}
+
+// A count the list cannot hold is refused with a message; the dialog stays as it is.
+void frmList::confirm(ListKind kind)
+{
+    const KindControls &kindControls = controls(kind);
+    const std::optional<qint16> furtherItems = furtherListItems(kindControls.count->text());
+    if (!furtherItems) {
+        platform::showMessage(this, {.text = CountOutOfRange, .icon = platform::Icon::Exclamation});
+        kindControls.count->setFocus();
+        return;
+    }
+    WrapCommands::insertText(listMarkup({kind, kindControls.style->currentText(), *furtherItems}));
+    accept();
+}
+
+void showListDialog(QWidget *parent)
+{
+    showModal<frmList>(parent);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+// The list dialog: puts a numbered (OL) or bulleted (UL) list skeleton in place of the
+// selection. Each kind has its own frame with a count, a style and its own buttons.
+
+#include "format/listmarkup.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+
+class frmList : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit frmList(QWidget *parent = nullptr);
+
+private:
+    struct KindControls {
+        QLineEdit *count = nullptr;
+        QComboBox *style = nullptr;
+    };
+
+    QGroupBox *buildFrame(ListKind kind, const QString &caption, const QStringList &styles);
+    KindControls &controls(ListKind kind);
+    void cmdOK1_Click();
+    void cmdOK2_Click();
+    void confirm(ListKind kind);
+
+    KindControls numbered_;
+    KindControls bulleted_;
+};
+
+void showListDialog(QWidget *parent);

@@ -1,0 +1,62 @@
+#include "format/frmmarquee.h"
+
+#include "format/activeselection.h"
+#include "format/dialogcontrols.h"
+#include "format/marqueemarkup.h"
+#include "format/wrapcommands.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+frmMarquee::frmMarquee(QWidget *parent)
+    : QDialog(parent), txtMozi_(makeTextField(this, QStringLiteral("txtMozi"))),
+      txtLoop_(makeTextField(this, QStringLiteral("txtLoop"), QStringLiteral("999"))),
+      optHoukou_(makeOptions(this, QStringLiteral("optHoukou"),
+                             {QStringLiteral("右"), QStringLiteral("左")})),
+      OptMove_(
+          makeOptions(this, QStringLiteral("OptMove"),
+                      {QStringLiteral("文字が横切る(SCROLL)"), QStringLiteral("端で止まる(SLIDE)"),
+                       QStringLiteral("行ったり来たりする(ALTERNATE)")}))
+{
+    setObjectName(QStringLiteral("frmMarquee"));
+    setWindowTitle(QStringLiteral("ﾏｰｷｰ設定"));
+    QPushButton *cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
+    connect(cmdOK, &QPushButton::clicked, this, &frmMarquee::cmdOK_Click);
+    QPushButton *cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));
+    closeOnClick(cmdCancel, this);
+
+    QGroupBox *frame3 = makeFrame(this, QStringLiteral("Frame3"), QStringLiteral("LOOP"));
+    auto *loopLayout = new QVBoxLayout(frame3);
+    loopLayout->addWidget(txtLoop_);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(
+        makeLabel(this, QStringLiteral("Label1"), QStringLiteral("移動させる文字列")));
+    layout->addWidget(txtMozi_);
+    layout->addWidget(
+        makeOptionFrame(this, QStringLiteral("Frame1"), QStringLiteral("進行方向"), optHoukou_));
+    layout->addWidget(
+        makeOptionFrame(this, QStringLiteral("Frame2"), QStringLiteral("移動設定"), OptMove_));
+    layout->addWidget(frame3);
+    layout->addLayout(makeButtonRow(cmdOK, cmdCancel));
+}
+
+void frmMarquee::cmdOK_Click()
+{
+    // The option ids are the indices of the buttons, in the order of the keyword enums.
+    const auto behavior = static_cast<MarqueeBehavior>(OptMove_->checkedId());
+    const auto direction = static_cast<MarqueeDirection>(optHoukou_->checkedId());
+    WrapCommands::insertText(marqueeMarkup(
+        {behavior, direction, txtLoop_->text(), txtMozi_->text(), activeSelection()}));
+    accept();
+}
+
+void showMarqueeDialog(QWidget *parent)
+{
+    showModal<frmMarquee>(parent);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+// Markup of the page colours dialog: the BODY start tag with the five page colours.
+
+#include <QString>
+#include <array>
+
+// The colour slots, in the order of the dialog's options.
+enum PageColorSlot { BackgroundSlot, TextSlot, LinkSlot, VisitedLinkSlot, ActiveLinkSlot };
+inline constexpr int PageColorSlotCount = 5;
+
+struct PageColorFields {
+    std::array<QString, PageColorSlotCount> colors; // colour values, indexed by PageColorSlot
+    QString backgroundImage;
+};
+
+// The BODY tag; BACKGROUND only when an image address is given. Colour values stand
+// without quotes.
+QString bodyTagMarkup(const PageColorFields &fields);

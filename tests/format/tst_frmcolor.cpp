@@ -1,0 +1,178 @@
+#include "format/frmcolor.h"
+
+#include "format/module2.h"
+#include "formattest.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace
+{
+
+constexpr char AllBlackText[] =
+    "<BODY BGCOLOR=#000000 TEXT=#000000 LINK=#000000 VLINK=#000000 ALINK=#000000>";
+const QString AllBlack = QString::fromLatin1(AllBlackText);
+
+} // namespace
+
+class tst_frmcolor : public DialogTest<frmColor>
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void openingResetsSharedColors();
+    void copyWholeTagAtOnce();
+    void copyColorBeforeAnyChoice();
+    void backgroundWithImage();
+    void colorGoesToSelectedSlot_data();
+    void colorGoesToSelectedSlot();
+    void changingOptionKeepsLastValue();
+    void chooserCancelChangesNothing();
+    void copiesEditedTag();
+    void menuOpensDialogWithoutWriting();
+
+private:
+    QRadioButton &option(int index)
+    {
+        return *dialog->findChildren<QRadioButton *>(QStringLiteral("Option")).at(index);
+    }
+    QString tag() { return the<QPlainTextEdit>("Text").toPlainText(); }
+    void choose(const std::optional<QColor> &color)
+    {
+        f->platform.colors << color;
+        the<QPushButton>("Command1").click();
+    }
+};
+
+void tst_frmcolor::init()
+{
+    openDialog();
+}
+
+void tst_frmcolor::cleanup()
+{
+    closeDialog();
+}
+
+void tst_frmcolor::openingResetsSharedColors()
+{
+    Module2::SplitColor(0xFFFFFF);
+    frmColor second(&f->mdi);
+    QCOMPARE(int(Module2::ColorR), 0);
+    QCOMPARE(int(Module2::ColorG), 0);
+    QCOMPARE(int(Module2::ColorB), 0);
+    QCOMPARE(Module2::HexR + Module2::HexG + Module2::HexB, QString());
+    QCOMPARE(control<QLabel>(second, QStringLiteral("lblBACK")).palette().color(QPalette::Window),
+             QColor(Qt::black));
+}
+
+void tst_frmcolor::copyWholeTagAtOnce()
+{
+    the<QPushButton>("CMDALL").click();
+    QCOMPARE(f->platform.clipboard, AllBlack);
+    QCOMPARE(f->platform.clipboardWrites, 1);
+    QVERIFY(!dialog->isVisible());
+}
+
+void tst_frmcolor::copyColorBeforeAnyChoice()
+{
+    the<QPushButton>("cmdCopy").click();
+    QCOMPARE(f->platform.clipboard, QStringLiteral("#000000"));
+    QVERIFY(!dialog->isVisible());
+}
+
+void tst_frmcolor::backgroundWithImage()
+{
+    choose(QColor(Qt::white));
+    QTest::keyClicks(&the<QLineEdit>("txtBackGround"), QStringLiteral("bg.gif"));
+    QCOMPARE(tag(), QStringLiteral("<BODY BACKGROUND='bg.gif' BGCOLOR=#FFFFFF TEXT=#000000 "
+                                   "LINK=#000000 VLINK=#000000 ALINK=#000000>"));
+    QCOMPARE(the<QLabel>("lblBACK").palette().color(QPalette::Window), QColor(Qt::white));
+    the<QLineEdit>("txtBackGround").clear();
+    QCOMPARE(tag(), QStringLiteral("<BODY BGCOLOR=#FFFFFF TEXT=#000000 LINK=#000000 "
+                                   "VLINK=#000000 ALINK=#000000>"));
+}
+
+void tst_frmcolor::colorGoesToSelectedSlot_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("preview");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("LINK") << 2 << "lblLink"
+                          << "<BODY BGCOLOR=#000000 TEXT=#000000 LINK=#FF0000 VLINK=#000000 "
+                             "ALINK=#000000>";
+    QTest::newRow("ALINK") << 4 << "lblALINK"
+                           << "<BODY BGCOLOR=#000000 TEXT=#000000 LINK=#000000 VLINK=#000000 "
+                              "ALINK=#FF0000>";
+}
+
+void tst_frmcolor::colorGoesToSelectedSlot()
+{
+    QFETCH(int, slot);
+    QFETCH(QString, preview);
+    QFETCH(QString, expected);
+    option(slot).click();
+    choose(QColor(255, 0, 0));
+    QCOMPARE(tag(), expected);
+    QCOMPARE(the<QLabel>("lblx").text(), QStringLiteral("#FF0000"));
+    QCOMPARE(control<QLabel>(*dialog, preview).palette().color(QPalette::WindowText),
+             QColor(255, 0, 0));
+    QCOMPARE(the<QLabel>("lblBACK").palette().color(QPalette::Window), QColor(Qt::black));
+}
+
+void tst_frmcolor::changingOptionKeepsLastValue()
+{
+    choose(QColor(0x12, 0x34, 0x56));
+    option(3).click();
+    QCOMPARE(the<QLabel>("lblx").text(), QStringLiteral("#123456"));
+    the<QPushButton>("cmdCopy").click();
+    QCOMPARE(f->platform.clipboard, QStringLiteral("#123456"));
+}
+
+// A cancelled chooser changes nothing; the next one starts from the colour chosen last.
+void tst_frmcolor::chooserCancelChangesNothing()
+{
+    choose(QColor(Qt::white));
+    option(1).click();
+    choose(std::nullopt);
+    QCOMPARE(the<QLabel>("lblx").text(), QStringLiteral("#FFFFFF"));
+    QCOMPARE(tag(), QStringLiteral("<BODY BGCOLOR=#FFFFFF TEXT=#000000 LINK=#000000 "
+                                   "VLINK=#000000 ALINK=#000000>"));
+    QCOMPARE(f->platform.colorStarts, QList<QColor>({QColor(Qt::black), QColor(Qt::white)}));
+}
+
+void tst_frmcolor::copiesEditedTag()
+{
+    auto &text = the<QPlainTextEdit>("Text");
+    text.moveCursor(QTextCursor::End);
+    QTest::keyClick(&text, Qt::Key_Backspace);
+    QTest::keyClicks(&text, QStringLiteral(" ONLOAD='x'>"));
+    the<QPushButton>("CMDALL").click();
+    QCOMPARE(f->platform.clipboard,
+             QStringLiteral("<BODY BGCOLOR=#000000 TEXT=#000000 LINK=#000000 VLINK=#000000 "
+                            "ALINK=#000000 ONLOAD='x'>"));
+}
+
+void tst_frmcolor::menuOpensDialogWithoutWriting()
+{
+    dialog.reset();
+    QVERIFY(driveModal(f->mdi.action(QStringLiteral("mnuColor")), [](QDialog &shown) {
+        QCOMPARE(shown.objectName(), QStringLiteral("frmColor"));
+        QTest::keyClicks(&control<QLineEdit>(shown, QStringLiteral("txtBackGround")),
+                         QStringLiteral("bg.gif"));
+        control<QPushButton>(shown, QStringLiteral("CMDALL")).click();
+    }));
+    QCOMPARE(f->platform.clipboard,
+             QStringLiteral("<BODY BACKGROUND='bg.gif' BGCOLOR=#000000 TEXT=#000000 "
+                            "LINK=#000000 VLINK=#000000 ALINK=#000000>"));
+    compareUntouched();
+    QVERIFY(f->mdi.findChildren<frmColor *>().isEmpty());
+}
+
+QTEST_MAIN(tst_frmcolor)
+#include "tst_frmcolor.moc"

@@ -1,0 +1,59 @@
+#include "format/colorchooser.h"
+#include "format/module2.h"
+#include "support/scriptedplatform.h"
+
+#include <QTest>
+#include <QWidget>
+
+class tst_module2 : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void splitColor_data();
+    void splitColor();
+    void invalidColorEndsHandler();
+};
+
+void tst_module2::splitColor_data()
+{
+    QTest::addColumn<qint32>("color");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("red");
+    QTest::addColumn<int>("green");
+    QTest::addColumn<int>("blue");
+    QTest::newRow("red is the lowest byte") << 255 << "#FF0000" << 255 << 0 << 0;
+    QTest::newRow("blue is the third byte") << 16711680 << "#0000FF" << 0 << 0 << 255;
+    QTest::newRow("bytes reversed into the text") << 1193046 << "#563412" << 86 << 52 << 18;
+    QTest::newRow("black") << 0 << "#000000" << 0 << 0 << 0;
+    QTest::newRow("white") << 0xFFFFFF << "#FFFFFF" << 255 << 255 << 255;
+    QTest::newRow("leading zeros") << (1 | 10 << 8 | 15 << 16) << "#010A0F" << 1 << 10 << 15;
+    QTest::newRow("sixteen needs no zero") << (16 | 0xAB << 8) << "#10AB00" << 16 << 171 << 0;
+    QTest::newRow("highest byte ignored") << qint32(0x7F123456) << "#563412" << 86 << 52 << 18;
+}
+
+void tst_module2::splitColor()
+{
+    QFETCH(qint32, color);
+    QFETCH(QString, value);
+    QFETCH(int, red);
+    QFETCH(int, green);
+    QFETCH(int, blue);
+    Module2::SplitColor(color);
+    QCOMPARE(Module2::ColorValue(), value);
+    QCOMPARE(Module2::HexR + Module2::HexG + Module2::HexB, value.mid(1));
+    QCOMPARE(int(Module2::ColorR), red);
+    QCOMPARE(int(Module2::ColorG), green);
+    QCOMPARE(int(Module2::ColorB), blue);
+}
+
+void tst_module2::invalidColorEndsHandler()
+{
+    ScriptedPlatform platform;
+    QWidget owner;
+    ColorChooser chooser(owner, ChooserCancel::GoesOnWithCurrent);
+    platform.colors << QColor();
+    QCOMPARE(chooser.chooseColorValue(), std::nullopt);
+}
+
+QTEST_MAIN(tst_module2)
+#include "tst_module2.moc"
