@@ -207,14 +207,18 @@ Decoded decode(const QByteArray &bytes)
     return decodeUndecodable(bytes, systemCodePage);
 }
 
+QByteArray baseName(const QByteArray &codePage)
+{
+    const QByteArray name = codePage.endsWith(RawBytesSuffix)
+                                ? codePage.chopped(qsizetype(sizeof RawBytesSuffix) - 1)
+                                : codePage;
+    return name.isEmpty() ? system() : name;
+}
+
 Encoded encode(const QString &text, const QByteArray &codePage)
 {
     const bool keepsRawBytes = codePage.endsWith(RawBytesSuffix);
-    QByteArray target = keepsRawBytes ? codePage.chopped(qsizetype(sizeof RawBytesSuffix) - 1)
-                                      : codePage;
-    if (target.isEmpty())
-        target = system();
-    Converter converter(target.constData(), nativeUtf16());
+    Converter converter(baseName(codePage).constData(), nativeUtf16());
     Encoded result;
     if (!converter.isValid()) {
         result.unencodableAt = 0;

@@ -42,6 +42,10 @@ struct Encoded {
     bool ok() const { return unencodableAt < 0; }
 };
 
+// The iconv code page a document's code page name stands for: without RawBytesSuffix, and
+// the system's where a document has none yet.
+QByteArray baseName(const QByteArray &codePage);
+
 // Converts `text` to `codePage` (a name as decode() gives it). Never substitutes: a
 // character the code page cannot hold stops the conversion and is reported.
 Encoded encode(const QString &text, const QByteArray &codePage);
