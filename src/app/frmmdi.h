@@ -4,7 +4,9 @@
 // It dispatches every menu entry and toolbar button; the commands live in their
 // subsystems.
 
+#include <QHash>
 #include <QMainWindow>
+#include <memory>
 
 class QMdiArea;
 class QMenu;
@@ -12,6 +14,7 @@ class QToolBar;
 class frmChild;
 class StatusBar;
 struct FileDialogState;
+struct ToolbarLayout;
 
 class frmMDI : public QMainWindow {
     Q_OBJECT
@@ -31,6 +34,9 @@ public:
     QMenu *menu(const QString &name) const;
     QToolBar *tbrNormal() const { return tbrNormal_; }
     QToolBar *tbrHTML() const { return tbrHTML_; }
+    // The button (or separator) at a 1-based toolbar position.
+    QAction *tbrNormalButton(int position) const;
+    QAction *tbrHTMLButton(int position) const;
     StatusBar &SBar() { return *SBar_; }
     FileDialogState &CD() { return *CD_; }
 
@@ -101,15 +107,23 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void MDIForm_Load();
     void buildMenus();
-    void buildToolbars();
-    void rebuildWindowList();
+    QToolBar *buildToolbar(const ToolbarLayout &layout, QList<QAction *> &positions,
+                           void (frmMDI::*dispatch)(int));
+    void rebuildWindowMenu();
     void setDocumentMenusShown(bool shown);
+    void setToolbarShown(QToolBar *toolbar, const char *entry, bool shown);
+    bool closeDocuments();
 
     QMdiArea *area_;
+    StatusBar *SBar_;
+    std::unique_ptr<FileDialogState> CD_;
+    QHash<QString, QAction *> actions_;
+    QHash<QString, QMenu *> menus_;
     QToolBar *tbrNormal_ = nullptr;
     QToolBar *tbrHTML_ = nullptr;
-    StatusBar *SBar_;
-    FileDialogState *CD_;
-    QMenu *windowList_ = nullptr;
+    QList<QAction *> normalPositions_;
+    QList<QAction *> htmlPositions_;
+    QList<QAction *> windowListEntries_;
 };

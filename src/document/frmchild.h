@@ -44,7 +44,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
     void Form_Load();

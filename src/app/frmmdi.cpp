@@ -1,0 +1,355 @@
+#include "app/frmmdi.h"
+
+#include "app/loadedwindows.h"
+#include "app/menutable.h"
+#include "app/statusbar.h"
+#include "app/toolbaricons.h"
+#include "app/toolbartable.h"
+#include "app/windowarrangement.h"
+#include "document/filedialogstate.h"
+#include "document/filedrop.h"
+#include "document/frmchild.h"
+#include "document/module1.h"
+#include "format/wrapcommands.h"
+
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace {
+frmMDI *theMainWindow = nullptr;
+}
+
+frmMDI *frmMDI::instance() { return theMainWindow; }
+
+frmMDI::frmMDI()
+    : area_(new QMdiArea(this)), SBar_(new StatusBar(this)), CD_(std::make_unique<FileDialogState>())
+{
+    theMainWindow = this;
+    LoadedWindows::add(this);
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(QStringLiteral("VEK Zurne"));
+    setCentralWidget(area_);
+    setStatusBar(SBar_);
+    area_->viewport()->setAcceptDrops(true);
+    area_->viewport()->installEventFilter(this);
+    buildMenus();
+    tbrNormal_ = buildToolbar(standardToolbar(), normalPositions_, &frmMDI::tbrNormal_ButtonClick);
+    tbrHTML_ = buildToolbar(htmlToolbar(), htmlPositions_, &frmMDI::tbrHTML_ButtonClick);
+    resize(1024, 768);
+    MDIForm_Load();
+}
+
+frmMDI::~frmMDI()
+{
+    // Document windows go first, so that none of them outlives the window it reports to.
+    for (frmChild *child : children())
+        delete child;
+    LoadedWindows::remove(this);
+    theMainWindow = nullptr;
+}
+
+void frmMDI::MDIForm_Load()
+{
+    if (frmChild *first = Module1::NewDocument())
+        first->showMaximized();
+    setToolbarShown(tbrNormal_, "mnuToolBar", true);
+    setToolbarShown(tbrHTML_, "mnuHTMLTBar", true);
+}
+
+frmChild *frmMDI::activeChild() const
+{
+    return qobject_cast<frmChild *>(area_->currentSubWindow());
+}
+
+QList<frmChild *> frmMDI::children() const
+{
+    QList<frmChild *> list;
+    for (QMdiSubWindow *window : area_->subWindowList(QMdiArea::CreationOrder)) {
+        if (auto *child = qobject_cast<frmChild *>(window))
+            list << child;
+    }
+    return list;
+}
+
+QAction *frmMDI::action(const QString &name) const { return actions_.value(name); }
+
+QMenu *frmMDI::menu(const QString &name) const { return menus_.value(name); }
+
+QAction *frmMDI::tbrNormalButton(int position) const
+{
+    return normalPositions_.value(position - 1);
+}
+
+QAction *frmMDI::tbrHTMLButton(int position) const { return htmlPositions_.value(position - 1); }
+
+void frmMDI::buildMenus()
+{
+    for (const MenuEntry &entry : menuTable()) {
+        const QString name = QString::fromLatin1(entry.name);
+        QMenu *parent = menus_.value(QString::fromLatin1(entry.parent));
+        switch (entry.kind) {
+        case MenuEntry::TopMenu:
+        case MenuEntry::SubMenu: {
+            QMenu *menu = parent ? parent->addMenu(entry.caption) : menuBar()->addMenu(entry.caption);
+            menu->setObjectName(name);
+            menu->menuAction()->setObjectName(name);
+            menus_.insert(name, menu);
+            actions_.insert(name, menu->menuAction());
+            break;
+        }
+        case MenuEntry::Separator:
+            parent->addSeparator()->setObjectName(name);
+            break;
+        case MenuEntry::Command: {
+            QAction *action = parent->addAction(entry.caption);
+            action->setObjectName(name);
+            action->setShortcut(entry.shortcut);
+            action->setCheckable(entry.checkable);
+            connect(action, &QAction::triggered, this, entry.handler);
+            actions_.insert(name, action);
+            break;
+        }
+        }
+    }
+    connect(menus_.value(QStringLiteral("mnuWindow")), &QMenu::aboutToShow, this,
+            &frmMDI::rebuildWindowMenu);
+}
+
+QToolBar *frmMDI::buildToolbar(const ToolbarLayout &layout, QList<QAction *> &positions,
+                               void (frmMDI::*dispatch)(int))
+{
+    auto *toolbar = addToolBar(QString::fromLatin1(layout.name));
+    toolbar->setObjectName(QString::fromLatin1(layout.name));
+    toolbar->setIconSize(QSize(16, 16));
+    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (int position = 1; position <= layout.positions; ++position) {
+        const auto button = std::find_if(layout.buttons.begin(), layout.buttons.end(),
+                                         [position](const ToolbarButton &b) { return b.position == position; });
+        if (button == layout.buttons.end()) {
+            positions << toolbar->addSeparator();
+            continue;
+        }
+        QAction *action = toolbar->addAction(toolbarIcon(button->icon), button->shortName);
+        action->setToolTip(button->shortName);
+        action->setStatusTip(button->menuPath);
+        connect(action, &QAction::triggered, this, [this, dispatch, position] { (this->*dispatch)(position); });
+        positions << action;
+    }
+    return toolbar;
+}
+
+namespace {
+void dispatch(frmMDI *window, const ToolbarLayout &layout, int position)
+{
+    for (const ToolbarButton &button : layout.buttons) {
+        if (button.position == position) {
+            (window->*button.handler)();
+            return;
+        }
+    }
+}
+} // namespace
+
+void frmMDI::tbrNormal_ButtonClick(int index) { dispatch(this, standardToolbar(), index); }
+
+void frmMDI::tbrHTML_ButtonClick(int index) { dispatch(this, htmlToolbar(), index); }
+
+void frmMDI::setToolbarShown(QToolBar *toolbar, const char *entry, bool shown)
+{
+    actions_.value(QString::fromLatin1(entry))->setChecked(shown);
+    toolbar->setVisible(shown);
+}
+
+// Hidden menus keep no shortcuts: a key works only while its entry can be seen.
+void frmMDI::setDocumentMenusShown(bool shown)
+{
+    static const char *const documentMenus[] = {"mnuView", "mnuTagu", "mnuWord", "mnuEdit", "mnuTag2"};
+    for (const char *name : documentMenus) {
+        QMenu *menu = menus_.value(QString::fromLatin1(name));
+        menu->menuAction()->setVisible(shown);
+        QList<QAction *> pending = menu->actions();
+        while (!pending.isEmpty()) {
+            QAction *action = pending.takeFirst();
+            if (action->menu())
+                pending << action->menu()->actions();
+            const MenuEntry *entry = nullptr;
+            for (const MenuEntry &e : menuTable()) {
+                if (action->objectName() == QLatin1String(e.name))
+                    entry = &e;
+            }
+            if (entry && entry->kind == MenuEntry::Command)
+                action->setShortcut(shown ? entry->shortcut : QKeySequence());
+        }
+    }
+}
+
+void frmMDI::enterDocumentOpenState()
+{
+    for (int position = 4; position <= int(normalPositions_.size()); ++position)
+        normalPositions_[position - 1]->setEnabled(true);
+    setDocumentMenusShown(true);
+    for (const char *name : {"mnuSave", "mnuClose", "mnuAllClose", "mnuSaveName"})
+        actions_.value(QString::fromLatin1(name))->setEnabled(true);
+    setToolbarShown(tbrHTML_, "mnuHTMLTBar", true);
+}
+
+void frmMDI::enterNoDocumentState()
+{
+    for (int position = 4; position <= int(normalPositions_.size()); ++position)
+        normalPositions_[position - 1]->setEnabled(false);
+    setDocumentMenusShown(false);
+    for (const char *name : {"mnuSave", "mnuClose", "mnuAllClose", "mnuSaveName"})
+        actions_.value(QString::fromLatin1(name))->setEnabled(false);
+    setToolbarShown(tbrHTML_, "mnuHTMLTBar", false);
+}
+
+void frmMDI::rebuildWindowMenu()
+{
+    QMenu *windowMenu = menus_.value(QStringLiteral("mnuWindow"));
+    qDeleteAll(windowListEntries_);
+    windowListEntries_.clear();
+    const QList<frmChild *> documents = children();
+    if (documents.isEmpty())
+        return;
+    windowListEntries_ << windowMenu->addSeparator();
+    const frmChild *active = activeChild();
+    for (frmChild *child : documents) {
+        QAction *entry = windowMenu->addAction(child->Caption());
+        entry->setCheckable(true);
+        entry->setChecked(child == active);
+        connect(entry, &QAction::triggered, this, [this, child] { area_->setActiveSubWindow(child); });
+        windowListEntries_ << entry;
+    }
+}
+
+// Closes the documents newest first, each through its own prompt; stops at the first one
+// that stays open.
+bool frmMDI::closeDocuments()
+{
+    QList<frmChild *> documents = children();
+    while (!documents.isEmpty()) {
+        if (!documents.takeLast()->close())
+            return false;
+    }
+    return true;
+}
+
+void frmMDI::closeEvent(QCloseEvent *event)
+{
+    if (closeDocuments())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool frmMDI::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == area_->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+            FileDrop::dragOver(static_cast<QDragMoveEvent *>(event));
+            return true;
+        case QEvent::Drop:
+            FileDrop::drop(static_cast<QDropEvent *>(event));
+            return true;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// File
+void frmMDI::mnuNew_Click() { Module1::NewDocument(); }
+void frmMDI::mnuOpen_Click() {}
+void frmMDI::mnuClose_Click()
+{
+    if (frmChild *document = activeChild())
+        document->close();
+}
+void frmMDI::mnuAllClose_Click() { closeDocuments(); }
+void frmMDI::mnuSave_Click()
+{
+    if (frmChild *document = activeChild())
+        Module1::SaveDocument(*document);
+}
+void frmMDI::mnuSaveName_Click() {}
+void frmMDI::mnuExit_Click()
+{
+    if (closeDocuments())
+        close();
+}
+
+// Edit
+void frmMDI::mnuCut_Click() {}
+void frmMDI::mnuCopy_Click() {}
+void frmMDI::mnuPaste_Click() {}
+void frmMDI::mnuDelete_Click() {}
+void frmMDI::mnuAllSelect_Click() {}
+void frmMDI::mnuFind_Click() {}
+void frmMDI::mnuReplace_Click() {}
+
+// View
+void frmMDI::mnuWB_Click() {}
+void frmMDI::mnuToolBar_Click()
+{
+    tbrNormal_->setVisible(actions_.value(QStringLiteral("mnuToolBar"))->isChecked());
+}
+void frmMDI::mnuHTMLTBar_Click()
+{
+    tbrHTML_->setVisible(actions_.value(QStringLiteral("mnuHTMLTBar"))->isChecked());
+}
+
+// Tags
+void frmMDI::mnuHLink_Click() {}
+void frmMDI::mnuImage_Click() {}
+void frmMDI::mnuList_Click() {}
+void frmMDI::mnuTableMake_Click() {}
+void frmMDI::mnuAddSel_Click() { WrapCommands::wrapSelection(QStringLiteral("<TD>"), QStringLiteral("</TD>")); }
+void frmMDI::mnuForm_Click() {}
+void frmMDI::mnuTextarea_Click() {}
+void frmMDI::mnuCheckbox_Click() {}
+void frmMDI::mnuSubmit_Click() {}
+void frmMDI::mnuSelectBox_Click() {}
+void frmMDI::mnuHR_Click() {}
+void frmMDI::mnuBR_Click() { WrapCommands::insertText(QStringLiteral("<BR>")); }
+void frmMDI::mnuNOBR_Click() { WrapCommands::insertText(QStringLiteral("<NOBR>")); }
+void frmMDI::mnuComment_Click() { WrapCommands::wrapSelection(QStringLiteral("<!--"), QStringLiteral("-->")); }
+void frmMDI::mnuFrame_Click() {}
+void frmMDI::mnuMapArea_Click() {}
+
+// Document expression
+void frmMDI::mnuColor_Click() {}
+void frmMDI::mnuFontH_Click() {}
+void frmMDI::mnuBaseFont_Click() {}
+void frmMDI::mnuK1_Click() { WrapCommands::insertText(QStringLiteral("&lt;")); }
+void frmMDI::mnuK2_Click() { WrapCommands::insertText(QStringLiteral("&gt;")); }
+void frmMDI::mnuK3_Click() { WrapCommands::insertText(QStringLiteral("&quot;")); }
+void frmMDI::mnuK4_Click() { WrapCommands::insertText(QStringLiteral("&amp;")); }
+void frmMDI::mnuMarquee_Click() {}
+void frmMDI::mnuLeft_Click()
+{
+    WrapCommands::wrapSelection(QStringLiteral("<DIV ALIGN=LEFT>"), QStringLiteral("</DIV>"));
+}
+void frmMDI::mnuRight_Click()
+{
+    WrapCommands::wrapSelection(QStringLiteral("<DIV ALIGN=RIGHT>"), QStringLiteral("</DIV>"));
+}
+void frmMDI::mnuCenter_Click() { WrapCommands::wrapSelection(QStringLiteral("<CENTER>"), QStringLiteral("</CENTER>")); }
+void frmMDI::mnuBold_Click() { WrapCommands::wrapSelection(QStringLiteral("<B>"), QStringLiteral("</B>")); }
+void frmMDI::mnuItalic_Click() { WrapCommands::wrapSelection(QStringLiteral("<I>"), QStringLiteral("</I>")); }
+void frmMDI::mnuUnderLine_Click() { WrapCommands::wrapSelection(QStringLiteral("<U>"), QStringLiteral("</U>")); }
+void frmMDI::mnuTorikesi_Click() { WrapCommands::wrapSelection(QStringLiteral("<S>"), QStringLiteral("</S>")); }
+
+// Window
+void frmMDI::mnuCascade_Click() { area_->cascadeSubWindows(); }
+void frmMDI::mnuTile_Click() { WindowArrangement::tileHorizontally(*area_); }
+void frmMDI::mnuIcon_Click() { WindowArrangement::arrangeIcons(*area_); }
+
+// Help
+void frmMDI::mnuHTML_Click() {}
+void frmMDI::mnuAbout_Click() {}

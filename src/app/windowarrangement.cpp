@@ -1,0 +1,45 @@
+#include "app/windowarrangement.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace WindowArrangement {
+
+void tileHorizontally(QMdiArea &area)
+{
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *window : area.subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized() && window->isVisible())
+            windows << window;
+    }
+    if (windows.isEmpty())
+        return;
+    const QRect space = area.viewport()->rect();
+    const int height = space.height() / int(windows.size());
+    int top = 0;
+    for (QMdiSubWindow *window : windows) {
+        window->showNormal();
+        window->setGeometry(0, top, space.width(), height);
+        top += height;
+    }
+}
+
+void arrangeIcons(QMdiArea &area)
+{
+    const QRect space = area.viewport()->rect();
+    int left = 0;
+    int bottom = space.bottom() + 1;
+    for (QMdiSubWindow *window : area.subWindowList(QMdiArea::CreationOrder)) {
+        if (!window->isMinimized())
+            continue;
+        const QSize size = window->size();
+        if (left > 0 && left + size.width() > space.width()) {
+            left = 0;
+            bottom -= size.height();
+        }
+        window->move(left, bottom - size.height());
+        left += size.width();
+    }
+}
+
+} // namespace WindowArrangement

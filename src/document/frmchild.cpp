@@ -1,0 +1,134 @@
+#include "document/frmchild.h"
+
+#include "app/frmmdi.h"
+#include "app/loadedwindows.h"
+#include "app/statusbar.h"
+#include "document/filedrop.h"
+#include "document/module1.h"
+#include "document/textbox.h"
+#include "document/textfile.h"
+#include "platform/platform.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QStringList>
+
+const QString frmChild::Untitled = QStringLiteral("（無題）");
+const QString frmChild::ModifiedMark = QStringLiteral("CHANGE");
+
+QString frmChild::newPageTemplate()
+{
+    static const QString page = QStringList{
+        QStringLiteral("<HTML>"),
+        QStringLiteral("<HEAD>"),
+        QStringLiteral("<META NAME='GENERATOR' CONTENT='VEK Zurne'>"),
+        QStringLiteral("<TITLE>"),
+        QStringLiteral("ここにタイトルを記述してください"),
+        QStringLiteral("</TITLE>"),
+        QStringLiteral("</HEAD>"),
+        QStringLiteral("<BODY>"),
+        QString(),
+        QStringLiteral("</BODY>"),
+        QStringLiteral("</HTML>"),
+    }.join(QStringLiteral("\r\n"));
+    return page;
+}
+
+frmChild::frmChild(frmMDI &mainWindow)
+    : mdi_(mainWindow), Text_(new TextBox), model_(*Text_)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    Text_->setModel(model_);
+    setWidget(Text_);
+    LoadedWindows::add(this);
+    mdi_.mdiArea().addSubWindow(this);
+
+    connect(Text_, &QPlainTextEdit::textChanged, this, &frmChild::Text_Change);
+    connect(Text_, &TextBox::shiftEnterPressed, this, [this] { model_.setSelText(QStringLiteral("<BR>")); });
+    connect(Text_, &TextBox::fileDragged, this, &FileDrop::dragOver);
+    connect(Text_, &TextBox::fileDropped, this, &FileDrop::drop);
+    connect(this, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates before, Qt::WindowStates now) {
+                if (!(before & Qt::WindowActive) && (now & Qt::WindowActive))
+                    Form_Activate();
+            });
+    Form_Load();
+}
+
+frmChild::~frmChild() { LoadedWindows::remove(this); }
+
+void frmChild::Form_Load()
+{
+    if (!Module1::PendingFileName.isEmpty())
+        loadPendingFile();
+    else {
+        setCaption(Untitled);
+        model_.setText(newPageTemplate());
+    }
+    setTag(QString());
+    mdi_.enterDocumentOpenState();
+}
+
+void frmChild::loadPendingFile()
+{
+    const QString path = Module1::PendingFileName;
+    Module1::PendingFileName.clear();
+    setCaption(path);
+    const std::optional<LoadedText> loaded = readTextLines(path);
+    if (!loaded)
+        return;
+    model_.setText(loaded->text);
+    setCodePage(loaded->codePage);
+}
+
+QString frmChild::documentInfo() const
+{
+    if (isUntitled())
+        return Untitled;
+    const QFileInfo file(Caption());
+    if (!file.exists())
+        return Caption();
+    return Caption() + QStringLiteral(" / ﾌｧｲﾙｻｲｽﾞ ") + QString::number(file.size())
+           + QStringLiteral("ﾊﾞｲﾄ") + QStringLiteral(" / 更新日時 ")
+           + file.lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+}
+
+void frmChild::Form_Activate() { mdi_.SBar().setText(documentInfo()); }
+
+void frmChild::Text_Change()
+{
+    if (QAction *cut = mdi_.action(QStringLiteral("mnuCut")))
+        cut->setEnabled(!model_.isEmpty());
+    setTag(ModifiedMark);
+}
+
+bool frmChild::Form_Unload()
+{
+    if (isModified()) {
+        const platform::Answer answer = platform::showMessage(
+            this, {Caption() + QStringLiteral("は変更されています。保存しますか？"), Caption(),
+                   platform::Buttons::YesNoCancel, platform::Icon::Question, platform::Answer::Yes});
+        if (answer == platform::Answer::Cancel)
+            return false;
+        // A save that did not happen keeps the window: closing it would lose the text the
+        // user just asked to keep.
+        if (answer == platform::Answer::Yes && !Module1::SaveDocument(*this))
+            return false;
+    }
+    if (LoadedWindows::count() == 2)
+        mdi_.enterNoDocumentState();
+    LoadedWindows::remove(this);
+    return true;
+}
+
+void frmChild::closeEvent(QCloseEvent *event)
+{
+    if (!Form_Unload()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}

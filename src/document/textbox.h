@@ -1,0 +1,42 @@
+#pragma once
+
+// The text box of a document window: a plain text editor that keeps the document's line
+// breaks CR LF, limits what the user types or pastes with the keyboard, and leaves
+// Ctrl shortcuts and file drops to the program.
+
+#include <QPlainTextEdit>
+
+class TextModel;
+
+class TextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    // What the user may bring in by typing or pasting; text set by commands is not limited.
+    static constexpr qsizetype MaxLength = 30000;
+
+    explicit TextBox(QWidget *parent = nullptr);
+
+    void setModel(TextModel &model) { model_ = &model; }
+
+Q_SIGNALS:
+    // Enter pressed with exactly Shift held, before its line break goes in.
+    void shiftEnterPressed();
+    // File drags and drops over the text; the receiver decides.
+    void fileDragged(QDragMoveEvent *event);
+    void fileDropped(QDropEvent *event);
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    bool fits(const QString &typed);
+    void insertLineBreak();
+
+    TextModel *model_ = nullptr;
+};

@@ -1,0 +1,164 @@
+#include "document/textmodel.h"
+
+#include <QPlainTextEdit>
+#include <QTest>
+
+class tst_TextModel : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        edit = new QPlainTextEdit;
+        model = new TextModel(*edit);
+    }
+    void cleanup()
+    {
+        delete model;
+        delete edit;
+    }
+
+    void roundTrip_data();
+    void roundTrip();
+    void selectionAcrossCrLfCountsTwo();
+    void offsetsAfterLineBreaks_data();
+    void offsetsAfterLineBreaks();
+    void offsetInsideCrLfStaysOnItsLine();
+    void replacingSelectionLeavesCaretAfterText();
+    void emptyReplacementDeletesSelection();
+    void insertingAtEndOfText();
+    void replacingWholeTextPutsCaretAtStart();
+    void typingAfterKeptCharacterTypesPlainText();
+    void lengthCountsCrLfTwice();
+
+private:
+    QPlainTextEdit *edit = nullptr;
+    TextModel *model = nullptr;
+};
+
+void tst_TextModel::roundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("crlf lines") << QStringLiteral("<HTML>\r\n\r\n</HTML>\r\n");
+    QTest::newRow("lone lf and lone cr") << QStringLiteral("a\nb\rc\r\nd");
+    QTest::newRow("cr before crlf") << QStringLiteral("x\r\r\ny");
+    QTest::newRow("lf before cr") << QStringLiteral("\n\r");
+    QTest::newRow("ends in lone cr") << QStringLiteral("abc\r");
+    QTest::newRow("line separator kept") << QStringLiteral("a\u2028b\nc");
+    QTest::newRow("cr mark kept") << QStringLiteral("a\u240Db\rc");
+    QTest::newRow("paragraph separator kept") << QStringLiteral("a\u2029b");
+    QTest::newRow("frame markers kept") << QStringLiteral("\uFDD0x\uFDD1");
+    QTest::newRow("replacement char kept") << QStringLiteral("\uFFFD\r\n\uFFFD");
+    QTest::newRow("no-break space kept") << QStringLiteral("a\u00A0b\tc");
+    QTest::newRow("japanese") << QStringLiteral("ｱｲｳ～日本語\r\n①");
+}
+
+void tst_TextModel::roundTrip()
+{
+    QFETCH(QString, text);
+    model->setText(text);
+    QCOMPARE(model->Text(), text);
+    QCOMPARE(model->length(), text.size());
+    model->setSelStart(0);
+    model->setSelLength(text.size());
+    QCOMPARE(model->SelText(), text);
+}
+
+void tst_TextModel::selectionAcrossCrLfCountsTwo()
+{
+    model->setText(QStringLiteral("ab\r\ncd"));
+    model->setSelStart(1);
+    model->setSelLength(4);
+    QCOMPARE(model->SelText(), QStringLiteral("b\r\nc"));
+    QCOMPARE(model->SelStart(), 1);
+    QCOMPARE(model->SelLength(), 4);
+}
+
+void tst_TextModel::offsetsAfterLineBreaks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("following");
+    QTest::newRow("start of second line") << QStringLiteral("ab\r\ncd") << 4 << QStringLiteral("cd");
+    QTest::newRow("third line") << QStringLiteral("a\r\nb\r\nc") << 6 << QStringLiteral("c");
+    QTest::newRow("after lone lf") << QStringLiteral("a\nb\r\nc") << 2 << QStringLiteral("b\r\nc");
+    QTest::newRow("after empty lines") << QStringLiteral("\r\n\r\nx") << 4 << QStringLiteral("x");
+}
+
+void tst_TextModel::offsetsAfterLineBreaks()
+{
+    QFETCH(QString, text);
+    QFETCH(int, offset);
+    QFETCH(QString, following);
+    model->setText(text);
+    model->setSelStart(offset);
+    QCOMPARE(model->SelStart(), offset);
+    model->setSelLength(following.size());
+    QCOMPARE(model->SelText(), following);
+}
+
+void tst_TextModel::offsetInsideCrLfStaysOnItsLine()
+{
+    model->setText(QStringLiteral("ab\r\ncd"));
+    model->setSelStart(3);
+    QCOMPARE(model->SelStart(), 2);
+}
+
+void tst_TextModel::replacingSelectionLeavesCaretAfterText()
+{
+    model->setText(QStringLiteral("one two\r\nthree"));
+    model->setSelStart(4);
+    model->setSelLength(3);
+    model->setSelText(QStringLiteral("2\r\n2"));
+    QCOMPARE(model->Text(), QStringLiteral("one 2\r\n2\r\nthree"));
+    QCOMPARE(model->SelStart(), 8);
+    QCOMPARE(model->SelLength(), 0);
+}
+
+void tst_TextModel::emptyReplacementDeletesSelection()
+{
+    model->setText(QStringLiteral("a\r\nb\r\nc"));
+    model->setSelStart(1);
+    model->setSelLength(4);
+    model->setSelText(QString());
+    QCOMPARE(model->Text(), QStringLiteral("a\r\nc"));
+    QCOMPARE(model->SelStart(), 1);
+}
+
+void tst_TextModel::insertingAtEndOfText()
+{
+    model->setText(QStringLiteral("x\r\n"));
+    model->setSelStart(model->length());
+    model->setSelText(QStringLiteral("<B></B>"));
+    QCOMPARE(model->Text(), QStringLiteral("x\r\n<B></B>"));
+    QCOMPARE(model->SelStart(), 10);
+}
+
+void tst_TextModel::replacingWholeTextPutsCaretAtStart()
+{
+    model->setText(QStringLiteral("abc"));
+    model->setSelStart(2);
+    model->setText(QStringLiteral("line\r\nline"));
+    QCOMPARE(model->SelStart(), 0);
+    QCOMPARE(model->SelLength(), 0);
+}
+
+void tst_TextModel::typingAfterKeptCharacterTypesPlainText()
+{
+    model->setText(QStringLiteral("a\u2028"));
+    model->setSelStart(2);
+    QTest::keyClicks(edit, QStringLiteral("x"));
+    QCOMPARE(model->Text(), QStringLiteral("a\u2028x"));
+}
+
+void tst_TextModel::lengthCountsCrLfTwice()
+{
+    model->setText(QStringLiteral("ab\r\n\r\nc\nd"));
+    QCOMPARE(model->length(), 9);
+    QVERIFY(!model->isEmpty());
+    model->setText(QString());
+    QVERIFY(model->isEmpty());
+}
+
+QTEST_MAIN(tst_TextModel)
+#include "tst_textmodel.moc"

@@ -1,0 +1,47 @@
+#pragma once
+
+// Common ground for tests that drive the real windows: a scripted platform and a fresh
+// main window (which opens one template document) for every test function.
+
+#include "app/frmmdi.h"
+#include "document/frmchild.h"
+#include "support/scriptedplatform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+#include <memory>
+
+struct WindowFixture {
+    std::unique_ptr<ScriptedPlatform> platform;
+    std::unique_ptr<frmMDI> mdi;
+
+    void start()
+    {
+        platform = std::make_unique<ScriptedPlatform>();
+        mdi = std::make_unique<frmMDI>();
+        mdi->show();
+    }
+    void stop()
+    {
+        mdi.reset();
+        platform.reset();
+    }
+
+    frmChild *active() const { return mdi->activeChild(); }
+    TextModel &text() const { return mdi->activeChild()->Text(); }
+    void trigger(const char *entry) const { mdi->action(QString::fromLatin1(entry))->trigger(); }
+    void select(qsizetype start, qsizetype length) const
+    {
+        text().setSelStart(start);
+        text().setSelLength(length);
+    }
+    // Closes documents without prompting, as if each had just been saved.
+    void closeAllClean() const
+    {
+        for (frmChild *child : mdi->children()) {
+            child->setTag(QString());
+            child->close();
+        }
+    }
+};
