@@ -15,7 +15,9 @@ void run()
         if (!document)
             continue;
         document->close();
-        if (LoadedWindows::count() - 1 == i)
+        // Still loaded and last: kept open. A closed one lets a window loaded after it move
+        // up to its place, which must not end the walk.
+        if (LoadedWindows::count() - 1 == i && LoadedWindows::at(i) == document)
             return;
     }
 }

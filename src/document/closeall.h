@@ -9,7 +9,8 @@ namespace CloseAll {
 // Asks every loaded document window to close, from the most recently loaded to the oldest,
 // each through its unsaved-changes prompt. A document that stays open (Cancel, or a save
 // that did not happen) ends the walk when it is the last loaded window, keeping the older
-// ones open too; when another window was loaded after it, the walk goes on.
+// ones open too; when another window was loaded after it, the walk goes on. A document
+// that closes never ends the walk.
 void run();
 
 // Whether any document window is still loaded.
