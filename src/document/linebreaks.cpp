@@ -4,9 +4,17 @@ namespace {
 
 const QLatin1StringView CrLf("\r\n");
 
-} // namespace
+// Whether every CR in `text` starts a CR LF pair.
+bool breaksAreCrLf(QStringView text)
+{
+    for (qsizetype cr = text.indexOf(u'\r'); cr >= 0; cr = text.indexOf(u'\r', cr + 2)) {
+        if (!text.sliced(cr).startsWith(CrLf))
+            return false;
+    }
+    return true;
+}
 
-QString linesEndingInCrLf(QStringView text)
+QString rebuiltLines(QStringView text)
 {
     QString lines;
     lines.reserve(text.size() + text.size() / 32 + 2);
@@ -22,6 +30,19 @@ QString linesEndingInCrLf(QStringView text)
             ++lineStart;
     }
     return lines;
+}
+
+} // namespace
+
+// Most files already break their lines with CR LF: they keep their string, which spares a
+// copy of a large file.
+QString linesEndingInCrLf(QString text)
+{
+    if (!breaksAreCrLf(text))
+        return rebuiltLines(text);
+    if (!text.isEmpty() && !text.endsWith(CrLf))
+        text += CrLf;
+    return text;
 }
 
 QString withCrLfBreaks(const QString &text)

@@ -33,6 +33,6 @@ std::optional<LoadedText> readTextLines(const QString &path)
 {
     std::optional<LoadedText> whole = readTextWhole(path);
     if (whole)
-        whole->text = linesEndingInCrLf(whole->text);
+        whole->text = linesEndingInCrLf(std::move(whole->text));
     return whole;
 }

@@ -24,6 +24,8 @@ void tst_LineBreaks::linesEndingInCrLf_data()
     QTest::newRow("LF CR: the LF stays, the CR ends the line") << "a\n\rb" << "a\n\r\nb\r\n";
     QTest::newRow("single CR LF is one empty line") << "\r\n" << "\r\n";
     QTest::newRow("single LF is a line holding it") << "\n" << "\n\r\n";
+    QTest::newRow("CR at the very end") << "a\r\nb\r" << "a\r\nb\r\n";
+    QTest::newRow("lone CR after CR LF lines") << "a\r\nb\rc\r\n" << "a\r\nb\r\nc\r\n";
     QTest::newRow("Japanese text") << QStringLiteral("日本語\r\nｱｲｳ")
                                    << QStringLiteral("日本語\r\nｱｲｳ\r\n");
 }
