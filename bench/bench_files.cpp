@@ -179,7 +179,8 @@ int runAll()
             const double bareMb = median(bare, 1) / 1024;
             const double openedMb = median(commands, 2) / 1024;
             const double savedMb = median(commands, 3) / 1024;
-            out << QStringLiteral("%1MB %2").arg(megabytes, 2).arg(QString::fromLatin1(codePage), -6)
+            const QString name = QString::fromLatin1(codePage);
+            out << QStringLiteral("%1MB %2").arg(megabytes, 2).arg(name, -6)
                 << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
                        .arg(catMs(path), 7, 'f', 1)
                        .arg(bareMs, 8, 'f', 1)

@@ -34,9 +34,10 @@ QString unencodableMessage(const QString &path, const QString &text, qsizetype o
 {
     const QString character = characterAt(text, offset);
     const qsizetype line = QStringView(text).first(offset).count(u'\n') + 1;
+    const QString codePageName = QString::fromLatin1(codepage::baseName(codePage));
     return notSaved(path) + QStringLiteral("%1 行目の文字「%2」(%3) は文字コード %4 で表せません。")
                                 .arg(line)
-                                .arg(character, codePointOf(character), QString::fromLatin1(codepage::baseName(codePage)));
+                                .arg(character, codePointOf(character), codePageName);
 }
 
 QString overwriteQuestion(const QString &path)

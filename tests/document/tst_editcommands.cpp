@@ -98,6 +98,10 @@ void tst_EditCommands::pasteTurnsLoneLfIntoCrLf_data()
                                       << qsizetype(3);
     QTest::newRow("CR LF stays") << "x\r\n" << qsizetype(3) << qsizetype(0) << "abcx\r\n"
                                  << qsizetype(6);
+    QTest::newRow("two LFs") << "\n\n" << qsizetype(0) << qsizetype(0) << "\r\n\r\nabc"
+                             << qsizetype(4);
+    QTest::newRow("lone CR stays") << "x\ry" << qsizetype(0) << qsizetype(0) << "x\ryabc"
+                                   << qsizetype(3);
 }
 
 void tst_EditCommands::pasteTurnsLoneLfIntoCrLf()

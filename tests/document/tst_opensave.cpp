@@ -99,6 +99,14 @@ void tst_OpenSave::opensLineByLine_data()
         << QByteArray("a\nb\n") << QStringLiteral("a\nb\n\r\n") << QByteArray("UTF-8");
     QTest::newRow("CR-only lines") << QByteArray("a\rb") << QStringLiteral("a\r\nb\r\n")
                                    << QByteArray("UTF-8");
+    QTest::newRow("CR CR is an empty line")
+        << QByteArray("a\r\rb") << QStringLiteral("a\r\n\r\nb\r\n") << QByteArray("UTF-8");
+    QTest::newRow("LF CR: the LF stays, the CR ends the line")
+        << QByteArray("a\n\rb") << QStringLiteral("a\n\r\nb\r\n") << QByteArray("UTF-8");
+    QTest::newRow("lone CR after CR LF lines")
+        << QByteArray("a\r\nb\rc\r\n") << QStringLiteral("a\r\nb\r\nc\r\n") << QByteArray("UTF-8");
+    QTest::newRow("CR at the very end")
+        << QByteArray("a\r\nb\r") << QStringLiteral("a\r\nb\r\n") << QByteArray("UTF-8");
     QTest::newRow("empty file") << QByteArray() << QString() << QByteArray("UTF-8");
     QTest::newRow("UTF-8 Japanese") << QByteArray("<P>日本語ｱｲｳ～−①</P>")
                                     << QStringLiteral("<P>日本語ｱｲｳ～−①</P>\r\n")
@@ -106,7 +114,8 @@ void tst_OpenSave::opensLineByLine_data()
     QTest::newRow("CP932 katakana, wave dash, minus, circled one")
         << Cp932Page << Cp932PageText << QByteArray("CP932");
     QTest::newRow("neither code page: bad bytes kept")
-        << QByteArray::fromHex("41ff42") << QStringLiteral("A\uEFFFB\r\n") << QByteArray("UTF-8+raw");
+        << QByteArray::fromHex("41ff42") << QStringLiteral("A\uEFFFB\r\n")
+        << QByteArray("UTF-8+raw");
 }
 
 void tst_OpenSave::opensLineByLine()
@@ -220,6 +229,7 @@ void tst_OpenSave::saveAsNames_data()
     QTest::addColumn<QString>("written");
     QTest::newRow("page.htm becomes page.html") << "page.htm" << "page.html";
     QTest::newRow("page.HTM stays") << "page.HTM" << "page.HTM";
+    QTest::newRow("page.Htm stays") << "page.Htm" << "page.Htm";
     QTest::newRow("no extension stays") << "page" << "page";
 }
 

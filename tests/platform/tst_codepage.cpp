@@ -121,7 +121,8 @@ void tst_CodePage::encode_data()
     QTest::newRow("stand-in range is text where bytes were not kept")
         << QStringLiteral("\uEF80") << QByteArray("UTF-8") << QByteArray::fromHex("eebe80");
     QTest::newRow("kept byte between CP932 characters")
-        << QStringLiteral("日\uEFFF本") << QByteArray("CP932+raw") << QByteArray::fromHex("93faff967b");
+        << QStringLiteral("日\uEFFF本") << QByteArray("CP932+raw")
+        << QByteArray::fromHex("93faff967b");
 }
 
 void tst_CodePage::encode()
