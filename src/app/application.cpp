@@ -7,24 +7,19 @@
 #include <QLocale>
 #include <QTranslator>
 
-namespace {
-
-// Qt's own dialogs and buttons speak Japanese like the rest of the program.
-void installJapaneseTranslation(QApplication &app, QTranslator &translator)
+void installJapaneseTranslation(QApplication &app)
 {
-    if (translator.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&translator);
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
 }
-
-} // namespace
 
 int runZurne(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zurne"));
-    QTranslator translator;
-    installJapaneseTranslation(app, translator);
+    installJapaneseTranslation(app);
     frmMDI mainWindow;
     mainWindow.show();
     return QApplication::exec();

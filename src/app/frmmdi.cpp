@@ -128,16 +128,16 @@ QToolBar *frmMDI::buildToolbar(const ToolbarLayout &layout, QList<QAction *> &po
     toolbar->setObjectName(QString::fromLatin1(layout.name));
     toolbar->setIconSize(QSize(16, 16));
     toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    int index = 0;
     for (int position = 1; position <= layout.positions; ++position) {
-        const auto button = std::find_if(layout.buttons.begin(), layout.buttons.end(),
-                                         [position](const ToolbarButton &b) { return b.position == position; });
-        if (button == layout.buttons.end()) {
+        if (index >= int(layout.buttons.size()) || layout.buttons[index].position != position) {
             positions << toolbar->addSeparator();
             continue;
         }
-        QAction *action = toolbar->addAction(toolbarIcon(button->icon), button->shortName);
-        action->setToolTip(button->shortName);
-        action->setStatusTip(button->menuPath);
+        const ToolbarButton &button = layout.buttons[index];
+        QAction *action = toolbar->addAction(toolbarIcon(layout, index++), button.shortName);
+        action->setToolTip(button.shortName);
+        action->setStatusTip(button.menuPath);
         connect(action, &QAction::triggered, this, [this, dispatch, position] { (this->*dispatch)(position); });
         positions << action;
     }
@@ -145,12 +145,16 @@ QToolBar *frmMDI::buildToolbar(const ToolbarLayout &layout, QList<QAction *> &po
 }
 
 namespace {
+// A toolbar button runs its menu entry's handler itself, so button and entry always do the
+// same.
 void dispatch(frmMDI *window, const ToolbarLayout &layout, int position)
 {
     for (const ToolbarButton &button : layout.buttons) {
-        if (button.position == position) {
-            (window->*button.handler)();
-            return;
+        if (button.position != position)
+            continue;
+        for (const MenuEntry &entry : menuTable()) {
+            if (qstrcmp(entry.name, button.entry) == 0)
+                (window->*entry.handler)();
         }
     }
 }

@@ -1,36 +1,31 @@
 #include "app/toolbaricons.h"
 
-#include <QStandardPaths>
+#include "app/toolbartable.h"
+
+#include <QHash>
+#include <QPixmap>
 
 namespace {
 
-// Desktops without an icon theme of their own (and headless runs) get Breeze.
-void useIconTheme()
+// Each image list is decoded once and cut up many times.
+const QPixmap &imageList(const QString &path)
 {
-    static const bool done = [] {
-        QStringList paths = QIcon::themeSearchPaths();
-        for (const QString &dir : QStandardPaths::locateAll(
-                 QStandardPaths::GenericDataLocation, QStringLiteral("icons"),
-                 QStandardPaths::LocateDirectory)) {
-            if (!paths.contains(dir))
-                paths << dir;
-        }
-        QIcon::setThemeSearchPaths(paths);
-        QIcon::setFallbackThemeName(QStringLiteral("breeze"));
-        if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
-            QIcon::setThemeName(QStringLiteral("breeze"));
-        return true;
-    }();
-    Q_UNUSED(done);
+    static QHash<QString, QPixmap> lists;
+    auto found = lists.find(path);
+    if (found == lists.end())
+        found = lists.insert(path, QPixmap(path));
+    return *found;
 }
 
 } // namespace
 
-QIcon toolbarIcon(const char *name)
+QIcon toolbarIcon(const ToolbarLayout &layout, int index)
 {
-    const QString icon = QString::fromLatin1(name);
-    if (icon.startsWith(QLatin1String("zurne-")))
-        return QIcon(QStringLiteral(":/icons/") + icon + QStringLiteral(".svg"));
-    useIconTheme();
-    return QIcon::fromTheme(icon);
+    const QString list = QStringLiteral(":/toolbar/") + QString::fromLatin1(layout.imageList);
+    QIcon icon;
+    for (const auto &[suffix, size] : {std::pair{"", 16}, std::pair{"@2x", 32}}) {
+        const QPixmap &strip = imageList(list + QString::fromLatin1(suffix) + QStringLiteral(".png"));
+        icon.addPixmap(strip.copy(index * size, 0, size, size));
+    }
+    return icon;
 }

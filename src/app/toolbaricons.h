@@ -2,6 +2,7 @@
 
 #include <QIcon>
 
-// A toolbar image: the icon theme's image of a freedesktop name, or one of the program's
-// own images for names starting with "zurne-".
-QIcon toolbarIcon(const char *name);
+struct ToolbarLayout;
+
+// The image of the `index`-th button of a toolbar table, cut from its image list.
+QIcon toolbarIcon(const ToolbarLayout &layout, int index);

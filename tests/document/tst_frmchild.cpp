@@ -1,0 +1,248 @@
+#include "app/statusbar.h"
+#include "document/module1.h"
+#include "document/textbox.h"
+#include "support/windowtest.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QMenu>
+#include <QTest>
+
+class tst_frmChild : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { w.start(); }
+    void cleanup() { w.stop(); }
+
+    void newDocumentHoldsTemplate();
+    void cleanDocumentClosesWithoutAsking();
+    void typedCharacterMarksAndPromptAsks();
+    void cancelKeepsWindowTextAndMark();
+    void noClosesWithoutWriting();
+    void yesWithoutSaveKeepsWindow();
+    void shiftEnterPutsBrAndLineBreak();
+    void otherEnterCombinationsPutNoBr_data();
+    void otherEnterCombinationsPutNoBr();
+    void cutEntryFollowsWholeText();
+    void typedInputStopsAtLimit();
+    void commandsAreNotLimited();
+    void menuShortcutsWinOverWidgetBindings_data();
+    void menuShortcutsWinOverWidgetBindings();
+    void pendingFileLoadsLineByLine_data();
+    void pendingFileLoadsLineByLine();
+    void unreadablePendingFileStillEmptiesName();
+
+private:
+    QString writeFile(const QByteArray &bytes);
+    WindowFixture w;
+    QTemporaryDir dir;
+};
+
+QString tst_frmChild::writeFile(const QByteArray &bytes)
+{
+    const QString path = dir.filePath(QStringLiteral("page.html"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return {};
+    file.write(bytes);
+    return path;
+}
+
+void tst_frmChild::newDocumentHoldsTemplate()
+{
+    const QString expected = QStringLiteral(
+        "<HTML>\r\n<HEAD>\r\n<META NAME='GENERATOR' CONTENT='VEK Zurne'>\r\n<TITLE>\r\n"
+        "ここにタイトルを記述してください\r\n</TITLE>\r\n</HEAD>\r\n<BODY>\r\n\r\n</BODY>\r\n</HTML>");
+    QCOMPARE(w.text().Text(), expected);
+    QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
+    QCOMPARE(w.active()->Tag(), QString());
+    QCOMPARE(w.text().SelStart(), 0);
+}
+
+void tst_frmChild::cleanDocumentClosesWithoutAsking()
+{
+    QVERIFY(w.active()->close());
+    QVERIFY(w.platform->messages.isEmpty());
+    QCOMPARE(w.mdi->children().size(), 0);
+}
+
+void tst_frmChild::typedCharacterMarksAndPromptAsks()
+{
+    QTest::keyClicks(&w.active()->textBox(), QStringLiteral("a"));
+    QCOMPARE(w.active()->Tag(), QStringLiteral("CHANGE"));
+    w.platform->answers << platform::Answer::Cancel;
+    w.trigger("mnuClose");
+    QCOMPARE(w.platform->messages.size(), 1);
+    const platform::Message &asked = w.platform->messages.first();
+    QCOMPARE(asked.text, QStringLiteral("（無題）は変更されています。保存しますか？"));
+    QCOMPARE(asked.title, QStringLiteral("（無題）"));
+    QCOMPARE(asked.buttons, platform::Buttons::YesNoCancel);
+    QCOMPARE(asked.icon, platform::Icon::Question);
+    QCOMPARE(asked.defaultButton, platform::Answer::Yes);
+}
+
+void tst_frmChild::cancelKeepsWindowTextAndMark()
+{
+    frmChild *document = w.active();
+    QTest::keyClicks(&document->textBox(), QStringLiteral("xyz"));
+    const QString text = document->Text().Text();
+    w.platform->answers << platform::Answer::Cancel;
+    QVERIFY(!document->close());
+    QCOMPARE(w.mdi->children(), QList<frmChild *>{document});
+    QCOMPARE(document->Text().Text(), text);
+    QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
+    QVERIFY(w.mdi->menu(QStringLiteral("mnuEdit"))->menuAction()->isVisible());
+}
+
+void tst_frmChild::noClosesWithoutWriting()
+{
+    const QString path = writeFile("original");
+    Module1::PendingFileName = path;
+    w.trigger("mnuNew");
+    QTest::keyClicks(&w.active()->textBox(), QStringLiteral("changed"));
+    w.platform->answers << platform::Answer::No;
+    QVERIFY(w.active()->close());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("original"));
+    QCOMPARE(w.mdi->children().size(), 1);
+}
+
+void tst_frmChild::yesWithoutSaveKeepsWindow()
+{
+    frmChild *document = w.active();
+    QTest::keyClicks(&document->textBox(), QStringLiteral("keep me"));
+    w.platform->answers << platform::Answer::Yes; // the save-as dialog is then cancelled
+    QVERIFY(!document->close());
+    QCOMPARE(w.mdi->children(), QList<frmChild *>{document});
+    QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
+}
+
+void tst_frmChild::shiftEnterPutsBrAndLineBreak()
+{
+    w.text().setText(QStringLiteral("abcdefg"));
+    w.select(2, 3);
+    QTest::keyClick(&w.active()->textBox(), Qt::Key_Return, Qt::ShiftModifier);
+    QCOMPARE(w.text().Text(), QStringLiteral("ab<BR>\r\nfg"));
+    QCOMPARE(w.text().SelStart(), 8);
+    QTest::keyClick(&w.active()->textBox(), Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
+    QCOMPARE(w.text().Text(), QStringLiteral("ab<BR>\r\n<BR>\r\nfg"));
+}
+
+void tst_frmChild::otherEnterCombinationsPutNoBr_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("plain enter") << int(Qt::NoModifier);
+    QTest::newRow("ctrl+shift+enter") << int(Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::newRow("alt+shift+enter") << int(Qt::AltModifier | Qt::ShiftModifier);
+}
+
+void tst_frmChild::otherEnterCombinationsPutNoBr()
+{
+    QFETCH(int, modifiers);
+    w.text().setText(QStringLiteral("ab"));
+    w.select(1, 0);
+    QTest::keyClick(&w.active()->textBox(), Qt::Key_Return, Qt::KeyboardModifiers(modifiers));
+    QVERIFY2(!w.text().Text().contains(QStringLiteral("<BR>")), qPrintable(w.text().Text()));
+    QVERIFY2(!w.text().Text().contains(QLatin1Char('\n')) || w.text().Text() == QStringLiteral("a\r\nb"),
+             "a line break, if any, is the document's CR LF");
+}
+
+void tst_frmChild::cutEntryFollowsWholeText()
+{
+    QAction *cut = w.mdi->action(QStringLiteral("mnuCut"));
+    w.select(0, w.text().length());
+    QTest::keyClick(&w.active()->textBox(), Qt::Key_Delete);
+    QCOMPARE(w.text().Text(), QString());
+    QVERIFY(!cut->isEnabled());
+    QTest::keyClicks(&w.active()->textBox(), QStringLiteral("a"));
+    QVERIFY(cut->isEnabled());
+}
+
+void tst_frmChild::typedInputStopsAtLimit()
+{
+    TextBox &box = w.active()->textBox();
+    w.text().setText(QString(TextBox::MaxLength - 1, QLatin1Char('a')));
+    w.select(w.text().length(), 0);
+    QTest::keyClicks(&box, QStringLiteral("bc"));
+    QCOMPARE(w.text().length(), TextBox::MaxLength);
+    QCOMPARE(w.platform->beeps, 1);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(w.text().length(), TextBox::MaxLength);
+    QCOMPARE(w.platform->beeps, 2);
+    // Typing over a selection of the same size still fits.
+    w.select(0, 1);
+    QTest::keyClicks(&box, QStringLiteral("z"));
+    QVERIFY(w.text().Text().startsWith(QStringLiteral("za")));
+    QCOMPARE(w.platform->beeps, 2);
+}
+
+void tst_frmChild::commandsAreNotLimited()
+{
+    w.text().setText(QString(TextBox::MaxLength, QLatin1Char('a')));
+    w.select(0, 0);
+    w.trigger("mnuBold");
+    QCOMPARE(w.text().length(), TextBox::MaxLength + 7);
+    QCOMPARE(w.platform->beeps, 0);
+}
+
+void tst_frmChild::menuShortcutsWinOverWidgetBindings_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("ctrl+k is less-than, not delete to end of line") << int(Qt::Key_K)
+                                                                    << QStringLiteral("x&lt;yz");
+    QTest::newRow("ctrl+b wraps") << int(Qt::Key_B) << QStringLiteral("x<B></B>yz");
+    QTest::newRow("ctrl+y is ampersand, not redo") << int(Qt::Key_Y) << QStringLiteral("x&amp;yz");
+}
+
+void tst_frmChild::menuShortcutsWinOverWidgetBindings()
+{
+    QFETCH(int, key);
+    QFETCH(QString, expected);
+    w.mdi->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.mdi.get()));
+    w.active()->textBox().setFocus();
+    w.text().setText(QStringLiteral("xyz"));
+    w.select(1, 0);
+    QTest::keyClick(&w.active()->textBox(), Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(w.text().Text(), expected);
+}
+
+void tst_frmChild::pendingFileLoadsLineByLine_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("last line without break gains crlf") << QByteArray("a\r\nb") << QStringLiteral("a\r\nb\r\n");
+    QTest::newRow("final crlf adds no line") << QByteArray("a\r\nb\r\n") << QStringLiteral("a\r\nb\r\n");
+    QTest::newRow("lf-only lines are one line") << QByteArray("a\nb\n") << QStringLiteral("a\nb\n\r\n");
+    QTest::newRow("lone cr ends a line") << QByteArray("a\rb") << QStringLiteral("a\r\nb\r\n");
+    QTest::newRow("empty lines kept") << QByteArray("\r\n\r\n") << QStringLiteral("\r\n\r\n");
+    QTest::newRow("empty file") << QByteArray() << QString();
+}
+
+void tst_frmChild::pendingFileLoadsLineByLine()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    const QString path = writeFile(bytes);
+    Module1::PendingFileName = path;
+    w.trigger("mnuNew");
+    QCOMPARE(w.text().Text(), text);
+    QCOMPARE(w.active()->Caption(), path);
+    QCOMPARE(w.active()->Tag(), QString());
+    QCOMPARE(Module1::PendingFileName, QString());
+}
+
+void tst_frmChild::unreadablePendingFileStillEmptiesName()
+{
+    Module1::PendingFileName = dir.filePath(QStringLiteral("missing.html"));
+    w.trigger("mnuNew");
+    QCOMPARE(Module1::PendingFileName, QString());
+    w.trigger("mnuNew");
+    QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
+    QCOMPARE(w.text().Text(), frmChild::newPageTemplate());
+}
+
+QTEST_MAIN(tst_frmChild)
+#include "tst_frmchild.moc"
