@@ -1,32 +1,26 @@
 // Opening and saving large files through the real commands, against two floors: `cat` of the
 // same file, and a bare QPlainTextEdit taking the same text with setPlainText.
 //
-// Run without arguments: it writes the sample files to a temporary folder and measures each
-// case in a fresh process of its own, so that every maximum resident set size is that case's.
+//   bench_files [runs]        writes the sample files to a temporary folder and measures each
+//                             case `runs` times (default 3), every run in a process of its own
 
 #include "app/frmmdi.h"
-#include "document/frmchild.h"
 #include "platform/codepage.h"
 #include "platform/platform.h"
+#include "support/benchsupport.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTextStream>
 
-#include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
-constexpr int Runs = 3;
-
-// Answers the open dialog with one file; everything else is cancelled.
+// Answers the open dialog with one file; every message box is shown on stderr and cancelled.
 class BenchBackend final : public platform::Backend {
 public:
     explicit BenchBackend(QString file) : file_(std::move(file)) {}
@@ -49,153 +43,113 @@ private:
     QString file_;
 };
 
-long maxRssKb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-double elapsedMs(const QElapsedTimer &timer) { return double(timer.nsecsElapsed()) / 1e6; }
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// One case in this process: open and save through the commands.
-int runCommands(const QString &path)
+// One run: open and save through the commands. Prints open ms, save ms, peak KiB after the
+// open and after the save.
+void runCommands(const QString &path)
 {
     BenchBackend backend(path);
     platform::setBackend(&backend);
     frmMDI mdi;
     mdi.show();
     QApplication::processEvents();
-    QElapsedTimer timer;
-    timer.start();
+    const double start = bench::nowMs();
     mdi.action(QStringLiteral("mnuOpen"))->trigger();
     QApplication::processEvents();
-    const double openMs = elapsedMs(timer);
-    const long openedKb = maxRssKb();
-    timer.restart();
+    const double opened = bench::nowMs();
+    const qint64 openedKiB = bench::peakResidentKiB();
     mdi.action(QStringLiteral("mnuSave"))->trigger();
-    const double saveMs = elapsedMs(timer);
-    std::printf("%.1f %.1f %ld %ld\n", openMs, saveMs, openedKb, maxRssKb());
+    const double saved = bench::nowMs();
+    std::printf("%.3f %.3f %lld %lld\n", opened - start, saved - opened, openedKiB,
+                bench::peakResidentKiB());
     platform::setBackend(nullptr);
-    return 0;
 }
 
-// One case in this process: the same text into a bare QPlainTextEdit.
-int runBare(const QString &path)
+// One run: the same text into a bare QPlainTextEdit. Prints ms and peak KiB.
+void runBare(const QString &path)
 {
-    const QString text = codepage::decode(readAll(path)).text;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QString text = codepage::decode(file.readAll()).text;
     QPlainTextEdit edit;
     edit.resize(1024, 768);
     edit.show();
     QApplication::processEvents();
-    QElapsedTimer timer;
-    timer.start();
+    const double start = bench::nowMs();
     edit.setPlainText(text);
     QApplication::processEvents();
-    std::printf("%.1f %ld\n", elapsedMs(timer), maxRssKb());
-    return 0;
-}
-
-// Lines of a hand-written Japanese page, about 100 characters each, to `bytes` in UTF-8.
-QString samplePage(qsizetype bytes)
-{
-    const QString line = QStringLiteral(
-        "<P ALIGN='LEFT'>日本語の文章とｶﾀｶﾅ～－①、<B>English words</B> and <A HREF='x.html'>a "
-        "link</A>.</P>\r\n");
-    const qsizetype lineBytes = line.toUtf8().size();
-    QString page;
-    page.reserve(bytes);
-    for (qsizetype written = 0; written + lineBytes <= bytes; written += lineBytes)
-        page += line;
-    return page;
-}
-
-QList<double> column(const QList<QStringList> &rows, int index)
-{
-    QList<double> values;
-    for (const QStringList &row : rows)
-        values << row.value(index).toDouble();
-    std::sort(values.begin(), values.end());
-    return values;
-}
-
-double median(const QList<QStringList> &rows, int index) { return column(rows, index)[Runs / 2]; }
-
-QList<QStringList> runChild(const QString &mode, const QString &path)
-{
-    QList<QStringList> rows;
-    for (int run = 0; run < Runs; ++run) {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {mode, path});
-        child.waitForFinished(-1);
-        rows << QString::fromLatin1(child.readAllStandardOutput()).simplified().split(u' ');
-    }
-    return rows;
+    std::printf("%.3f %lld\n", bench::nowMs() - start, bench::peakResidentKiB());
 }
 
 double catMs(const QString &path)
 {
-    QList<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        QProcess cat;
-        cat.setStandardOutputFile(QProcess::nullDevice());
-        QElapsedTimer timer;
-        timer.start();
-        cat.start(QStringLiteral("cat"), {path});
-        cat.waitForFinished(-1);
-        times << elapsedMs(timer);
-    }
-    std::sort(times.begin(), times.end());
-    return times[Runs / 2];
+    QProcess cat;
+    cat.setStandardOutputFile(QProcess::nullDevice());
+    const double start = bench::nowMs();
+    cat.start(QStringLiteral("cat"), {path});
+    cat.waitForFinished(-1);
+    return bench::nowMs() - start;
 }
 
-int runAll()
+// Column `index` of every run's printed line, as a median.
+double median(const QList<QList<double>> &runs, int index)
+{
+    QList<double> values;
+    for (const QList<double> &run : runs)
+        values << run.value(index);
+    return bench::median(values);
+}
+
+QList<QList<double>> runCases(const QString &mode, const QString &path, int runs)
+{
+    QList<QList<double>> results;
+    for (int run = 0; run < runs; ++run) {
+        QList<double> row;
+        const QByteArray printed =
+            bench::runSelf(QCoreApplication::applicationFilePath(), {mode, path});
+        for (const QByteArray &field : printed.simplified().split(' '))
+            row << field.toDouble();
+        results << row;
+    }
+    return results;
+}
+
+QString writeSample(const QTemporaryDir &dir, const QString &text, const QByteArray &codePage,
+                    int megabytes)
+{
+    const QString name = QStringLiteral("page-%1MB-%2.html").arg(megabytes);
+    QFile file(dir.filePath(name.arg(QString::fromLatin1(codePage))));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(codepage::encode(text, codePage).bytes);
+    return file.fileName();
+}
+
+void runAll(int runs)
 {
     QTemporaryDir dir;
-    QTextStream out(stdout);
-    out << "file        cat ms  bare ms  open ms  ratio  save ms  bare MB  opened MB  ratio"
-           "  saved MB  ratio\n";
-    for (const qsizetype megabytes : {1, 10}) {
-        const QString page = samplePage(megabytes * 1000 * 1000);
+    std::printf("file        cat ms  bare ms  open ms  ratio  save ms  bare MB  opened MB  ratio"
+                "  saved MB  ratio\n");
+    for (const int megabytes : {1, 10}) {
+        const QString text = bench::sampleText(qint64(megabytes) * 1000 * 1000);
         for (const QByteArray &codePage : {QByteArray("UTF-8"), QByteArray("CP932")}) {
-            const QString path = dir.filePath(QStringLiteral("page-%1MB-%2.html")
-                                                  .arg(megabytes)
-                                                  .arg(QString::fromLatin1(codePage)));
-            QFile file(path);
-            if (!file.open(QIODevice::WriteOnly))
-                return 1;
-            file.write(codepage::encode(page, codePage).bytes);
-            file.close();
-            const QList<QStringList> bare = runChild(QStringLiteral("bare"), path);
-            const QList<QStringList> commands = runChild(QStringLiteral("commands"), path);
+            const QString path = writeSample(dir, text, codePage, megabytes);
+            QList<double> cat;
+            for (int run = 0; run < runs; ++run)
+                cat << catMs(path);
+            const QList<QList<double>> bare = runCases(QStringLiteral("bare"), path, runs);
+            const QList<QList<double>> commands = runCases(QStringLiteral("commands"), path, runs);
             const double bareMs = median(bare, 0);
             const double openMs = median(commands, 0);
             const double bareMb = median(bare, 1) / 1024;
             const double openedMb = median(commands, 2) / 1024;
             const double savedMb = median(commands, 3) / 1024;
-            const QString name = QString::fromLatin1(codePage);
-            out << QStringLiteral("%1MB %2").arg(megabytes, 2).arg(name, -6)
-                << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
-                       .arg(catMs(path), 7, 'f', 1)
-                       .arg(bareMs, 8, 'f', 1)
-                       .arg(openMs, 8, 'f', 1)
-                       .arg(openMs / bareMs, 6, 'f', 2)
-                       .arg(median(commands, 1), 8, 'f', 1)
-                       .arg(bareMb, 8, 'f', 1)
-                       .arg(openedMb, 10, 'f', 1)
-                       .arg(openedMb / bareMb, 6, 'f', 2)
-                       .arg(savedMb, 9, 'f', 1)
-                       .arg(savedMb / bareMb, 6, 'f', 2);
-            out.flush();
+            std::printf("%2dMB %-6s %7.1f %8.1f %8.1f %6.2f %8.1f %8.1f %10.1f %6.2f %9.1f %6.2f\n",
+                        megabytes, codePage.constData(), bench::median(cat), bareMs, openMs,
+                        openMs / bareMs, median(commands, 1), bareMb, openedMb, openedMb / bareMb,
+                        savedMb, savedMb / bareMb);
+            std::fflush(stdout);
         }
     }
-    return 0;
 }
 
 } // namespace
@@ -205,8 +159,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() == 3 && args[1] == QLatin1String("commands"))
-        return runCommands(args[2]);
-    if (args.size() == 3 && args[1] == QLatin1String("bare"))
-        return runBare(args[2]);
-    return runAll();
+        runCommands(args[2]);
+    else if (args.size() == 3 && args[1] == QLatin1String("bare"))
+        runBare(args[2]);
+    else
+        runAll(args.size() == 2 ? args[1].toInt() : 3);
+    return 0;
 }
