@@ -232,8 +232,7 @@ void frmMDI::rebuildWindowMenu()
     }
 }
 
-// Closes the documents newest first, each through its own prompt; stops at the first one
-// that stays open.
+// Close all; true when no document is left open.
 bool frmMDI::closeDocuments()
 {
     CloseAll::run();
