@@ -6,16 +6,19 @@
 #include "app/toolbaricons.h"
 #include "app/toolbartable.h"
 #include "app/windowarrangement.h"
+#include "document/closeall.h"
 #include "document/filedialogstate.h"
 #include "document/filedrop.h"
 #include "document/frmchild.h"
 #include "document/module1.h"
+#include "document/textbox.h"
 #include "format/frmcolor.h"
 #include "format/frmfontsize.h"
 #include "format/frmhr.h"
 #include "format/frmlist.h"
 #include "format/frmmarquee.h"
 #include "format/wrapcommands.h"
+#include "platform/platform.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -234,24 +237,22 @@ void frmMDI::rebuildWindowMenu()
     }
 }
 
-// Closes the documents newest first, each through its own prompt; stops at the first one
-// that stays open.
+// Close all; true when no document is left open.
 bool frmMDI::closeDocuments()
 {
-    QList<frmChild *> documents = children();
-    while (!documents.isEmpty()) {
-        if (!documents.takeLast()->close())
-            return false;
-    }
-    return true;
+    CloseAll::run();
+    return !CloseAll::documentsLeft();
 }
 
+// Closing the main window is exit: it ends the program unless a document stays open.
 void frmMDI::closeEvent(QCloseEvent *event)
 {
-    if (closeDocuments())
-        event->accept();
-    else
+    if (!closeDocuments()) {
         event->ignore();
+        return;
+    }
+    CloseAll::closeOtherWindows(this);
+    event->accept();
 }
 
 bool frmMDI::eventFilter(QObject *watched, QEvent *event)
@@ -274,7 +275,7 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 
 // File
 void frmMDI::mnuNew_Click() { Module1::NewDocument(); }
-void frmMDI::mnuOpen_Click() {}
+void frmMDI::mnuOpen_Click() { Module1::OpenDocument(); }
 void frmMDI::mnuClose_Click()
 {
     if (frmChild *document = activeChild())
@@ -286,19 +287,34 @@ void frmMDI::mnuSave_Click()
     if (frmChild *document = activeChild())
         Module1::SaveDocument(*document);
 }
-void frmMDI::mnuSaveName_Click() {}
-void frmMDI::mnuExit_Click()
+void frmMDI::mnuSaveName_Click()
 {
-    if (closeDocuments())
-        close();
+    if (frmChild *document = activeChild())
+        Module1::SaveDocumentAs(*document);
 }
+void frmMDI::mnuExit_Click() { close(); }
 
 // Edit
-void frmMDI::mnuCut_Click() {}
-void frmMDI::mnuCopy_Click() {}
-void frmMDI::mnuPaste_Click() {}
-void frmMDI::mnuDelete_Click() {}
-void frmMDI::mnuAllSelect_Click() {}
+void frmMDI::mnuCut_Click() { Module1::CutText(); }
+void frmMDI::mnuCopy_Click() { Module1::CopyText(); }
+void frmMDI::mnuPaste_Click() { Module1::PasteText(); }
+// The key goes to the active document's text, wherever the focus was.
+void frmMDI::mnuDelete_Click()
+{
+    frmChild *document = activeChild();
+    if (!document)
+        return;
+    document->textBox().setFocus(Qt::OtherFocusReason);
+    platform::sendKeyToFocus(Qt::Key_Delete);
+}
+void frmMDI::mnuAllSelect_Click()
+{
+    frmChild *document = activeChild();
+    if (!document)
+        return;
+    document->Text().setSelStart(0);
+    document->Text().setSelLength(document->Text().length());
+}
 void frmMDI::mnuFind_Click() {}
 void frmMDI::mnuReplace_Click() {}
 

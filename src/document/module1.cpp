@@ -1,12 +1,64 @@
 #include "document/module1.h"
 
 #include "app/frmmdi.h"
+#include "document/filedialogstate.h"
+#include "document/filenames.h"
 #include "document/frmchild.h"
+#include "document/savemessages.h"
+#include "platform/codepage.h"
+#include "platform/filewriter.h"
+#include "platform/platform.h"
+#include "platform/settings.h"
 
+#include <QFileInfo>
 #include <QMdiArea>
-#include <QSaveFile>
 
 namespace Module1 {
+namespace {
+
+const QString OpenFilter =
+    QStringLiteral("HTML文書(*.html;*.htm)|*.html;*.htm|ﾃｷｽﾄ文書(*.txt)|*.txt|全てのﾌｧｲﾙ(*.*)|*.*");
+const QString SaveFilter = QStringLiteral("HTML文書(*.html)|*.html");
+
+// Where the open dialog starts: application, section and key of the settings store.
+const QString SettingsApp = QStringLiteral("VEK");
+const QString SettingsSection = QStringLiteral("Password");
+const QString SettingsKey = QStringLiteral("DirDir");
+const QString NoFolder = QStringLiteral("?");
+
+void warn(frmChild &document, const QString &text)
+{
+    platform::showMessage(&document, {text, platform::ProgramName, platform::Buttons::Ok,
+                                      platform::Icon::Exclamation, platform::Answer::Ok});
+}
+
+// The dialog confirmed the name the user typed; a name the ".htm" rule changed may name
+// another file, which is not replaced unasked.
+bool mayWrite(frmChild &document, const QString &chosen, const QString &name)
+{
+    if (name == chosen || !QFileInfo::exists(name))
+        return true;
+    return platform::showMessage(&document,
+                                 {overwriteQuestion(name), platform::ProgramName,
+                                  platform::Buttons::YesNo, platform::Icon::Exclamation,
+                                  platform::Answer::No}) == platform::Answer::Yes;
+}
+
+// The name to save under, asked until one may be written; nullopt when cancelled.
+std::optional<QString> askSaveName(frmMDI &mdi, frmChild &document)
+{
+    while (true) {
+        const std::optional<QString> chosen =
+            mdi.CD().choose(&mdi, platform::FileMode::Save, SaveFilter);
+        if (!chosen)
+            return std::nullopt;
+        const QString name = withHtmlEnding(*chosen);
+        if (mayWrite(document, *chosen, name))
+            return name;
+    }
+}
+
+} // namespace
 
 frmChild *NewDocument()
 {
@@ -19,16 +71,53 @@ frmChild *NewDocument()
     return child;
 }
 
+void OpenDocument()
+{
+    frmMDI *mdi = frmMDI::instance();
+    if (!mdi)
+        return;
+    FileDialogState &CD = mdi->CD();
+    CD.initialDir = platform::GetSetting(SettingsApp, SettingsSection, SettingsKey, NoFolder);
+    const std::optional<QString> chosen = CD.choose(mdi, platform::FileMode::Open, OpenFilter);
+    if (!chosen)
+        return;
+    platform::SaveSetting(SettingsApp, SettingsSection, SettingsKey, folderOf(*chosen));
+    PendingFileName = *chosen;
+    NewDocument();
+}
+
 bool SaveDocument(frmChild &document)
 {
     if (document.isUntitled())
+        return SaveDocumentAs(document);
+    return WriteDocument(document, document.Caption());
+}
+
+bool SaveDocumentAs(frmChild &document)
+{
+    frmMDI *mdi = frmMDI::instance();
+    if (!mdi)
         return false;
-    QSaveFile file(document.Caption());
-    if (!file.open(QIODevice::WriteOnly))
+    const std::optional<QString> name = askSaveName(*mdi, document);
+    if (!name || !WriteDocument(document, *name))
         return false;
-    file.write(document.Text().Text().toUtf8());
-    if (!file.commit())
+    document.setCaption(*name);
+    return true;
+}
+
+bool WriteDocument(frmChild &document, const QString &path)
+{
+    const QString text = document.Text().Text();
+    const codepage::Encoded encoded = codepage::encode(text, document.codePage());
+    if (!encoded.ok()) {
+        warn(document, unencodableMessage(path, text, encoded.unencodableAt, document.codePage()));
         return false;
+    }
+    const platform::FileWriteResult written = platform::writeWholeFile(path, encoded.bytes);
+    if (!written.ok()) {
+        warn(document, writeFailedMessage(path, written.failure));
+        return false;
+    }
     document.setTag(QString());
     return true;
 }

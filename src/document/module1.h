@@ -1,6 +1,7 @@
 #pragma once
 
 // The procedures shared by the document commands: new, open, save and the clipboard.
+// Every one of them is harmless without a main window or a document.
 
 #include <QString>
 
@@ -14,8 +15,27 @@ inline QString PendingFileName;
 // Creates a document window, which becomes the active document. Null without a main window.
 frmChild *NewDocument();
 
+// Asks for a file and opens it in a new document window; remembers its folder for the next
+// open.
+void OpenDocument();
+
 // Saves `document` to the path in its caption, asking for a name when it has none.
 // Returns whether the text was written.
 bool SaveDocument(frmChild &document);
+
+// Asks for a name and saves `document` under it; the caption becomes that name. Returns
+// whether the text was written: not when the dialog was cancelled or writing failed.
+bool SaveDocumentAs(frmChild &document);
+
+// Writes the whole text of `document` to `path` in the document's code page and clears its
+// modified mark. When it cannot (a character the code page cannot hold, a file that cannot
+// be written) it says why in a message, leaves the file on disk and the mark as they were,
+// and returns false.
+bool WriteDocument(frmChild &document, const QString &path);
+
+// The edit commands on the active document's selection and the clipboard.
+void CutText();
+void CopyText();
+void PasteText();
 
 } // namespace Module1

@@ -1,0 +1,168 @@
+// Opening and saving large files through the real commands, against two floors: `cat` of the
+// same file, and a bare QPlainTextEdit taking the same text with setPlainText.
+//
+//   bench_files [runs]        writes the sample files to a temporary folder and measures each
+//                             case `runs` times (default 3), every run in a process of its own
+
+#include "app/frmmdi.h"
+#include "platform/codepage.h"
+#include "platform/platform.h"
+#include "support/benchsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+// Answers the open dialog with one file; every message box is shown on stderr and cancelled.
+class BenchBackend final : public platform::Backend {
+public:
+    explicit BenchBackend(QString file) : file_(std::move(file)) {}
+    platform::Answer message(QWidget *, const platform::Message &m) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
+        return platform::Answer::Cancel;
+    }
+    std::optional<QString> fileName(QWidget *, const platform::FileRequest &) override
+    {
+        return file_;
+    }
+    std::optional<QColor> color(QWidget *, const QColor &) override { return std::nullopt; }
+    std::optional<QString> fontFamily(QWidget *, const QString &) override { return std::nullopt; }
+    QString clipboardText() override { return {}; }
+    void setClipboardText(const QString &) override {}
+    void beep() override {}
+
+private:
+    QString file_;
+};
+
+// One run: open and save through the commands. Prints open ms, save ms, peak KiB after the
+// open and after the save.
+void runCommands(const QString &path)
+{
+    BenchBackend backend(path);
+    platform::setBackend(&backend);
+    frmMDI mdi;
+    mdi.show();
+    QApplication::processEvents();
+    const double start = bench::nowMs();
+    mdi.action(QStringLiteral("mnuOpen"))->trigger();
+    QApplication::processEvents();
+    const double opened = bench::nowMs();
+    const qint64 openedKiB = bench::peakResidentKiB();
+    mdi.action(QStringLiteral("mnuSave"))->trigger();
+    const double saved = bench::nowMs();
+    std::printf("%.3f %.3f %lld %lld\n", opened - start, saved - opened, openedKiB,
+                bench::peakResidentKiB());
+    platform::setBackend(nullptr);
+}
+
+// One run: the same text into a bare QPlainTextEdit. Prints ms and peak KiB.
+void runBare(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QString text = codepage::decode(file.readAll()).text;
+    QPlainTextEdit edit;
+    edit.resize(1024, 768);
+    edit.show();
+    QApplication::processEvents();
+    const double start = bench::nowMs();
+    edit.setPlainText(text);
+    QApplication::processEvents();
+    std::printf("%.3f %lld\n", bench::nowMs() - start, bench::peakResidentKiB());
+}
+
+double catMs(const QString &path)
+{
+    QProcess cat;
+    cat.setStandardOutputFile(QProcess::nullDevice());
+    const double start = bench::nowMs();
+    cat.start(QStringLiteral("cat"), {path});
+    cat.waitForFinished(-1);
+    return bench::nowMs() - start;
+}
+
+// Column `index` of every run's printed line, as a median.
+double median(const QList<QList<double>> &runs, int index)
+{
+    QList<double> values;
+    for (const QList<double> &run : runs)
+        values << run.value(index);
+    return bench::median(values);
+}
+
+QList<QList<double>> runCases(const QString &mode, const QString &path, int runs)
+{
+    QList<QList<double>> results;
+    for (int run = 0; run < runs; ++run) {
+        QList<double> row;
+        const QByteArray printed =
+            bench::runSelf(QCoreApplication::applicationFilePath(), {mode, path});
+        for (const QByteArray &field : printed.simplified().split(' '))
+            row << field.toDouble();
+        results << row;
+    }
+    return results;
+}
+
+QString writeSample(const QTemporaryDir &dir, const QString &text, const QByteArray &codePage,
+                    int megabytes)
+{
+    const QString name = QStringLiteral("page-%1MB-%2.html").arg(megabytes);
+    QFile file(dir.filePath(name.arg(QString::fromLatin1(codePage))));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(codepage::encode(text, codePage).bytes);
+    return file.fileName();
+}
+
+void runAll(int runs)
+{
+    QTemporaryDir dir;
+    std::printf("file        cat ms  bare ms  open ms  ratio  save ms  bare MB  opened MB  ratio"
+                "  saved MB  ratio\n");
+    for (const int megabytes : {1, 10}) {
+        const QString text = bench::sampleText(qint64(megabytes) * 1000 * 1000);
+        for (const QByteArray &codePage : {QByteArray("UTF-8"), QByteArray("CP932")}) {
+            const QString path = writeSample(dir, text, codePage, megabytes);
+            QList<double> cat;
+            for (int run = 0; run < runs; ++run)
+                cat << catMs(path);
+            const QList<QList<double>> bare = runCases(QStringLiteral("bare"), path, runs);
+            const QList<QList<double>> commands = runCases(QStringLiteral("commands"), path, runs);
+            const double bareMs = median(bare, 0);
+            const double openMs = median(commands, 0);
+            const double bareMb = median(bare, 1) / 1024;
+            const double openedMb = median(commands, 2) / 1024;
+            const double savedMb = median(commands, 3) / 1024;
+            std::printf("%2dMB %-6s %7.1f %8.1f %8.1f %6.2f %8.1f %8.1f %10.1f %6.2f %9.1f %6.2f\n",
+                        megabytes, codePage.constData(), bench::median(cat), bareMs, openMs,
+                        openMs / bareMs, median(commands, 1), bareMb, openedMb, openedMb / bareMb,
+                        savedMb, savedMb / bareMb);
+            std::fflush(stdout);
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("commands"))
+        runCommands(args[2]);
+    else if (args.size() == 3 && args[1] == QLatin1String("bare"))
+        runBare(args[2]);
+    else
+        runAll(args.size() == 2 ? args[1].toInt() : 3);
+    return 0;
+}

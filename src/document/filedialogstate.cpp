@@ -1,0 +1,11 @@
+#include "document/filedialogstate.h"
+
+std::optional<QString> FileDialogState::choose(QWidget *parent, platform::FileMode mode,
+                                               const QString &filter)
+{
+    std::optional<QString> chosen =
+        platform::backend().fileName(parent, {mode, filter, initialDir, fileName});
+    if (chosen)
+        fileName = *chosen;
+    return chosen;
+}

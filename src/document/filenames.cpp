@@ -1,0 +1,10 @@
+#include "document/filenames.h"
+
+#include <QFileInfo>
+
+QString withHtmlEnding(const QString &chosen)
+{
+    return chosen.endsWith(QLatin1StringView(".htm")) ? chosen + u'l' : chosen;
+}
+
+QString folderOf(const QString &path) { return path.chopped(QFileInfo(path).fileName().size()); }

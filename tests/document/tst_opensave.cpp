@@ -1,0 +1,374 @@
+#include "document/module1.h"
+#include "document/textbox.h"
+#include "support/tempfiles.h"
+#include "support/windowtest.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <memory>
+
+using platform::Answer;
+
+namespace {
+
+const QString OpenFilter =
+    QStringLiteral("HTML文書(*.html;*.htm)|*.html;*.htm|ﾃｷｽﾄ文書(*.txt)|*.txt|全てのﾌｧｲﾙ(*.*)|*.*");
+const QString SaveFilter = QStringLiteral("HTML文書(*.html)|*.html");
+
+// "<P>ｱｲｳ～−①</P>" and a CR LF in CP932, and as the document shows it.
+const QByteArray Cp932Page = QByteArray("<P>") + QByteArray::fromHex("b1b2b38160817c8740") +
+                             QByteArray("</P>\r\n");
+const QString Cp932PageText = QStringLiteral("<P>ｱｲｳ～－①</P>\r\n");
+
+} // namespace
+
+class tst_OpenSave : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void opensLineByLine_data();
+    void opensLineByLine();
+    void openAsksForAnExistingHtmlFile();
+    void openRemembersTheFolder();
+    void openReadsTheFolderAtEveryOpen();
+    void cancelledOpenChangesNothing();
+    void failedReadLeavesNothingPending();
+    void toolbarOpens();
+
+    void saveWritesTheCaptionWithoutDialog();
+    void saveOfUntitledAsksForAName();
+    void saveAsNames_data();
+    void saveAsNames();
+    void saveAsStartsFromTheLastChoice();
+    void saveAsAsksBeforeReplacingTheLengthenedName();
+    void cancelledSaveAsChangesNothing();
+    void sameTextSavedTwiceGivesSameBytes();
+    void savesBackByteForByte_data();
+    void savesBackByteForByte();
+    void refusesACharacterTheCodePageCannotHold();
+    void failedWriteSaysWhyAndKeepsTheMark_data();
+    void failedWriteSaysWhyAndKeepsTheMark();
+
+private:
+    frmChild *open(const QString &name, const QByteArray &bytes);
+    void saveAs(const QString &name);
+    WindowFixture w;
+    std::unique_ptr<TempFiles> files;
+};
+
+void tst_OpenSave::init()
+{
+    files = std::make_unique<TempFiles>();
+    w.start();
+}
+
+void tst_OpenSave::cleanup()
+{
+    w.stop();
+    files.reset();
+}
+
+frmChild *tst_OpenSave::open(const QString &name, const QByteArray &bytes)
+{
+    w.platform->fileNames << files->write(name, bytes);
+    w.trigger("mnuOpen");
+    return w.active();
+}
+
+void tst_OpenSave::saveAs(const QString &name)
+{
+    w.platform->fileNames << files->path(name);
+    w.trigger("mnuSaveName");
+}
+
+void tst_OpenSave::opensLineByLine_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("codePage");
+    QTest::newRow("last line without a break gains CR LF")
+        << QByteArray("<HTML>\r\n</HTML>") << QStringLiteral("<HTML>\r\n</HTML>\r\n")
+        << QByteArray("UTF-8");
+    QTest::newRow("file ending in CR LF gets no extra line")
+        << QByteArray("<HTML>\r\n</HTML>\r\n") << QStringLiteral("<HTML>\r\n</HTML>\r\n")
+        << QByteArray("UTF-8");
+    QTest::newRow("LF-only lines stay one line")
+        << QByteArray("a\nb\n") << QStringLiteral("a\nb\n\r\n") << QByteArray("UTF-8");
+    QTest::newRow("CR-only lines") << QByteArray("a\rb") << QStringLiteral("a\r\nb\r\n")
+                                   << QByteArray("UTF-8");
+    QTest::newRow("CR CR is an empty line")
+        << QByteArray("a\r\rb") << QStringLiteral("a\r\n\r\nb\r\n") << QByteArray("UTF-8");
+    QTest::newRow("LF CR: the LF stays, the CR ends the line")
+        << QByteArray("a\n\rb") << QStringLiteral("a\n\r\nb\r\n") << QByteArray("UTF-8");
+    QTest::newRow("lone CR after CR LF lines")
+        << QByteArray("a\r\nb\rc\r\n") << QStringLiteral("a\r\nb\r\nc\r\n") << QByteArray("UTF-8");
+    QTest::newRow("CR at the very end")
+        << QByteArray("a\r\nb\r") << QStringLiteral("a\r\nb\r\n") << QByteArray("UTF-8");
+    QTest::newRow("empty file") << QByteArray() << QString() << QByteArray("UTF-8");
+    QTest::newRow("UTF-8 Japanese") << QByteArray("<P>日本語ｱｲｳ～−①</P>")
+                                    << QStringLiteral("<P>日本語ｱｲｳ～−①</P>\r\n")
+                                    << QByteArray("UTF-8");
+    QTest::newRow("CP932 katakana, wave dash, minus, circled one")
+        << Cp932Page << Cp932PageText << QByteArray("CP932");
+    QTest::newRow("neither code page: bad bytes kept")
+        << QByteArray::fromHex("41ff42") << QStringLiteral("A\uEFFFB\r\n")
+        << QByteArray("UTF-8+raw");
+}
+
+void tst_OpenSave::opensLineByLine()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, codePage);
+    frmChild *before = w.active();
+    frmChild *document = open("page.html", bytes);
+    QVERIFY(document != before);
+    QCOMPARE(w.mdi->children().size(), 2);
+    QCOMPARE(document->Caption(), files->path("page.html"));
+    QCOMPARE(document->Text().Text(), text);
+    QCOMPARE(document->codePage(), codePage);
+    QCOMPARE(document->Tag(), QString());
+    QCOMPARE(document->Text().SelStart(), 0);
+    QCOMPARE(Module1::PendingFileName, QString());
+}
+
+void tst_OpenSave::openAsksForAnExistingHtmlFile()
+{
+    w.trigger("mnuOpen");
+    QCOMPARE(w.platform->fileRequests.size(), 1);
+    const platform::FileRequest request = w.platform->fileRequests.constFirst();
+    QCOMPARE(request.mode, platform::FileMode::Open);
+    QCOMPARE(request.filter, OpenFilter);
+    QCOMPARE(request.initialDir, QStringLiteral("?"));
+    QCOMPARE(request.initialFile, QString());
+}
+
+void tst_OpenSave::openRemembersTheFolder()
+{
+    QVERIFY(QDir(files->path(".")).mkdir("web"));
+    open("web/index.html", "first");
+    QCOMPARE(QSettings("VEK").value("Password/DirDir").toString(), files->path("web") + '/');
+
+    w.trigger("mnuOpen");
+    QCOMPARE(w.platform->fileRequests.size(), 2);
+    QCOMPARE(w.platform->fileRequests[1].initialDir, files->path("web") + '/');
+    QCOMPARE(w.platform->fileRequests[1].initialFile, files->path("web/index.html"));
+}
+
+void tst_OpenSave::openReadsTheFolderAtEveryOpen()
+{
+    open("index.html", "first");
+    // Another run of the program chose a file elsewhere meanwhile.
+    QSettings("VEK").setValue("Password/DirDir", "/elsewhere/");
+    w.trigger("mnuOpen");
+    QCOMPARE(w.platform->fileRequests[1].initialDir, QStringLiteral("/elsewhere/"));
+}
+
+void tst_OpenSave::cancelledOpenChangesNothing()
+{
+    QSettings("VEK").setValue("Password/DirDir", "/kept/");
+    w.trigger("mnuOpen");
+    QCOMPARE(w.platform->fileRequests.size(), 1);
+    QCOMPARE(w.platform->fileRequests[0].initialDir, QStringLiteral("/kept/"));
+    QCOMPARE(QSettings("VEK").value("Password/DirDir").toString(), QStringLiteral("/kept/"));
+    QCOMPARE(w.mdi->children().size(), 1);
+    QCOMPARE(Module1::PendingFileName, QString());
+}
+
+void tst_OpenSave::failedReadLeavesNothingPending()
+{
+    QVERIFY(QDir(files->path(".")).mkdir("folder.html"));
+    w.platform->fileNames << files->path("folder.html");
+    w.trigger("mnuOpen");
+    QCOMPARE(Module1::PendingFileName, QString());
+    w.trigger("mnuNew");
+    QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
+    QCOMPARE(w.active()->Text().Text(), frmChild::newPageTemplate());
+}
+
+void tst_OpenSave::toolbarOpens()
+{
+    w.platform->fileNames << files->write("page.html", "text");
+    w.mdi->tbrNormalButton(3)->trigger();
+    QCOMPARE(w.active()->Caption(), files->path("page.html"));
+    QCOMPARE(w.active()->Text().Text(), QStringLiteral("text\r\n"));
+}
+
+void tst_OpenSave::saveWritesTheCaptionWithoutDialog()
+{
+    frmChild *document = open("page.html", "old");
+    QVERIFY(QFile::remove(files->path("page.html")));
+    QTest::keyClicks(&document->textBox(), QStringLiteral("new "));
+    QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
+
+    w.trigger("mnuSave");
+
+    QCOMPARE(files->read("page.html"), QByteArray("new old\r\n"));
+    QCOMPARE(w.platform->fileRequests.size(), 1);
+    QCOMPARE(document->Tag(), QString());
+    QCOMPARE(document->Caption(), files->path("page.html"));
+    QVERIFY(w.platform->messages.isEmpty());
+}
+
+void tst_OpenSave::saveOfUntitledAsksForAName()
+{
+    w.platform->fileNames << files->path("page.html");
+    w.mdi->tbrNormalButton(4)->trigger();
+    QCOMPARE(w.platform->fileRequests.size(), 1);
+    QCOMPARE(w.platform->fileRequests[0].mode, platform::FileMode::Save);
+    QCOMPARE(w.active()->Caption(), files->path("page.html"));
+    QCOMPARE(files->read("page.html"), frmChild::newPageTemplate().toUtf8());
+}
+
+void tst_OpenSave::saveAsNames_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("page.htm becomes page.html") << "page.htm" << "page.html";
+    QTest::newRow("page.HTM stays") << "page.HTM" << "page.HTM";
+    QTest::newRow("page.Htm stays") << "page.Htm" << "page.Htm";
+    QTest::newRow("no extension stays") << "page" << "page";
+}
+
+void tst_OpenSave::saveAsNames()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QTest::keyClicks(&w.active()->textBox(), QStringLiteral("x"));
+    saveAs(typed);
+    QCOMPARE(QDir(files->path(".")).entryList(QDir::Files), QStringList{written});
+    QCOMPARE(files->read(written), "x" + frmChild::newPageTemplate().toUtf8());
+    QCOMPARE(w.active()->Caption(), files->path(written));
+    QCOMPARE(w.active()->Tag(), QString());
+}
+
+void tst_OpenSave::saveAsStartsFromTheLastChoice()
+{
+    saveAs("first.html");
+    QVERIFY(QDir(files->path(".")).mkdir("web"));
+    open("web/index.html", "text");
+    open("web/other.html", "text");
+    saveAs("second.html");
+    QCOMPARE(w.platform->fileRequests.size(), 4);
+    const platform::FileRequest first = w.platform->fileRequests[0];
+    QCOMPARE(first.filter, SaveFilter);
+    QCOMPARE(first.initialDir, QString());
+    QCOMPARE(first.initialFile, QString());
+    // The folder the last open started in, and the file chosen there.
+    const platform::FileRequest last = w.platform->fileRequests[3];
+    QCOMPARE(last.mode, platform::FileMode::Save);
+    QCOMPARE(last.filter, SaveFilter);
+    QCOMPARE(last.initialDir, files->path("web") + '/');
+    QCOMPARE(last.initialFile, files->path("web/other.html"));
+}
+
+void tst_OpenSave::saveAsAsksBeforeReplacingTheLengthenedName()
+{
+    files->write("page.html", "someone else's page");
+    w.platform->fileNames << files->path("page.htm") << files->path("page.htm");
+    w.platform->answers << Answer::No << Answer::Yes;
+    w.trigger("mnuSaveName");
+
+    QCOMPARE(w.platform->fileRequests.size(), 2);
+    QCOMPARE(w.platform->messages.size(), 2);
+    QCOMPARE(w.platform->messages[0].text,
+             files->path("page.html") + QStringLiteral(" は既に存在します。\n上書きしますか？"));
+    QCOMPARE(w.platform->messages[0].defaultButton, Answer::No);
+    QCOMPARE(files->read("page.html"), frmChild::newPageTemplate().toUtf8());
+    QCOMPARE(w.active()->Caption(), files->path("page.html"));
+}
+
+void tst_OpenSave::cancelledSaveAsChangesNothing()
+{
+    QTest::keyClicks(&w.active()->textBox(), QStringLiteral("x"));
+    w.trigger("mnuSaveName");
+    QCOMPARE(w.platform->fileRequests.size(), 1);
+    QVERIFY(w.platform->messages.isEmpty());
+    QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
+    QCOMPARE(w.active()->Tag(), QStringLiteral("CHANGE"));
+    QCOMPARE(QDir(files->path(".")).entryList(QDir::Files), QStringList());
+}
+
+void tst_OpenSave::sameTextSavedTwiceGivesSameBytes()
+{
+    saveAs("page.html");
+    const QByteArray first = files->read("page.html");
+    w.trigger("mnuSave");
+    QCOMPARE(files->read("page.html"), first);
+    QCOMPARE(first, frmChild::newPageTemplate().toUtf8());
+}
+
+void tst_OpenSave::savesBackByteForByte_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("CP932") << Cp932Page << Cp932PageText;
+    QTest::newRow("UTF-8") << QByteArray("<P>日本語ｱｲｳ～−①</P>\r\n")
+                           << QStringLiteral("<P>日本語ｱｲｳ～−①</P>\r\n");
+    QTest::newRow("neither") << QByteArray::fromHex("3c503e93fa967b80ff3c2f503e0d0a")
+                             << QStringLiteral("<P>日本\uEF80\uEFFF</P>\r\n");
+}
+
+void tst_OpenSave::savesBackByteForByte()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    frmChild *document = open("page.html", bytes);
+    QCOMPARE(document->Text().Text(), shown);
+    QTest::keyClicks(&document->textBox(), QStringLiteral("x"));
+    document->Text().setSelStart(0);
+    document->Text().setSelLength(1);
+    w.trigger("mnuCut");
+    w.trigger("mnuSave");
+    QCOMPARE(files->read("page.html").toHex(' '), bytes.toHex(' '));
+    QCOMPARE(document->Tag(), QString());
+}
+
+void tst_OpenSave::refusesACharacterTheCodePageCannotHold()
+{
+    frmChild *document = open("page.html", Cp932Page + "<P>2</P>\r\n");
+    document->Text().setSelStart(document->Text().length());
+    w.platform->clipboard = QStringLiteral("<P>😀</P>");
+    w.trigger("mnuPaste");
+
+    w.trigger("mnuSave");
+
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(w.platform->messages[0].text,
+             files->path("page.html") +
+                 QStringLiteral(" を保存できませんでした。\n"
+                                "3 行目の文字「😀」(U+1F600) は文字コード CP932 で表せません。"));
+    QCOMPARE(w.platform->messages[0].icon, platform::Icon::Exclamation);
+    QCOMPARE(files->read("page.html"), Cp932Page + "<P>2</P>\r\n");
+    QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
+}
+
+void tst_OpenSave::failedWriteSaysWhyAndKeepsTheMark_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing folder") << "missing/page.html"
+                                    << QStringLiteral("保存先のフォルダがありません。");
+    QTest::newRow("folder in the way") << "folder.html"
+                                       << QStringLiteral("同じ名前のフォルダがあります。");
+}
+
+void tst_OpenSave::failedWriteSaysWhyAndKeepsTheMark()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QVERIFY(QDir(files->path(".")).mkdir("folder.html"));
+    QTest::keyClicks(&w.active()->textBox(), QStringLiteral("x"));
+    saveAs(name);
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(w.platform->messages[0].text,
+             files->path(name) + QStringLiteral(" を保存できませんでした。\n") + reason);
+    QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
+    QCOMPARE(w.active()->Tag(), QStringLiteral("CHANGE"));
+}
+
+QTEST_MAIN(tst_OpenSave)
+#include "tst_opensave.moc"
