@@ -62,9 +62,7 @@ frmChild::~frmChild() { LoadedWindows::remove(this); }
 
 void frmChild::Form_Load()
 {
-    if (!Module1::PendingFileName.isEmpty())
-        loadPendingFile();
-    else {
+    if (Module1::PendingFileName.isEmpty() || !loadPendingFile()) {
         setCaption(Untitled);
         model_.setText(newPageTemplate());
     }
@@ -72,16 +70,23 @@ void frmChild::Form_Load()
     mdi_.enterDocumentOpenState();
 }
 
-void frmChild::loadPendingFile()
+// A file that cannot be read leaves a new page rather than an empty text captioned with
+// its path, which a save would write over the file.
+bool frmChild::loadPendingFile()
 {
     const QString path = Module1::PendingFileName;
     Module1::PendingFileName.clear();
-    setCaption(path);
     const std::optional<LoadedText> loaded = readTextLines(path);
-    if (!loaded)
-        return;
+    if (!loaded) {
+        platform::showMessage(this, {QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました") + QLatin1Char('\n') + path,
+                                     platform::ProgramName, platform::Buttons::Ok,
+                                     platform::Icon::Exclamation, platform::Answer::Ok});
+        return false;
+    }
+    setCaption(path);
     model_.setText(loaded->text);
     setCodePage(loaded->codePage);
+    return true;
 }
 
 QString frmChild::documentInfo() const

@@ -50,7 +50,7 @@ private:
     void Form_Activate();
     void Text_Change();
     bool Form_Unload();
-    void loadPendingFile();
+    bool loadPendingFile();
 
     frmMDI &mdi_;
     TextBox *Text_;

@@ -236,12 +236,17 @@ void tst_frmChild::pendingFileLoadsLineByLine()
 
 void tst_frmChild::unreadablePendingFileStillEmptiesName()
 {
-    Module1::PendingFileName = dir.filePath(QStringLiteral("missing.html"));
+    const QString missing = dir.filePath(QStringLiteral("missing.html"));
+    Module1::PendingFileName = missing;
     w.trigger("mnuNew");
     QCOMPARE(Module1::PendingFileName, QString());
-    w.trigger("mnuNew");
+    // Not captioned with the path: a save must not write over a file that was never read.
     QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
     QCOMPARE(w.text().Text(), frmChild::newPageTemplate());
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(w.platform->messages.first().text, u"ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n"_qs + missing);
+    w.trigger("mnuNew");
+    QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
 }
 
 QTEST_MAIN(tst_frmChild)
