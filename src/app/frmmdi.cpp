@@ -27,8 +27,42 @@
 #include <QToolBar>
 
 namespace {
+
 frmMDI *theMainWindow = nullptr;
+
+// The menus that are hidden while no document is open.
+const char *const documentMenus[] = {"mnuView", "mnuTagu", "mnuWord", "mnuEdit", "mnuTag2"};
+
+const MenuEntry *entryNamed(const char *name)
+{
+    for (const MenuEntry &entry : menuTable()) {
+        if (qstrcmp(entry.name, name) == 0)
+            return &entry;
+    }
+    return nullptr;
 }
+
+bool inDocumentMenu(const MenuEntry &entry)
+{
+    for (const MenuEntry *e = &entry; e; e = entryNamed(e->parent)) {
+        if (e->kind == MenuEntry::TopMenu)
+            return std::any_of(std::begin(documentMenus), std::end(documentMenus),
+                               [e](const char *menu) { return qstrcmp(menu, e->name) == 0; });
+    }
+    return false;
+}
+
+// A toolbar button runs its menu entry's handler itself, so button and entry always do the
+// same.
+void dispatch(frmMDI *window, const ToolbarLayout &layout, int position)
+{
+    for (const ToolbarButton &button : layout.buttons) {
+        if (button.position == position)
+            (window->*entryNamed(button.entry)->handler)();
+    }
+}
+
+} // namespace
 
 frmMDI *frmMDI::instance() { return theMainWindow; }
 
@@ -149,22 +183,6 @@ QToolBar *frmMDI::buildToolbar(const ToolbarLayout &layout, QList<QAction *> &po
     return toolbar;
 }
 
-namespace {
-// A toolbar button runs its menu entry's handler itself, so button and entry always do the
-// same.
-void dispatch(frmMDI *window, const ToolbarLayout &layout, int position)
-{
-    for (const ToolbarButton &button : layout.buttons) {
-        if (button.position != position)
-            continue;
-        for (const MenuEntry &entry : menuTable()) {
-            if (qstrcmp(entry.name, button.entry) == 0)
-                (window->*entry.handler)();
-        }
-    }
-}
-} // namespace
-
 void frmMDI::tbrNormal_ButtonClick(int index) { dispatch(this, standardToolbar(), index); }
 
 void frmMDI::tbrHTML_ButtonClick(int index) { dispatch(this, htmlToolbar(), index); }
@@ -175,48 +193,36 @@ void frmMDI::setToolbarShown(QToolBar *toolbar, const char *entry, bool shown)
     toolbar->setVisible(shown);
 }
 
+
 // Hidden menus keep no shortcuts: a key works only while its entry can be seen.
 void frmMDI::setDocumentMenusShown(bool shown)
 {
-    static const char *const documentMenus[] = {"mnuView", "mnuTagu", "mnuWord", "mnuEdit", "mnuTag2"};
-    for (const char *name : documentMenus) {
-        QMenu *menu = menus_.value(QString::fromLatin1(name));
-        menu->menuAction()->setVisible(shown);
-        QList<QAction *> pending = menu->actions();
-        while (!pending.isEmpty()) {
-            QAction *action = pending.takeFirst();
-            if (action->menu())
-                pending << action->menu()->actions();
-            const MenuEntry *entry = nullptr;
-            for (const MenuEntry &e : menuTable()) {
-                if (action->objectName() == QLatin1String(e.name))
-                    entry = &e;
-            }
-            if (entry && entry->kind == MenuEntry::Command)
-                action->setShortcut(shown ? entry->shortcut : QKeySequence());
-        }
+    for (const char *name : documentMenus)
+        menus_.value(QString::fromLatin1(name))->menuAction()->setVisible(shown);
+    for (const MenuEntry &entry : menuTable()) {
+        if (entry.kind != MenuEntry::Command || entry.shortcut.isEmpty())
+            continue;
+        if (inDocumentMenu(entry))
+            actions_.value(QString::fromLatin1(entry.name))->setShortcut(shown ? entry.shortcut : QKeySequence());
     }
 }
 
-void frmMDI::enterDocumentOpenState()
+// The document-open state (open) and the no-document state: the menus that need a
+// document, the save and close entries, the standard toolbar from position 4 on and the
+// HTML toolbar.
+void frmMDI::setDocumentState(bool open)
 {
     for (int position = 4; position <= int(normalPositions_.size()); ++position)
-        normalPositions_[position - 1]->setEnabled(true);
-    setDocumentMenusShown(true);
+        normalPositions_[position - 1]->setEnabled(open);
+    setDocumentMenusShown(open);
     for (const char *name : {"mnuSave", "mnuClose", "mnuAllClose", "mnuSaveName"})
-        actions_.value(QString::fromLatin1(name))->setEnabled(true);
-    setToolbarShown(tbrHTML_, "mnuHTMLTBar", true);
+        actions_.value(QString::fromLatin1(name))->setEnabled(open);
+    setToolbarShown(tbrHTML_, "mnuHTMLTBar", open);
 }
 
-void frmMDI::enterNoDocumentState()
-{
-    for (int position = 4; position <= int(normalPositions_.size()); ++position)
-        normalPositions_[position - 1]->setEnabled(false);
-    setDocumentMenusShown(false);
-    for (const char *name : {"mnuSave", "mnuClose", "mnuAllClose", "mnuSaveName"})
-        actions_.value(QString::fromLatin1(name))->setEnabled(false);
-    setToolbarShown(tbrHTML_, "mnuHTMLTBar", false);
-}
+void frmMDI::enterDocumentOpenState() { setDocumentState(true); }
+
+void frmMDI::enterNoDocumentState() { setDocumentState(false); }
 
 void frmMDI::rebuildWindowMenu()
 {

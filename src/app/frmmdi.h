@@ -113,6 +113,7 @@ private:
                            void (frmMDI::*dispatch)(int));
     void rebuildWindowMenu();
     void setDocumentMenusShown(bool shown);
+    void setDocumentState(bool open);
     void setToolbarShown(QToolBar *toolbar, const char *entry, bool shown);
     bool closeDocuments();
 
