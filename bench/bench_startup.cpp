@@ -63,7 +63,7 @@ void runBare(int argc, char **argv)
 void runZurneWindow(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    installJapaneseTranslation(app);
+    setUpJapanese(app);
     frmMDI window;
     showAndReport(window);
 }

@@ -2,8 +2,9 @@
 
 class QApplication;
 
-// Qt's own dialogs and buttons speak Japanese like the rest of the program.
-void installJapaneseTranslation(QApplication &app);
+// The program's Japanese face: Qt's own dialogs and buttons translated, and one Japanese
+// font for menus, dialogs and documents alike (a single font is also the cheapest start).
+void setUpJapanese(QApplication &app);
 
 // Builds the application and its main window and runs until the main window closes.
 int runZurne(int argc, char *argv[]);

@@ -7,11 +7,13 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+const QString TextBox::FontFamily = QStringLiteral("Noto Sans Mono CJK JP");
+
 namespace {
 
 QFont documentFont()
 {
-    QFont font(QStringLiteral("Noto Sans Mono CJK JP"));
+    QFont font(TextBox::FontFamily);
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(13.5);
     return font;

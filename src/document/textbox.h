@@ -13,6 +13,8 @@ class TextBox : public QPlainTextEdit {
 public:
     // What the user may bring in by typing or pasting; text set by commands is not limited.
     static constexpr qsizetype MaxLength = 30000;
+    // A fixed-pitch Japanese face.
+    static const QString FontFamily;
 
     explicit TextBox(QWidget *parent = nullptr);
 
