@@ -121,6 +121,13 @@ void TextBox::insertFromMimeData(const QMimeData *source)
     ensureCursorVisible();
 }
 
+QMimeData *TextBox::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    data->setText(model_->SelText());
+    return data;
+}
+
 void TextBox::dragEnterEvent(QDragEnterEvent *event) { Q_EMIT fileDragged(event); }
 
 void TextBox::dragMoveEvent(QDragMoveEvent *event) { Q_EMIT fileDragged(event); }

@@ -27,11 +27,15 @@ Q_SIGNALS:
     void fileDragged(QDragMoveEvent *event);
     void fileDropped(QDropEvent *event);
 
+public:
+    // The widget's own clipboard paths, kept to the document's text model.
+    void insertFromMimeData(const QMimeData *source) override;
+    QMimeData *createMimeDataFromSelection() const override;
+
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
-    void insertFromMimeData(const QMimeData *source) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
 
 class tst_frmChild : public QObject {
@@ -28,6 +29,9 @@ private Q_SLOTS:
     void commandsAreNotLimited();
     void menuShortcutsWinOverWidgetBindings_data();
     void menuShortcutsWinOverWidgetBindings();
+    void clipboardKeysRunTheMenuCommands();
+    void widgetPasteFollowsLineBreaksAndLimit();
+    void widgetCopyKeepsTheModelText();
     void pendingFileLoadsLineByLine_data();
     void pendingFileLoadsLineByLine();
     void unreadablePendingFileStillEmptiesName();
@@ -207,6 +211,55 @@ void tst_frmChild::menuShortcutsWinOverWidgetBindings()
     w.select(1, 0);
     QTest::keyClick(&w.active()->textBox(), Qt::Key(key), Qt::ControlModifier);
     QCOMPARE(w.text().Text(), expected);
+}
+
+void tst_frmChild::clipboardKeysRunTheMenuCommands()
+{
+    TextBox &box = w.active()->textBox();
+    w.mdi->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.mdi.get()));
+    box.setFocus();
+    w.text().setText(QStringLiteral("ab\r\ncd"));
+    w.select(1, 4);
+    QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(w.platform->clipboard, QStringLiteral("b\r\nc"));
+    QTest::keyClick(&box, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(w.text().Text(), QStringLiteral("ad"));
+    w.platform->clipboard = QStringLiteral("X\nY");
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(w.text().Text(), QStringLiteral("aX\r\nYd"));
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(w.text().SelStart(), 0);
+    QCOMPARE(w.text().SelLength(), 6);
+}
+
+void tst_frmChild::widgetPasteFollowsLineBreaksAndLimit()
+{
+    TextBox &box = w.active()->textBox();
+    w.text().setText(QStringLiteral("[]"));
+    w.select(1, 0);
+    QMimeData lines;
+    lines.setText(QStringLiteral("1\n2\r3"));
+    box.insertFromMimeData(&lines);
+    QCOMPARE(w.text().Text(), QStringLiteral("[1\r\n2\r\n3]"));
+
+    w.text().setText(QString(TextBox::MaxLength - 3, QLatin1Char('a')));
+    w.select(0, 0);
+    lines.setText(QStringLiteral("x\ny"));
+    box.insertFromMimeData(&lines);
+    QCOMPARE(w.text().length(), TextBox::MaxLength - 3);
+    QCOMPARE(w.platform->beeps, 1);
+    lines.setText(QStringLiteral("xyz"));
+    box.insertFromMimeData(&lines);
+    QCOMPARE(w.text().length(), TextBox::MaxLength);
+}
+
+void tst_frmChild::widgetCopyKeepsTheModelText()
+{
+    w.text().setText(QStringLiteral("a\r\nb\rc\nd"));
+    w.select(0, w.text().length());
+    std::unique_ptr<QMimeData> copied(w.active()->textBox().createMimeDataFromSelection());
+    QCOMPARE(copied->text(), QStringLiteral("a\r\nb\rc\nd"));
 }
 
 void tst_frmChild::pendingFileLoadsLineByLine_data()
