@@ -28,12 +28,6 @@ bool hasOpenableName(const QString &path)
            || upper.endsWith(QLatin1String(".HTML"));
 }
 
-void warn(const QString &text)
-{
-    platform::showMessage(nullptr, {text, platform::ProgramName, platform::Buttons::Ok,
-                                    platform::Icon::Exclamation, platform::Answer::Ok});
-}
-
 } // namespace
 
 bool accepts(const QMimeData *data)
@@ -66,13 +60,13 @@ void drop(QDropEvent *event)
 void openDroppedFile(const QString &path)
 {
     if (QFileInfo(path).size() > MaxBytes) {
-        warn(QStringLiteral("ﾌｧｲﾙｻｲｽﾞが大きすぎます"));
+        platform::warn(nullptr, QStringLiteral("ﾌｧｲﾙｻｲｽﾞが大きすぎます"));
         return;
     }
     const std::optional<LoadedText> loaded = readTextWhole(path);
     frmChild *document = loaded ? Module1::NewDocument() : nullptr;
     if (!document) {
-        warn(QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました"));
+        platform::warn(nullptr, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました"));
         return;
     }
     document->Text().setText(loaded->text);

@@ -78,9 +78,7 @@ bool frmChild::loadPendingFile()
     Module1::PendingFileName.clear();
     const std::optional<LoadedText> loaded = readTextLines(path);
     if (!loaded) {
-        platform::showMessage(this, {QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました") + QLatin1Char('\n') + path,
-                                     platform::ProgramName, platform::Buttons::Ok,
-                                     platform::Icon::Exclamation, platform::Answer::Ok});
+        platform::warn(this, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました") + QLatin1Char('\n') + path);
         return false;
     }
     setCaption(path);

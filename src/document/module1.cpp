@@ -26,12 +26,6 @@ const QString SettingsSection = QStringLiteral("Password");
 const QString SettingsKey = QStringLiteral("DirDir");
 const QString NoFolder = QStringLiteral("?");
 
-void warn(frmChild &document, const QString &text)
-{
-    platform::showMessage(&document, {text, platform::ProgramName, platform::Buttons::Ok,
-                                      platform::Icon::Exclamation, platform::Answer::Ok});
-}
-
 // The dialog confirmed the name the user typed; a name the ".htm" rule changed may name
 // another file, which is not replaced unasked.
 bool mayWrite(frmChild &document, const QString &chosen, const QString &name)
@@ -110,12 +104,12 @@ bool WriteDocument(frmChild &document, const QString &path)
     const QString text = document.Text().Text();
     const codepage::Encoded encoded = codepage::encode(text, document.codePage());
     if (!encoded.ok()) {
-        warn(document, unencodableMessage(path, text, encoded.unencodableAt, document.codePage()));
+        platform::warn(&document, unencodableMessage(path, text, encoded.unencodableAt, document.codePage()));
         return false;
     }
     const platform::FileWriteResult written = platform::writeWholeFile(path, encoded.bytes);
     if (!written.ok()) {
-        warn(document, writeFailedMessage(path, written.failure));
+        platform::warn(&document, writeFailedMessage(path, written.failure));
         return false;
     }
     document.setTag(QString());

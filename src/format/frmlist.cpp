@@ -81,7 +81,7 @@ void frmList::confirm(ListKind kind)
     const KindControls &kindControls = controls(kind);
     const std::optional<qint16> furtherItems = furtherListItems(kindControls.count->text());
     if (!furtherItems) {
-        platform::showMessage(this, {.text = CountOutOfRange, .icon = platform::Icon::Exclamation});
+        platform::warn(this, CountOutOfRange);
         kindControls.count->setFocus();
         return;
     }

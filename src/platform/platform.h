@@ -59,6 +59,12 @@ void setBackend(Backend *replacement);
 
 inline Answer showMessage(QWidget *parent, const Message &m) { return backend().message(parent, m); }
 
+// The program's warning: OK button, exclamation icon, the program's name as title.
+inline void warn(QWidget *parent, const QString &text)
+{
+    showMessage(parent, {.text = text, .icon = Icon::Exclamation});
+}
+
 // Sends one press and release of `key` to the widget that has the keyboard focus and
 // returns after it has been handled.
 void sendKeyToFocus(int key);
