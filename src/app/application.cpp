@@ -26,7 +26,8 @@ int runZurne(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Zurne"));
     QApplication::setWindowIcon(programIcon());
     setUpJapanese(app);
-    frmMDI mainWindow;
+    // Every argument Qt leaves is a file to open, as a desktop's "open with" passes them.
+    frmMDI mainWindow(QApplication::arguments().mid(1));
     mainWindow.show();
     return QApplication::exec();
 }

@@ -63,7 +63,7 @@ void dispatch(frmMDI *window, const ToolbarLayout &layout, int position)
 
 } // namespace
 
-frmMDI::frmMDI()
+frmMDI::frmMDI(const QStringList &files)
     : area_(new QMdiArea(this)), SBar_(new StatusBar(this)), CD_(std::make_unique<FileDialogState>())
 {
     LoadedWindows::add(this);
@@ -81,7 +81,7 @@ frmMDI::frmMDI()
     tbrNormal_ = buildToolbar(standardToolbar(), normalPositions_, &frmMDI::tbrNormal_ButtonClick);
     tbrHTML_ = buildToolbar(htmlToolbar(), htmlPositions_, &frmMDI::tbrHTML_ButtonClick);
     resize(1024, 768);
-    MDIForm_Load();
+    MDIForm_Load(files);
 }
 
 frmMDI::~frmMDI()
@@ -92,10 +92,15 @@ frmMDI::~frmMDI()
     LoadedWindows::remove(this);
 }
 
-void frmMDI::MDIForm_Load()
+void frmMDI::MDIForm_Load(const QStringList &files)
 {
-    if (frmChild *first = Module1::NewDocument())
-        first->showMaximized();
+    frmChild *last = nullptr;
+    for (const QString &file : files)
+        last = Module1::OpenFile(file);
+    if (files.isEmpty())
+        last = Module1::NewDocument();
+    if (last)
+        last->showMaximized();
     setToolbarShown(tbrNormal_, "mnuToolBar", true);
     setToolbarShown(tbrHTML_, "mnuHTMLTBar", true);
 }

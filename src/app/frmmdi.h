@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QStringList>
 #include <memory>
 
 class QMdiArea;
@@ -20,7 +21,8 @@ struct ToolbarLayout;
 class frmMDI : public QMainWindow, public DocumentHost {
     Q_OBJECT
 public:
-    frmMDI();
+    // Opens `files` (paths given on the command line) instead of the new-page template.
+    explicit frmMDI(const QStringList &files = {});
     ~frmMDI() override;
 
     QMdiArea &mdiArea() override { return *area_; }
@@ -107,7 +109,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void MDIForm_Load();
+    void MDIForm_Load(const QStringList &files);
     void buildMenus();
     QToolBar *buildToolbar(const ToolbarLayout &layout, QList<QAction *> &positions,
                            void (frmMDI::*dispatch)(int));

@@ -79,8 +79,15 @@ void OpenDocument()
     if (!chosen)
         return;
     platform::SaveSetting(SettingsApp, SettingsSection, SettingsKey, folderOf(*chosen));
-    PendingFileName = *chosen;
-    NewDocument();
+    OpenFile(*chosen);
+}
+
+frmChild *OpenFile(const QString &path)
+{
+    PendingFileName = QFileInfo(path).absoluteFilePath();
+    frmChild *document = NewDocument();
+    PendingFileName.clear();
+    return document;
 }
 
 bool SaveDocument(frmChild &document)

@@ -15,6 +15,10 @@ inline QString PendingFileName;
 // Creates a document window, which becomes the active document. Null without a host.
 frmChild *NewDocument();
 
+// Opens the file at `path` in a new document window, as the open command does once the
+// file is chosen. Null without a host.
+frmChild *OpenFile(const QString &path);
+
 // Asks for a file and opens it in a new document window; remembers its folder for the next
 // open.
 void OpenDocument();

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void opensLineByLine_data();
     void opensLineByLine();
     void openAsksForAnExistingHtmlFile();
+    void filesOnTheCommandLineOpenInsteadOfTheTemplate();
     void openRemembersTheFolder();
     void openReadsTheFolderAtEveryOpen();
     void cancelledOpenChangesNothing();
@@ -144,6 +145,23 @@ void tst_OpenSave::openAsksForAnExistingHtmlFile()
     QCOMPARE(request.filter, OpenFilter);
     QCOMPARE(request.initialDir, QString());
     QCOMPARE(request.initialFile, QString());
+}
+
+void tst_OpenSave::filesOnTheCommandLineOpenInsteadOfTheTemplate()
+{
+    w.stop();
+    const QString first = files->write("first.html", "one\r\n");
+    files->write("second.html", "two\r\n");
+    QDir::setCurrent(files->path("."));
+    w.start({first, QStringLiteral("second.html")});
+
+    QCOMPARE(w.mdi->children().size(), 2);
+    QCOMPARE(w.mdi->children()[0]->Caption(), first);
+    QCOMPARE(w.mdi->children()[1]->Caption(), files->path("second.html"));
+    QCOMPARE(w.text().Text(), QStringLiteral("two\r\n"));
+    QCOMPARE(w.active()->Tag(), QString());
+    QVERIFY(w.active()->isMaximized());
+    QCOMPARE(Module1::PendingFileName, QString());
 }
 
 void tst_OpenSave::openRemembersTheFolder()

@@ -16,10 +16,11 @@ struct WindowFixture {
     std::unique_ptr<ScriptedPlatform> platform;
     std::unique_ptr<frmMDI> mdi;
 
-    void start()
+    // `files` as given on the command line.
+    void start(const QStringList &files = {})
     {
         platform = std::make_unique<ScriptedPlatform>();
-        mdi = std::make_unique<frmMDI>();
+        mdi = std::make_unique<frmMDI>(files);
         mdi->show();
     }
     void stop()
