@@ -1,5 +1,7 @@
 #include "app/frmmdi.h"
 
+#include "app/frmabout.h"
+#include "app/help.h"
 #include "app/loadedwindows.h"
 #include "app/menutable.h"
 #include "app/statusbar.h"
@@ -19,6 +21,7 @@
 #include "format/frmmarquee.h"
 #include "format/wrapcommands.h"
 #include "platform/platform.h"
+#include "preview/previewcommand.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -325,7 +328,7 @@ void frmMDI::mnuFind_Click() {}
 void frmMDI::mnuReplace_Click() {}
 
 // View
-void frmMDI::mnuWB_Click() {}
+void frmMDI::mnuWB_Click() { PreviewCommand::mnuWB_Click(*this); }
 void frmMDI::mnuToolBar_Click()
 {
     tbrNormal_->setVisible(actions_.value(QStringLiteral("mnuToolBar"))->isChecked());
@@ -382,5 +385,5 @@ void frmMDI::mnuTile_Click() { WindowArrangement::tileHorizontally(*area_); }
 void frmMDI::mnuIcon_Click() { WindowArrangement::arrangeIcons(*area_); }
 
 // Help
-void frmMDI::mnuHTML_Click() {}
-void frmMDI::mnuAbout_Click() {}
+void frmMDI::mnuHTML_Click() { Help::mnuHTML_Click(*this); }
+void frmMDI::mnuAbout_Click() { showAboutBox(this); }

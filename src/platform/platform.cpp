@@ -1,8 +1,11 @@
 #include "platform/platform.h"
 
+#include "platform/helperprocess.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QKeyEvent>
@@ -15,10 +18,14 @@ namespace {
 QMessageBox::StandardButton standardButton(Answer answer)
 {
     switch (answer) {
-    case Answer::Ok: return QMessageBox::Ok;
-    case Answer::Cancel: return QMessageBox::Cancel;
-    case Answer::Yes: return QMessageBox::Yes;
-    case Answer::No: return QMessageBox::No;
+    case Answer::Ok:
+        return QMessageBox::Ok;
+    case Answer::Cancel:
+        return QMessageBox::Cancel;
+    case Answer::Yes:
+        return QMessageBox::Yes;
+    case Answer::No:
+        return QMessageBox::No;
     }
     return QMessageBox::NoButton;
 }
@@ -26,10 +33,14 @@ QMessageBox::StandardButton standardButton(Answer answer)
 QMessageBox::StandardButtons standardButtons(Buttons buttons)
 {
     switch (buttons) {
-    case Buttons::Ok: return QMessageBox::Ok;
-    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::Ok:
+        return QMessageBox::Ok;
+    case Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -37,11 +48,16 @@ QMessageBox::StandardButtons standardButtons(Buttons buttons)
 QMessageBox::Icon standardIcon(Icon icon)
 {
     switch (icon) {
-    case Icon::None: return QMessageBox::NoIcon;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::None:
+        return QMessageBox::NoIcon;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Critical:
+        return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
 }
@@ -66,10 +82,14 @@ public:
         QMessageBox box(standardIcon(m.icon), m.title, m.text, standardButtons(m.buttons), parent);
         box.setDefaultButton(standardButton(m.defaultButton));
         switch (box.exec()) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        case QMessageBox::Ok: return Answer::Ok;
-        default: return Answer::Cancel;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Ok:
+            return Answer::Ok;
+        default:
+            return Answer::Cancel;
         }
     }
 
@@ -113,6 +133,13 @@ public:
         QGuiApplication::clipboard()->setText(text);
     }
     void beep() override { QApplication::beep(); }
+    void openUrl(const QUrl &url) override { QDesktopServices::openUrl(url); }
+    QString programFolder() override { return QCoreApplication::applicationDirPath(); }
+    std::unique_ptr<HelperProcess> startHelper(const QString &program,
+                                               const QStringList &arguments) override
+    {
+        return startHelperProcess(program, arguments);
+    }
 };
 
 Backend *replacementBackend = nullptr;
@@ -125,7 +152,10 @@ Backend &backend()
     return replacementBackend ? *replacementBackend : desktop;
 }
 
-void setBackend(Backend *replacement) { replacementBackend = replacement; }
+void setBackend(Backend *replacement)
+{
+    replacementBackend = replacement;
+}
 
 void sendKeyToFocus(int key)
 {

@@ -1,17 +1,23 @@
 #pragma once
 
 // The one layer between the program and the desktop: message boxes, file, colour and
-// font choosers, the clipboard and key sending. Everything here goes through a Backend
-// that tests replace with a scripted one, so no other code touches QMessageBox,
-// QFileDialog, QColorDialog, QFontDialog or QClipboard directly.
+// font choosers, the clipboard, key sending, web addresses, the program's folder and the
+// helper programs it starts. Everything here goes through a Backend that tests replace
+// with a scripted one, so no other code touches QMessageBox, QFileDialog, QColorDialog,
+// QFontDialog, QClipboard, QDesktopServices or QProcess directly.
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
+#include <memory>
 #include <optional>
 
+class QUrl;
 class QWidget;
 
 namespace platform {
+
+class HelperProcess;
 
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Icon { None, Question, Exclamation, Information, Critical };
@@ -51,13 +57,23 @@ public:
     virtual QString clipboardText() = 0;
     virtual void setClipboardText(const QString &text) = 0;
     virtual void beep() = 0;
+    // Opens `url` in the desktop's browser; a failure is ignored.
+    virtual void openUrl(const QUrl &url) = 0;
+    // The folder of the program's executable, where its helper programs and pages lie.
+    virtual QString programFolder() = 0;
+    // Starts `program` (a full path); null when it could not be started.
+    virtual std::unique_ptr<HelperProcess> startHelper(const QString &program,
+                                                       const QStringList &arguments) = 0;
 };
 
 Backend &backend();
 // Installs a replacement (tests); nullptr restores the desktop backend.
 void setBackend(Backend *replacement);
 
-inline Answer showMessage(QWidget *parent, const Message &m) { return backend().message(parent, m); }
+inline Answer showMessage(QWidget *parent, const Message &m)
+{
+    return backend().message(parent, m);
+}
 
 // The program's warning: OK button, exclamation icon, the program's name as title.
 inline void warn(QWidget *parent, const QString &text)

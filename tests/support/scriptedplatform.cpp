@@ -1,8 +1,16 @@
 #include "support/scriptedplatform.h"
 
-ScriptedPlatform::ScriptedPlatform() { platform::setBackend(this); }
+#include "platform/helperprocess.h"
 
-ScriptedPlatform::~ScriptedPlatform() { platform::setBackend(nullptr); }
+ScriptedPlatform::ScriptedPlatform()
+{
+    platform::setBackend(this);
+}
+
+ScriptedPlatform::~ScriptedPlatform()
+{
+    platform::setBackend(nullptr);
+}
 
 platform::Answer ScriptedPlatform::message(QWidget *, const platform::Message &message)
 {
@@ -32,4 +40,11 @@ void ScriptedPlatform::setClipboardText(const QString &text)
 {
     clipboard = text;
     ++clipboardWrites;
+}
+
+std::unique_ptr<platform::HelperProcess> ScriptedPlatform::startHelper(const QString &program,
+                                                                       const QStringList &arguments)
+{
+    helperStarts << program;
+    return platform::startHelperProcess(program, arguments);
 }

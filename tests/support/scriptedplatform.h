@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QQueue>
+#include <QUrl>
 
 class ScriptedPlatform final : public platform::Backend {
 public:
@@ -38,4 +39,17 @@ public:
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString &text) override;
     void beep() override { ++beeps; }
+
+    // Addresses opened in the desktop's browser.
+    QList<QUrl> openedUrls;
+    void openUrl(const QUrl &url) override { openedUrls << url; }
+
+    // The program's folder: the build's, where the helper programs and the guide pages are.
+    QString programDir = QStringLiteral(ZURNE_PROGRAM_DIR);
+    QString programFolder() override { return programDir; }
+
+    // Helper programs started, in order. They run for real.
+    QStringList helperStarts;
+    std::unique_ptr<platform::HelperProcess> startHelper(const QString &program,
+                                                         const QStringList &arguments) override;
 };
