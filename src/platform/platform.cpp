@@ -18,14 +18,10 @@ namespace {
 QMessageBox::StandardButton standardButton(Answer answer)
 {
     switch (answer) {
-    case Answer::Ok:
-        return QMessageBox::Ok;
-    case Answer::Cancel:
-        return QMessageBox::Cancel;
-    case Answer::Yes:
-        return QMessageBox::Yes;
-    case Answer::No:
-        return QMessageBox::No;
+    case Answer::Ok: return QMessageBox::Ok;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
     }
     return QMessageBox::NoButton;
 }
@@ -33,14 +29,10 @@ QMessageBox::StandardButton standardButton(Answer answer)
 QMessageBox::StandardButtons standardButtons(Buttons buttons)
 {
     switch (buttons) {
-    case Buttons::Ok:
-        return QMessageBox::Ok;
-    case Buttons::OkCancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
-    case Buttons::YesNoCancel:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::Ok: return QMessageBox::Ok;
+    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -48,16 +40,11 @@ QMessageBox::StandardButtons standardButtons(Buttons buttons)
 QMessageBox::Icon standardIcon(Icon icon)
 {
     switch (icon) {
-    case Icon::None:
-        return QMessageBox::NoIcon;
-    case Icon::Question:
-        return QMessageBox::Question;
-    case Icon::Exclamation:
-        return QMessageBox::Warning;
-    case Icon::Information:
-        return QMessageBox::Information;
-    case Icon::Critical:
-        return QMessageBox::Critical;
+    case Icon::None: return QMessageBox::NoIcon;
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Exclamation: return QMessageBox::Warning;
+    case Icon::Information: return QMessageBox::Information;
+    case Icon::Critical: return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
 }
@@ -82,14 +69,10 @@ public:
         QMessageBox box(standardIcon(m.icon), m.title, m.text, standardButtons(m.buttons), parent);
         box.setDefaultButton(standardButton(m.defaultButton));
         switch (box.exec()) {
-        case QMessageBox::Yes:
-            return Answer::Yes;
-        case QMessageBox::No:
-            return Answer::No;
-        case QMessageBox::Ok:
-            return Answer::Ok;
-        default:
-            return Answer::Cancel;
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Ok: return Answer::Ok;
+        default: return Answer::Cancel;
         }
     }
 
@@ -152,10 +135,7 @@ Backend &backend()
     return replacementBackend ? *replacementBackend : desktop;
 }
 
-void setBackend(Backend *replacement)
-{
-    replacementBackend = replacement;
-}
+void setBackend(Backend *replacement) { replacementBackend = replacement; }
 
 void sendKeyToFocus(int key)
 {

@@ -70,10 +70,7 @@ Backend &backend();
 // Installs a replacement (tests); nullptr restores the desktop backend.
 void setBackend(Backend *replacement);
 
-inline Answer showMessage(QWidget *parent, const Message &m)
-{
-    return backend().message(parent, m);
-}
+inline Answer showMessage(QWidget *parent, const Message &m) { return backend().message(parent, m); }
 
 // The program's warning: OK button, exclamation icon, the program's name as title.
 inline void warn(QWidget *parent, const QString &text)

@@ -2,15 +2,9 @@
 
 #include "platform/helperprocess.h"
 
-ScriptedPlatform::ScriptedPlatform()
-{
-    platform::setBackend(this);
-}
+ScriptedPlatform::ScriptedPlatform() { platform::setBackend(this); }
 
-ScriptedPlatform::~ScriptedPlatform()
-{
-    platform::setBackend(nullptr);
-}
+ScriptedPlatform::~ScriptedPlatform() { platform::setBackend(nullptr); }
 
 platform::Answer ScriptedPlatform::message(QWidget *, const platform::Message &message)
 {
