@@ -49,11 +49,10 @@ QFrame *separatorLine()
 } // namespace
 
 frmAbout::frmAbout(QWidget *owner)
-    : QDialog(owner), lblVer_(label("lblVer", QString())),
+    : Dialog(owner, QStringLiteral("frmAbout"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報")),
+      lblVer_(label("lblVer", QString())),
       Command1_(new QPushButton(QStringLiteral("VEKサイトへGO！！")))
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     Command1_->setObjectName(QStringLiteral("Command1"));
     Command1_->setAutoDefault(false);
     auto *grid = new QGridLayout(this);
@@ -79,10 +78,4 @@ void frmAbout::Form_Load()
 void frmAbout::Command1_Click()
 {
     platform::backend().openUrl(QUrl(HomePage));
-}
-
-void showAboutBox(QWidget *owner)
-{
-    frmAbout box(owner);
-    box.exec();
 }

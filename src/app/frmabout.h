@@ -3,12 +3,12 @@
 // The about box: the program's icon, name and version, and a button that opens the
 // program's home page in the desktop's browser. It has no button of its own to close it.
 
-#include <QDialog>
+#include "dialogs/dialog.h"
 
 class QLabel;
 class QPushButton;
 
-class frmAbout : public QDialog {
+class frmAbout : public Dialog {
     Q_OBJECT
 public:
     explicit frmAbout(QWidget *owner);
@@ -25,6 +25,3 @@ private:
     QLabel *lblVer_;
     QPushButton *Command1_;
 };
-
-// Shows the about box modally and returns when it is closed.
-void showAboutBox(QWidget *owner);

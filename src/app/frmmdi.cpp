@@ -2,7 +2,6 @@
 
 #include "app/frmabout.h"
 #include "app/help.h"
-#include "app/loadedwindows.h"
 #include "app/menutable.h"
 #include "app/statusbar.h"
 #include "app/toolbaricons.h"
@@ -12,6 +11,7 @@
 #include "document/filedialogstate.h"
 #include "document/filedrop.h"
 #include "document/frmchild.h"
+#include "document/loadedwindows.h"
 #include "document/module1.h"
 #include "document/textbox.h"
 #include "format/frmcolor.h"
@@ -386,4 +386,4 @@ void frmMDI::mnuIcon_Click() { WindowArrangement::arrangeIcons(*area_); }
 
 // Help
 void frmMDI::mnuHTML_Click() { Help::mnuHTML_Click(*this); }
-void frmMDI::mnuAbout_Click() { showAboutBox(this); }
+void frmMDI::mnuAbout_Click() { showModal<frmAbout>(this); }

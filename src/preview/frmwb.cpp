@@ -1,17 +1,14 @@
 #include "preview/frmwb.h"
 
-#include "app/loadedwindows.h"
+#include "dialogs/modeless.h"
 #include "platform/helperprocess.h"
 #include "platform/platform.h"
 
 #include <QCloseEvent>
-#include <QPointer>
 
 using PreviewProtocol::Kind;
 
 namespace {
-
-QPointer<frmWB> theWindow;
 
 const QString BrowserProgram = QStringLiteral("zurne-preview");
 
@@ -23,30 +20,30 @@ QString cannotStartMessage(const QString &program)
 } // namespace
 
 frmWB::frmWB(QWidget &owner, std::unique_ptr<platform::HelperProcess> browser)
-    : QWidget(&owner, Qt::Window), browser_(std::move(browser))
+    : QWidget(&owner), browser_(std::move(browser))
 {
     setObjectName(QStringLiteral("frmWB"));
     setWindowTitle(QStringLiteral("ﾌﾞﾗｳｻﾞ確認"));
     connect(browser_.get(), &platform::HelperProcess::lineReceived, this, &frmWB::receive);
-    connect(browser_.get(), &platform::HelperProcess::ended, this, &frmWB::browserEnded);
-    LoadedWindows::add(this);
+    connect(browser_.get(), &platform::HelperProcess::ended, this, &QWidget::close);
+    adoptModeless(*this);
 }
 
-frmWB::~frmWB()
-{
-    LoadedWindows::remove(this);
-}
+frmWB::~frmWB() = default;
 
-frmWB *frmWB::current()
+frmWB *frmWB::find(QWidget &owner)
 {
-    return theWindow;
+    QList<QWidget *> owned;
+    for (frmWB *window : owner.findChildren<frmWB *>(Qt::FindDirectChildrenOnly))
+        owned << window;
+    return static_cast<frmWB *>(firstLoaded(owned));
 }
 
 frmWB *frmWB::open(QWidget &owner)
 {
-    if (theWindow) {
-        theWindow->send({Kind::Raise, QString()});
-        return theWindow;
+    if (frmWB *window = find(owner)) {
+        window->send({Kind::Raise, QString()});
+        return window;
     }
     const QString program = platform::backend().programFolder() + QLatin1Char('/') + BrowserProgram;
     const QStringList arguments{QStringLiteral("--owner"), QString::number(owner.winId())};
@@ -56,8 +53,7 @@ frmWB *frmWB::open(QWidget &owner)
         platform::warn(&owner, cannotStartMessage(program));
         return nullptr;
     }
-    theWindow = new frmWB(owner, std::move(browser));
-    return theWindow;
+    return new frmWB(owner, std::move(browser));
 }
 
 void frmWB::Navigate(const QString &address)
@@ -111,19 +107,9 @@ void frmWB::receive(const QByteArray &line)
     }
 }
 
-// Closing ends the browser program, which asks nothing.
+// The browser program ends without asking anything.
 void frmWB::closeEvent(QCloseEvent *event)
 {
     browser_->end();
     event->accept();
-}
-
-// Gone from the loaded windows at once; the object itself goes when control returns to
-// the event loop, out of the signal that brought the news.
-void frmWB::browserEnded()
-{
-    if (theWindow == this)
-        theWindow = nullptr;
-    LoadedWindows::remove(this);
-    deleteLater();
 }

@@ -2,10 +2,12 @@
 
 // The preview window as the editor keeps it. The window itself, with its browser, belongs
 // to the browser program (src/preview/browser/), which this object starts on first use,
-// steers over its standard input and hears from over its standard output. It stands in the
-// editor's list of loaded windows while that program runs: closing it ends the program, and
-// a program that ends on its own (its window closed, or the engine crashed) takes it away,
-// so the next preview starts afresh. It is never shown itself.
+// steers over its standard input and hears from over its standard output. It is a modeless
+// window of the main window in every other respect (dialogs/modeless.h): one per owner, on
+// the loaded-window list while open, closed with its owner. It is never shown itself.
+// Closing it ends the browser program without a question, and a program that ends on its
+// own (its window closed, or the engine crashed) closes it, so the next preview starts
+// afresh.
 
 #include "preview/previewprotocol.h"
 
@@ -19,13 +21,12 @@ class HelperProcess;
 class frmWB : public QWidget {
     Q_OBJECT
 public:
-    ~frmWB() override;
-
-    // The preview window brought to the front, started first when none is open; null when
-    // the browser program could not be started (the user has been told why).
+    // The preview window of `owner` brought to the front, started first when none is open;
+    // null when the browser program could not be started (the user has been told why).
     static frmWB *open(QWidget &owner);
-    // The open preview window, or null.
-    static frmWB *current();
+    // The open preview window of `owner`, or null.
+    static frmWB *find(QWidget &owner);
+    ~frmWB() override;
 
     // Each returns at once; what the browser then does arrives through the signals.
     void Navigate(const QString &address);
@@ -48,7 +49,6 @@ private:
     frmWB(QWidget &owner, std::unique_ptr<platform::HelperProcess> browser);
     void send(const PreviewProtocol::Message &message);
     void receive(const QByteArray &line);
-    void browserEnded();
 
     std::unique_ptr<platform::HelperProcess> browser_;
 };

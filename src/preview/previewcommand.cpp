@@ -1,15 +1,15 @@
 #include "preview/previewcommand.h"
 
-#include "app/frmmdi.h"
+#include "document/activedocument.h"
 #include "document/frmchild.h"
 #include "document/module1.h"
 #include "preview/frmwb.h"
 
 namespace PreviewCommand {
 
-void mnuWB_Click(frmMDI &mdi)
+void mnuWB_Click(QWidget &mainWindow)
 {
-    frmChild *document = mdi.activeChild();
+    frmChild *document = activeDocument();
     if (!document)
         return;
     const bool written = document->isUntitled()
@@ -17,7 +17,7 @@ void mnuWB_Click(frmMDI &mdi)
                              : Module1::WriteDocument(*document, document->Caption());
     if (!written)
         return;
-    if (frmWB *preview = frmWB::open(mdi))
+    if (frmWB *preview = frmWB::open(mainWindow))
         preview->Navigate(QStringLiteral("File://") + document->Caption());
 }
 
