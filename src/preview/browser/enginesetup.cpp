@@ -1,6 +1,6 @@
 #include "preview/browser/enginesetup.h"
 
-#include <QByteArray>
+#include <QCoreApplication>
 #include <unistd.h>
 
 namespace EngineSetup {
@@ -9,6 +9,8 @@ void prepare()
 {
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // The engine shares its OpenGL context with the window's and asks for this first.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 } // namespace EngineSetup
