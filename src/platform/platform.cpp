@@ -1,6 +1,8 @@
 #include "platform/platform.h"
 
 #include "platform/helperprocess.h"
+#include "platform/capslock.h"
+#include "platform/picturefile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -117,6 +119,11 @@ public:
     }
     void beep() override { QApplication::beep(); }
     void openUrl(const QUrl &url) override { QDesktopServices::openUrl(url); }
+    std::optional<QImage> readPicture(const QString &path) override
+    {
+        return readPictureFile(path);
+    }
+    bool capsLockOn() override { return readCapsLock(); }
     QString programFolder() override { return QCoreApplication::applicationDirPath(); }
     std::unique_ptr<HelperProcess> startHelper(const QString &program,
                                                const QStringList &arguments) override

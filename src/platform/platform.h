@@ -1,12 +1,14 @@
 #pragma once
 
 // The one layer between the program and the desktop: message boxes, file, colour and
-// font choosers, the clipboard, key sending, web addresses, the program's folder and the
-// helper programs it starts. Everything here goes through a Backend that tests replace
-// with a scripted one, so no other code touches QMessageBox, QFileDialog, QColorDialog,
-// QFontDialog, QClipboard, QDesktopServices or QProcess directly.
+// font choosers, the clipboard, key sending, pictures, web addresses, the Caps Lock
+// state, the program's folder and the helper programs it starts. Everything here goes
+// through a Backend that tests replace with a scripted one, so no other code touches
+// QMessageBox, QFileDialog, QColorDialog, QFontDialog, QClipboard, QImageReader,
+// QDesktopServices, QProcess or the display's keyboard state directly.
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -59,6 +61,10 @@ public:
     virtual void beep() = 0;
     // Opens `url` in the desktop's browser; a failure is ignored.
     virtual void openUrl(const QUrl &url) = 0;
+    // A picture file (PNG, GIF, JPEG and the other formats Qt reads), its size() in pixels;
+    // nullopt when the file cannot be read as a picture.
+    virtual std::optional<QImage> readPicture(const QString &path) = 0;
+    virtual bool capsLockOn() = 0;
     // The folder of the program's executable, where its helper programs and pages lie.
     virtual QString programFolder() = 0;
     // Starts `program` (a full path); null when it could not be started.

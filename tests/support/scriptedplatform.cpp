@@ -1,6 +1,7 @@
 #include "support/scriptedplatform.h"
 
 #include "platform/helperprocess.h"
+#include "platform/picturefile.h"
 
 ScriptedPlatform::ScriptedPlatform() { platform::setBackend(this); }
 
@@ -34,6 +35,13 @@ void ScriptedPlatform::setClipboardText(const QString &text)
 {
     clipboard = text;
     ++clipboardWrites;
+}
+
+std::optional<QImage> ScriptedPlatform::readPicture(const QString &path)
+{
+    if (pictures.contains(path))
+        return pictures.value(path);
+    return platform::readPictureFile(path);
 }
 
 std::unique_ptr<platform::HelperProcess> ScriptedPlatform::startHelper(const QString &program,

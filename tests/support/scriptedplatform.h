@@ -5,6 +5,7 @@
 
 #include "platform/platform.h"
 
+#include <QHash>
 #include <QList>
 #include <QQueue>
 #include <QUrl>
@@ -43,6 +44,13 @@ public:
     // Addresses opened in the desktop's browser.
     QList<QUrl> openedUrls;
     void openUrl(const QUrl &url) override { openedUrls << url; }
+
+    // Pictures by path; a path not given here is read from its file.
+    QHash<QString, QImage> pictures;
+    std::optional<QImage> readPicture(const QString &path) override;
+
+    bool capsLock = false;
+    bool capsLockOn() override { return capsLock; }
 
     // The program's folder: the build's, where the helper programs and the guide pages are.
     QString programDir = QStringLiteral(ZURNE_PROGRAM_DIR);
