@@ -38,6 +38,14 @@ public:
     QString clipboardText() override { return {}; }
     void setClipboardText(const QString &) override {}
     void beep() override {}
+    void openUrl(const QUrl &) override {}
+    std::optional<QImage> readPicture(const QString &) override { return std::nullopt; }
+    bool capsLockOn() override { return false; }
+    QString programFolder() override { return {}; }
+    std::unique_ptr<platform::HelperProcess> startHelper(const QString &, const QStringList &) override
+    {
+        return nullptr;
+    }
 
 private:
     QString file_;

@@ -1,11 +1,11 @@
 #include "app/frmabout.h"
 
 #include "app/help.h"
+#include "app/programicon.h"
 #include "platform/platform.h"
 
 #include <QFrame>
 #include <QGridLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QUrl>
@@ -21,10 +21,10 @@ QLabel *label(const char *name, const QString &text)
     return label;
 }
 
-QLabel *programIcon()
+QLabel *iconImage()
 {
     QLabel *image = label("Image1", QString());
-    image->setPixmap(QIcon(QStringLiteral(":/app/zurne.svg")).pixmap(32, 32));
+    image->setPixmap(programIcon().pixmap(32, 32));
     return image;
 }
 
@@ -56,7 +56,7 @@ frmAbout::frmAbout(QWidget *owner)
     Command1_->setObjectName(QStringLiteral("Command1"));
     Command1_->setAutoDefault(false);
     auto *grid = new QGridLayout(this);
-    grid->addWidget(programIcon(), 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(iconImage(), 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(programName(), 0, 1, 1, 2);
     grid->addWidget(lblVer_, 1, 1, 1, 2);
     grid->addWidget(separatorLine(), 2, 0, 1, 3);
