@@ -7,31 +7,11 @@
 // zurne-preview [--owner WINDOW-ID]: the window stays above the editor's main window.
 
 #include "preview/browser/enginesetup.h"
+#include "preview/browser/ownerhint.h"
 #include "preview/browser/previewwindow.h"
 #include "preview/browser/stdiochannel.h"
 
 #include <QApplication>
-#include <QStringList>
-#include <QWindow>
-
-namespace {
-
-// Makes the window transient for the editor's main window, where window ids mean something.
-void setOwner(PreviewWindow &window, const QStringList &arguments)
-{
-    const qsizetype at = arguments.indexOf(QStringLiteral("--owner"));
-    if (at < 0 || at + 1 >= arguments.size() ||
-        QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
-    bool ok = false;
-    const WId owner = arguments.at(at + 1).toULongLong(&ok);
-    if (!ok)
-        return;
-    window.winId();
-    window.windowHandle()->setTransientParent(QWindow::fromWinId(owner));
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -50,7 +30,8 @@ int main(int argc, char *argv[])
                          channel.send(PreviewProtocol::encode(m));
                      });
     QObject::connect(&channel, &StdioChannel::closed, &app, &QApplication::quit);
-    setOwner(window, app.arguments());
+    if (const std::optional<WId> owner = OwnerHint::fromArguments(app.arguments()))
+        new OwnerHint(window, *owner);
     window.show();
     return app.exec();
 }
