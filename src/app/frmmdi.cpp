@@ -18,6 +18,7 @@
 #include "format/frmlist.h"
 #include "format/frmmarquee.h"
 #include "format/wrapcommands.h"
+#include "imagemap/frmmaparea.h"
 #include "platform/platform.h"
 
 #include <QCloseEvent>
@@ -351,7 +352,7 @@ void frmMDI::mnuBR_Click() { WrapCommands::insertText(QStringLiteral("<BR>")); }
 void frmMDI::mnuNOBR_Click() { WrapCommands::insertText(QStringLiteral("<NOBR>")); }
 void frmMDI::mnuComment_Click() { WrapCommands::wrapSelection(QStringLiteral("<!--"), QStringLiteral("-->")); }
 void frmMDI::mnuFrame_Click() {}
-void frmMDI::mnuMapArea_Click() {}
+void frmMDI::mnuMapArea_Click() { showMapAreaWindow(this); }
 
 // Document expression
 void frmMDI::mnuColor_Click() { showPageColorDialog(this); }

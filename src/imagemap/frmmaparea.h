@@ -1,0 +1,47 @@
+#pragma once
+
+// The area drawing window: a picture on which the user drags out one rectangle or circle.
+// Each release stores the area in the hand-over values and brings up the map definition
+// window, which turns it into markup.
+
+#include "imagemap/areaoutlines.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class OutlineShape;
+class PictureBox;
+class frmMapLoad;
+
+class frmMapArea : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMapArea(QWidget *owner);
+    ~frmMapArea() override;
+
+    // The shape mode: which of the two mode entries is checked.
+    AreaKind shapeMode() const;
+    void hideShapes();
+
+private:
+    void Form_Load();
+    void buildMenus();
+    void mnuLoad_Click();
+    void setOutlineColor(const QColor &color);
+    void Picture1_MouseDown(QPointF at);
+    void Picture1_MouseMove(QPointF at);
+    void Picture1_MouseUp(QPointF at);
+    void showOutline(AreaKind kind);
+    OutlineShape &shape(AreaKind kind) const;
+
+    PictureBox *Picture1_;
+    OutlineShape *shpRECT_;
+    OutlineShape *shpCIRCLE_;
+    QAction *mnuRECT_ = nullptr;
+    AreaOutlines outlines_;
+    QPointer<frmMapLoad> mapLoad_;
+};
+
+// Shows the one drawing window owned by `owner`, creating it on first use; an open one comes
+// to the front unchanged.
+void showMapAreaWindow(QWidget *owner);
