@@ -26,26 +26,24 @@ QAction *addChoice(QMenu *menu, QActionGroup *group, const char *name, const QSt
 
 } // namespace
 
-frmMapArea::frmMapArea(QWidget *owner)
-    : QMainWindow(owner, Qt::Window), Picture1_(new PictureBox(new QWidget(this))),
-      shpRECT_(new OutlineShape(Picture1_, QStringLiteral("shpRECT"), AreaKind::Rectangle)),
-      shpCIRCLE_(new OutlineShape(Picture1_, QStringLiteral("shpCIRCLE"), AreaKind::Circle)),
-      outlines_(areaValues())
+frmMapArea::frmMapArea(QWidget *owner) : QMainWindow(owner, Qt::Window), outlines_(areaValues())
 {
     setObjectName(QStringLiteral("frmMapArea"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("ﾏｯﾌﾟ"));
     // No layout: the surface keeps its picture's size at the top-left corner, and a larger
     // picture runs on beyond the window's edge instead of growing the window.
-    setCentralWidget(Picture1_->parentWidget());
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    Picture1_ = new PictureBox(client);
+    shpRECT_ = new OutlineShape(Picture1_, QStringLiteral("shpRECT"), AreaKind::Rectangle);
+    shpCIRCLE_ = new OutlineShape(Picture1_, QStringLiteral("shpCIRCLE"), AreaKind::Circle);
     buildMenus();
     connect(Picture1_, &PictureBox::mouseDown, this, &frmMapArea::Picture1_MouseDown);
     connect(Picture1_, &PictureBox::mouseMove, this, &frmMapArea::Picture1_MouseMove);
     connect(Picture1_, &PictureBox::mouseUp, this, &frmMapArea::Picture1_MouseUp);
     Form_Load();
 }
-
-frmMapArea::~frmMapArea() = default;
 
 void frmMapArea::Form_Load()
 {

@@ -17,7 +17,6 @@ class frmMapArea : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMapArea(QWidget *owner);
-    ~frmMapArea() override;
 
     // The shape mode: which of the two mode entries is checked.
     AreaKind shapeMode() const;
@@ -34,9 +33,9 @@ private:
     void showOutline(AreaKind kind);
     OutlineShape &shape(AreaKind kind) const;
 
-    PictureBox *Picture1_;
-    OutlineShape *shpRECT_;
-    OutlineShape *shpCIRCLE_;
+    PictureBox *Picture1_ = nullptr;
+    OutlineShape *shpRECT_ = nullptr;
+    OutlineShape *shpCIRCLE_ = nullptr;
     QAction *mnuRECT_ = nullptr;
     AreaOutlines outlines_;
     QPointer<frmMapLoad> mapLoad_;
