@@ -48,8 +48,9 @@ void tst_areaoutlines::drag_data()
         << rect << QPointF(12.5, 13.5) << QPointF(0.5, 1.5) << QRectF(12.5, 13.5, 1, 1)
         << QList<int>{12, 14, 0, 2, 5, 6, 7};
     QTest::newRow("beyond 16 bits held at the limits")
-        << rect << QPointF(-40000, 40000) << QPointF(40000, -40000) << QRectF(-40000, 40000, 1, 1)
-        << QList<int>{-32768, 32767, 32767, -32768, 5, 6, 7};
+        << rect << QPointF(-40000, -40000) << QPointF(40000, 40000)
+        << QRectF(-40000, -40000, 72768, 72768)
+        << QList<int>{-32768, -32768, 32767, 32767, 5, 6, 7};
 }
 
 void tst_areaoutlines::drag()
