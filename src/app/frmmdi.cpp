@@ -5,6 +5,7 @@
 #include "app/toolbaricons.h"
 #include "app/toolbartable.h"
 #include "app/windowarrangement.h"
+#include "dialogs/modeless.h"
 #include "document/closeall.h"
 #include "document/filedialogstate.h"
 #include "document/filedrop.h"
@@ -352,7 +353,7 @@ void frmMDI::mnuBR_Click() { WrapCommands::insertText(QStringLiteral("<BR>")); }
 void frmMDI::mnuNOBR_Click() { WrapCommands::insertText(QStringLiteral("<NOBR>")); }
 void frmMDI::mnuComment_Click() { WrapCommands::wrapSelection(QStringLiteral("<!--"), QStringLiteral("-->")); }
 void frmMDI::mnuFrame_Click() {}
-void frmMDI::mnuMapArea_Click() { showMapAreaWindow(this); }
+void frmMDI::mnuMapArea_Click() { showModeless<frmMapArea>(*this); }
 
 // Document expression
 void frmMDI::mnuColor_Click() { showPageColorDialog(this); }

@@ -1,5 +1,6 @@
 #include "imagemap/frmmaparea.h"
 
+#include "dialogs/modeless.h"
 #include "imagemap/frmmapload.h"
 #include "imagemap/outlineshape.h"
 #include "imagemap/picturebox.h"
@@ -29,7 +30,6 @@ QAction *addChoice(QMenu *menu, QActionGroup *group, const char *name, const QSt
 frmMapArea::frmMapArea(QWidget *owner) : QMainWindow(owner, Qt::Window), outlines_(areaValues())
 {
     setObjectName(QStringLiteral("frmMapArea"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("ﾏｯﾌﾟ"));
     // No layout: the surface keeps its picture's size at the top-left corner, and a larger
     // picture runs on beyond the window's edge instead of growing the window.
@@ -122,11 +122,7 @@ void frmMapArea::Picture1_MouseMove(QPointF at)
 void frmMapArea::Picture1_MouseUp(QPointF at)
 {
     outlines_.release(shapeMode(), at);
-    if (!mapLoad_)
-        mapLoad_ = new frmMapLoad(*this);
-    mapLoad_->show();
-    mapLoad_->raise();
-    mapLoad_->activateWindow();
+    showModeless<frmMapLoad>(*this);
 }
 
 void frmMapArea::showOutline(AreaKind kind)
@@ -139,19 +135,4 @@ void frmMapArea::showOutline(AreaKind kind)
 OutlineShape &frmMapArea::shape(AreaKind kind) const
 {
     return kind == AreaKind::Rectangle ? *shpRECT_ : *shpCIRCLE_;
-}
-
-void showMapAreaWindow(QWidget *owner)
-{
-    // A closed window is hidden until its deletion comes round: it does not count.
-    frmMapArea *window = nullptr;
-    for (frmMapArea *loaded : owner->findChildren<frmMapArea *>(Qt::FindDirectChildrenOnly)) {
-        if (loaded->isVisible())
-            window = loaded;
-    }
-    if (!window)
-        window = new frmMapArea(owner);
-    window->show();
-    window->raise();
-    window->activateWindow();
 }

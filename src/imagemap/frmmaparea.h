@@ -7,12 +7,12 @@
 #include "imagemap/areaoutlines.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 class OutlineShape;
 class PictureBox;
-class frmMapLoad;
 
+// A modeless window of the main window (dialogs/modeless.h); it owns the map definition
+// window in the same way, so closing it closes that one too.
 class frmMapArea : public QMainWindow {
     Q_OBJECT
 public:
@@ -38,9 +38,4 @@ private:
     OutlineShape *shpCIRCLE_ = nullptr;
     QAction *mnuRECT_ = nullptr;
     AreaOutlines outlines_;
-    QPointer<frmMapLoad> mapLoad_;
 };
-
-// Shows the one drawing window owned by `owner`, creating it on first use; an open one comes
-// to the front unchanged.
-void showMapAreaWindow(QWidget *owner);

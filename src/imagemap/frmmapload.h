@@ -3,29 +3,23 @@
 // The map definition window: asks for the image's and the link's addresses and the map's
 // name, and writes the markup of the area just drawn into the active document.
 
-#include <QDialog>
+#include "dialogs/dialog.h"
 
 class QCheckBox;
 class QLineEdit;
 class frmMapArea;
 
-class frmMapLoad : public QDialog {
+// A modeless window of the drawing window, which is always its owner.
+class frmMapLoad : public Dialog {
     Q_OBJECT
 public:
-    explicit frmMapLoad(frmMapArea &owner);
-
-    // Esc is the redo button.
-    void reject() override;
-
-protected:
-    // Closing the window by its frame neither writes nor redoes.
-    void closeEvent(QCloseEvent *event) override;
+    explicit frmMapLoad(QWidget *owner);
 
 private:
     void cmdOK_Click();
     void cmdCancel_Click();
 
-    frmMapArea &owner_;
+    frmMapArea &area_;
     QLineEdit *txtURL_;
     QLineEdit *txtMapName_;
     QLineEdit *txtLinkURL_;
