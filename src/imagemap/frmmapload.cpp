@@ -2,7 +2,6 @@
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
-#include "document/frmchild.h"
 #include "imagemap/frmmaparea.h"
 #include "imagemap/mapmarkup.h"
 
@@ -58,12 +57,11 @@ frmMapLoad::frmMapLoad(QWidget *owner)
 // user can open a document and confirm again.
 void frmMapLoad::cmdOK_Click()
 {
-    frmChild *document = activeDocument();
-    if (!document)
+    if (!activeDocument())
         return;
     const MapFields fields{txtURL_->text(), txtMapName_->text(), txtLinkURL_->text(),
                            Check1_->isChecked()};
-    document->Text().setSelText(mapMarkup(fields, area_.shapeMode(), areaValues()));
+    replaceActiveSelection(mapMarkup(fields, area_.shapeMode(), areaValues()));
     area_.hideShapes();
     close();
 }
