@@ -7,7 +7,6 @@
 #include "platform/platform.h"
 
 #include <QActionGroup>
-#include <QImageReader>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -95,9 +94,8 @@ void frmMapArea::mnuLoad_Click()
     const std::optional<QString> file = platform::backend().fileName(this, CD3);
     if (!file)
         return;
-    const QImage picture = QImageReader(*file).read();
-    if (!picture.isNull())
-        Picture1_->setPicture(picture);
+    if (const std::optional<QImage> picture = platform::backend().readPicture(*file))
+        Picture1_->setPicture(*picture);
 }
 
 void frmMapArea::setOutlineColor(const QColor &color)
