@@ -25,6 +25,7 @@ private Q_SLOTS:
     void escapeCancels();
     void noDocumentOpen_data();
     void noDocumentOpen();
+    void longValueKeptWhole();
     void textFieldNeedsAKind();
     void selectCountRefused_data();
     void selectCountRefused();
@@ -211,6 +212,17 @@ void tst_formdialogs::noDocumentOpen()
     the<QAbstractButton>(QStringLiteral("cmdOK")).click();
     QVERIFY(!dialog->isVisible());
     QVERIFY(f->mdi.children().isEmpty());
+}
+
+void tst_formdialogs::longValueKeptWhole()
+{
+    const QString value(40000, QLatin1Char('x'));
+    open(QStringLiteral("frmTextarea"));
+    the<QAbstractButton>(QStringLiteral("optTextarea")).click();
+    the<QLineEdit>(QStringLiteral("txtValue")).setText(value);
+    QTest::keyClick(&the<QLineEdit>(QStringLiteral("txtValue")), Qt::Key_Return);
+    QCOMPARE(f->text(), QStringLiteral("<P><TEXTAREA NAME=''>") + value +
+                            QStringLiteral("</TEXTAREA>\r\n</P>"));
 }
 
 void tst_formdialogs::textFieldNeedsAKind()
