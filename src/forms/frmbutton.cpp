@@ -1,7 +1,7 @@
 #include "forms/frmbutton.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "format/wrapcommands.h"
+#include "document/activedocument.h"
 #include "forms/buttonmarkup.h"
 #include "forms/formdialogparts.h"
 
@@ -35,7 +35,7 @@ frmButton::frmButton(QWidget *parent)
 
 void frmButton::cmdOK_Click()
 {
-    WrapCommands::insertText(buttonMarkup(
+    replaceActiveSelection(buttonMarkup(
         {static_cast<ButtonKind>(kind_->checkedId()), txtName_->text(), txtValue_->text()}));
     accept();
 }

@@ -1,7 +1,7 @@
 #include "forms/frmcheck.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "format/wrapcommands.h"
+#include "document/activedocument.h"
 #include "forms/choicemarkup.h"
 #include "forms/formdialogparts.h"
 
@@ -38,7 +38,7 @@ frmCheck::frmCheck(QWidget *parent)
 
 void frmCheck::cmdOK_Click()
 {
-    WrapCommands::insertText(choiceMarkup({static_cast<ChoiceKind>(kind_->checkedId()),
-                                           txtName_->text(), txtValue_->text(), txtView_->text()}));
+    replaceActiveSelection(choiceMarkup({static_cast<ChoiceKind>(kind_->checkedId()),
+                                         txtName_->text(), txtValue_->text(), txtView_->text()}));
     accept();
 }

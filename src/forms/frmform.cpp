@@ -1,8 +1,7 @@
 #include "forms/frmform.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "format/activeselection.h"
-#include "format/wrapcommands.h"
+#include "document/activedocument.h"
 #include "forms/formdialogparts.h"
 #include "forms/formmarkup.h"
 
@@ -40,7 +39,7 @@ void frmForm::cmdOK_Click()
 {
     const FormDestination destination =
         Check_->isChecked() ? FormDestination::Mail : FormDestination::Program;
-    WrapCommands::insertText(formMarkup({static_cast<FormMethod>(method_->checkedId()), destination,
-                                         txtURL_->text(), activeSelection()}));
+    replaceActiveSelection(formMarkup({static_cast<FormMethod>(method_->checkedId()), destination,
+                                       txtURL_->text(), activeSelection()}));
     accept();
 }

@@ -1,7 +1,7 @@
 #include "forms/frmselectbox.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "format/wrapcommands.h"
+#include "document/activedocument.h"
 #include "forms/formdialogparts.h"
 #include "forms/selectmarkup.h"
 #include "platform/platform.h"
@@ -41,6 +41,6 @@ void frmSelectbox::cmdOK_Click()
         platform::showMessage(this, {.text = QStringLiteral("入力エラー")});
         return;
     }
-    WrapCommands::insertText(*markup);
+    replaceActiveSelection(*markup);
     accept();
 }

@@ -1,7 +1,7 @@
 #include "forms/frmtextarea.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "format/wrapcommands.h"
+#include "document/activedocument.h"
 #include "forms/formdialogparts.h"
 #include "forms/textfieldmarkup.h"
 
@@ -52,7 +52,7 @@ void frmTextarea::cmdOK_Click()
     const int kind = kind_->checkedId();
     if (kind < 0)
         return;
-    WrapCommands::insertText(
+    replaceActiveSelection(
         textFieldMarkup({static_cast<TextFieldKind>(kind), txtName_->text(), txtValue_->text(),
                          txtSize_->text(), txtMax_->text(), txtRows_->text(), txtCols_->text()}));
     accept();
