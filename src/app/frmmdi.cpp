@@ -20,6 +20,11 @@
 #include "format/frmlist.h"
 #include "format/frmmarquee.h"
 #include "format/wrapcommands.h"
+#include "forms/frmbutton.h"
+#include "forms/frmcheck.h"
+#include "forms/frmform.h"
+#include "forms/frmselectbox.h"
+#include "forms/frmtextarea.h"
 #include "imagemap/frmmaparea.h"
 #include "platform/platform.h"
 
@@ -349,11 +354,11 @@ void frmMDI::mnuImage_Click() {}
 void frmMDI::mnuList_Click() { showListDialog(this); }
 void frmMDI::mnuTableMake_Click() {}
 void frmMDI::mnuAddSel_Click() { WrapCommands::wrap(WrapCommands::AddSel); }
-void frmMDI::mnuForm_Click() {}
-void frmMDI::mnuTextarea_Click() {}
-void frmMDI::mnuCheckbox_Click() {}
-void frmMDI::mnuSubmit_Click() {}
-void frmMDI::mnuSelectBox_Click() {}
+void frmMDI::mnuForm_Click() { showModal<frmForm>(this); }
+void frmMDI::mnuTextarea_Click() { showModal<frmTextarea>(this); }
+void frmMDI::mnuCheckbox_Click() { showModal<frmCheck>(this); }
+void frmMDI::mnuSubmit_Click() { showModal<frmButton>(this); }
+void frmMDI::mnuSelectBox_Click() { showModal<frmSelectbox>(this); }
 void frmMDI::mnuHR_Click() { showRuleDialog(this); }
 void frmMDI::mnuBR_Click() { WrapCommands::insert(WrapCommands::BR); }
 void frmMDI::mnuNOBR_Click() { WrapCommands::insert(WrapCommands::NOBR); }
