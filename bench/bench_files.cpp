@@ -6,6 +6,7 @@
 
 #include "app/frmmdi.h"
 #include "platform/codepage.h"
+#include "platform/helperprocess.h"
 #include "platform/platform.h"
 #include "support/benchsupport.h"
 
