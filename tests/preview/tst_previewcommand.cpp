@@ -1,6 +1,5 @@
 #include "document/loadedwindows.h"
-#include "document/module1.h"
-#include "support/previewwatch.h"
+#include "preview/frmwb.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
 
@@ -10,7 +9,8 @@
 #include <csignal>
 #include <memory>
 
-// The preview and guide commands on the real main window and the real browser program.
+// The preview and guide commands on the real main window and the real browser program, in
+// this run offscreen. The browser is real, so the tests wait for what it reports back.
 class tst_PreviewCommand : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -30,7 +30,8 @@ private Q_SLOTS:
     void savedDocumentIsWrittenAgain();
     void secondPreviewReusesTheWindowWithTheNewText();
     void backAfterTheGuideReturnsToThePage();
-    void closeAllPassesOverThePreview();
+    void deadBrowserIsNoticedAndReplaced();
+    void missingBrowserProgramIsReported();
     void exitEndsThePreviewWithoutAQuestion();
 
 private:
@@ -48,10 +49,25 @@ private:
                          QStringLiteral("</TITLE></HEAD></HTML>"));
     }
     frmWB *preview() const { return frmWB::find(*w.mdi); }
+    // Records what the open preview's browser reports: finished loads and page titles.
+    void watchPreview()
+    {
+        loads.clear();
+        titles.clear();
+        connect(preview(), &frmWB::loadFinished, this,
+                [this](const QString &address, bool ok) { loads << (ok ? address : QString()); });
+        connect(preview(), &frmWB::titleChanged, this, [this](const QString &t) { titles << t; });
+    }
 
     WindowFixture w;
     std::unique_ptr<TempFiles> files;
+    QStringList loads;
+    QStringList titles;
 };
+
+// Long enough for a browser start on a busy machine.
+constexpr int BrowserWaitMs = 60000;
+#define WAIT_FOR_TITLE(title) QTRY_VERIFY_WITH_TIMEOUT(titles.contains(title), BrowserWaitMs)
 
 void tst_PreviewCommand::neverSavedDocumentCancelledShowsNothing()
 {
@@ -63,19 +79,20 @@ void tst_PreviewCommand::neverSavedDocumentCancelledShowsNothing()
     QVERIFY(w.platform->messages.isEmpty());
 }
 
+// The page's title arrives from the browser around the end of the load, in either order.
 void tst_PreviewCommand::neverSavedDocumentIsSavedThenShown()
 {
     const QString saved = files->path(QStringLiteral("page.html"));
     w.platform->fileNames << files->path(QStringLiteral("page.htm"));
     w.trigger("mnuWB");
-    PreviewWatch watch;
-    watch.watch(preview());
+    watchPreview();
     QCOMPARE(w.active()->Caption(), saved);
     QVERIFY(QFileInfo::exists(saved));
-    QVERIFY(!QFileInfo::exists(files->path(QStringLiteral("page.htm"))));
-    WAIT_FOR_TITLE(watch, QStringLiteral("ここにタイトルを記述してください"));
-    QTRY_COMPARE_WITH_TIMEOUT(watch.loads, QStringList{QStringLiteral("file://") + saved},
-                              BrowserWaitMs);
+    QVERIFY(LoadedWindows::contains(preview()));
+    WAIT_FOR_TITLE(QStringLiteral("ここにタイトルを記述してください"));
+    QTRY_COMPARE_WITH_TIMEOUT(loads, QStringList{QStringLiteral("file://") + saved}, BrowserWaitMs);
+    QCOMPARE(w.platform->helperStarts,
+             QStringList{QStringLiteral(ZURNE_PROGRAM_DIR "/zurne-preview")});
 }
 
 // Without a change, and without a question.
@@ -100,13 +117,12 @@ void tst_PreviewCommand::secondPreviewReusesTheWindowWithTheNewText()
     saveActiveAs(QStringLiteral("a.html"), QStringLiteral("一回目"));
     w.trigger("mnuWB");
     frmWB *first = preview();
-    PreviewWatch watch;
-    watch.watch(first);
-    WAIT_FOR_TITLE(watch, QStringLiteral("一回目"));
+    watchPreview();
+    WAIT_FOR_TITLE(QStringLiteral("一回目"));
 
     setTitle(QStringLiteral("二回目"));
     w.mdi->tbrNormalButton(11)->trigger();
-    WAIT_FOR_TITLE(watch, QStringLiteral("二回目"));
+    WAIT_FOR_TITLE(QStringLiteral("二回目"));
     QCOMPARE(preview(), first);
     QCOMPARE(w.platform->helperStarts.size(), 1);
     QVERIFY(w.active()->Tag().isEmpty());
@@ -116,42 +132,54 @@ void tst_PreviewCommand::backAfterTheGuideReturnsToThePage()
 {
     const QString path = saveActiveAs(QStringLiteral("a.html"), QStringLiteral("ページ"));
     w.trigger("mnuWB");
-    PreviewWatch watch;
-    watch.watch(preview());
-    WAIT_FOR_TITLE(watch, QStringLiteral("ページ"));
+    watchPreview();
+    WAIT_FOR_TITLE(QStringLiteral("ページ"));
 
     w.trigger("mnuHTML");
-    WAIT_FOR_TITLE(watch, QStringLiteral("HTML講座"));
-    QTRY_COMPARE_WITH_TIMEOUT(watch.loads.value(1),
-                              QStringLiteral("file://" ZURNE_PROGRAM_DIR "/start.html"),
-                              BrowserWaitMs);
+    WAIT_FOR_TITLE(QStringLiteral("HTML講座"));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        loads.value(1), QStringLiteral("file://" ZURNE_PROGRAM_DIR "/start.html"), BrowserWaitMs);
 
-    watch.titles.clear();
+    titles.clear();
     preview()->GoBack();
-    WAIT_FOR_TITLE(watch, QStringLiteral("ページ"));
-    QTRY_COMPARE_WITH_TIMEOUT(watch.loads.value(2), QStringLiteral("file://") + path,
-                              BrowserWaitMs);
+    WAIT_FOR_TITLE(QStringLiteral("ページ"));
+    QTRY_COMPARE_WITH_TIMEOUT(loads.value(2), QStringLiteral("file://") + path, BrowserWaitMs);
     QCOMPARE(w.platform->helperStarts.size(), 1);
 }
 
-// The preview was loaded after the documents: a Cancel keeps its own document only.
-void tst_PreviewCommand::closeAllPassesOverThePreview()
+// A crash of the engine takes nothing with it: the window goes, the document stays as it
+// was, and the next preview starts a fresh browser that works.
+void tst_PreviewCommand::deadBrowserIsNoticedAndReplaced()
 {
-    frmChild *older = w.active();
     saveActiveAs(QStringLiteral("a.html"), QStringLiteral("A"));
-    w.trigger("mnuNew");
-    frmChild *newer = w.active();
-    saveActiveAs(QStringLiteral("b.html"), QStringLiteral("B"));
     w.trigger("mnuWB");
-    QPointer<frmWB> window = preview();
-    older->setTag(frmChild::ModifiedMark);
-    newer->setTag(frmChild::ModifiedMark);
+    QPointer<frmWB> first = preview();
+    const qint64 pid = first->processId();
+    w.text().setText(QStringLiteral("<TITLE>B</TITLE>"));
+    ::kill(pid_t(pid), SIGKILL);
+    QTRY_VERIFY_WITH_TIMEOUT(!first, BrowserWaitMs);
+    QCOMPARE(preview(), nullptr);
+    QCOMPARE(w.text().Text(), QStringLiteral("<TITLE>B</TITLE>"));
+    QCOMPARE(w.active()->Tag(), frmChild::ModifiedMark);
 
-    w.platform->answers << platform::Answer::Cancel << platform::Answer::No;
-    w.trigger("mnuAllClose");
-    QCOMPARE(w.platform->messages.size(), 2);
-    QCOMPARE(w.mdi->children(), QList<frmChild *>{newer});
-    QVERIFY(window && LoadedWindows::contains(window));
+    w.trigger("mnuWB");
+    watchPreview();
+    QVERIFY(preview()->processId() != pid);
+    WAIT_FOR_TITLE(QStringLiteral("B"));
+    QCOMPARE(w.platform->helperStarts.size(), 2);
+}
+
+void tst_PreviewCommand::missingBrowserProgramIsReported()
+{
+    const QString path = saveActiveAs(QStringLiteral("a.html"), QStringLiteral("A"));
+    w.platform->programDir = files->path(QStringLiteral("nowhere"));
+    w.trigger("mnuWB");
+    QCOMPARE(preview(), nullptr);
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(w.platform->messages[0].text,
+             QStringLiteral("ﾌﾞﾗｳｻﾞ確認のﾌﾟﾛｸﾞﾗﾑを起動できません。\r\n") +
+                 files->path(QStringLiteral("nowhere/zurne-preview")));
+    QVERIFY(QFileInfo::exists(path));
 }
 
 void tst_PreviewCommand::exitEndsThePreviewWithoutAQuestion()
