@@ -19,6 +19,7 @@
 #include "format/frmmarquee.h"
 #include "format/wrapcommands.h"
 #include "platform/platform.h"
+#include "structure/frmtable.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -339,7 +340,7 @@ void frmMDI::mnuHTMLTBar_Click()
 void frmMDI::mnuHLink_Click() {}
 void frmMDI::mnuImage_Click() {}
 void frmMDI::mnuList_Click() { showListDialog(this); }
-void frmMDI::mnuTableMake_Click() {}
+void frmMDI::mnuTableMake_Click() { showTableDialog(this); }
 void frmMDI::mnuAddSel_Click() { WrapCommands::wrapSelection(QStringLiteral("<TD>"), QStringLiteral("</TD>")); }
 void frmMDI::mnuForm_Click() {}
 void frmMDI::mnuTextarea_Click() {}
