@@ -5,6 +5,7 @@
 #include "app/toolbaricons.h"
 #include "app/toolbartable.h"
 #include "app/windowarrangement.h"
+#include "dialogs/modeless.h"
 #include "document/closeall.h"
 #include "document/filedialogstate.h"
 #include "document/filedrop.h"
@@ -19,6 +20,8 @@
 #include "format/frmmarquee.h"
 #include "format/wrapcommands.h"
 #include "platform/platform.h"
+#include "structure/frmframeteigi.h"
+#include "structure/frmimagelink.h"
 #include "structure/frmtable.h"
 
 #include <QCloseEvent>
@@ -337,10 +340,10 @@ void frmMDI::mnuHTMLTBar_Click()
 }
 
 // Tags
-void frmMDI::mnuHLink_Click() {}
-void frmMDI::mnuImage_Click() {}
+void frmMDI::mnuHLink_Click() { showModeless<frmImageLink>(*this).showPage(frmImageLink::LinkPage); }
+void frmMDI::mnuImage_Click() { showModeless<frmImageLink>(*this).showPage(frmImageLink::ImagePage); }
 void frmMDI::mnuList_Click() { showListDialog(this); }
-void frmMDI::mnuTableMake_Click() { showTableDialog(this); }
+void frmMDI::mnuTableMake_Click() { showModal<frmTable>(this); }
 void frmMDI::mnuAddSel_Click() { WrapCommands::wrapSelection(QStringLiteral("<TD>"), QStringLiteral("</TD>")); }
 void frmMDI::mnuForm_Click() {}
 void frmMDI::mnuTextarea_Click() {}
@@ -351,7 +354,7 @@ void frmMDI::mnuHR_Click() { showRuleDialog(this); }
 void frmMDI::mnuBR_Click() { WrapCommands::insertText(QStringLiteral("<BR>")); }
 void frmMDI::mnuNOBR_Click() { WrapCommands::insertText(QStringLiteral("<NOBR>")); }
 void frmMDI::mnuComment_Click() { WrapCommands::wrapSelection(QStringLiteral("<!--"), QStringLiteral("-->")); }
-void frmMDI::mnuFrame_Click() {}
+void frmMDI::mnuFrame_Click() { showModeless<frmFrameTeigi>(*this); }
 void frmMDI::mnuMapArea_Click() {}
 
 // Document expression

@@ -1,8 +1,8 @@
 #include "structure/frmframeteigi.h"
 
+#include "dialogs/dialogcontrols.h"
 #include "document/frmchild.h"
 #include "document/module1.h"
-#include "format/dialogcontrols.h"
 #include "platform/platform.h"
 #include "structure/framesetmarkup.h"
 
@@ -24,16 +24,16 @@ const QString NotANumber = QStringLiteral("数字を記入してください");
 
 } // namespace
 
-frmFrameTeigi::frmFrameTeigi(QWidget *parent) : QDialog(parent)
+frmFrameTeigi::frmFrameTeigi(QWidget *owner)
+    : Dialog(owner, QStringLiteral("frmFrameTeigi"), QStringLiteral("ﾌﾚｰﾑ作成"))
 {
-    setObjectName(QStringLiteral("frmFrameTeigi"));
-    setWindowTitle(QStringLiteral("ﾌﾚｰﾑ作成"));
     txtTitle_ = makeTextField(this, QStringLiteral("txtTitle"));
     QPushButton *cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
-    cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmFrameTeigi::cmdOK_Click);
     QPushButton *command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(command1, this);
+    setDefaultButton(cmdOK);
+    setCancelButton(command1);
 
     auto *titleRow = new QHBoxLayout;
     titleRow->addWidget(
@@ -45,6 +45,7 @@ frmFrameTeigi::frmFrameTeigi(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(titleRow);
     layout->addWidget(buildSplitFrame());
+    layout->addLayout(buildSizeRows());
     layout->addLayout(frames);
     layout->addLayout(makeButtonRow(cmdOK, command1));
 }
@@ -61,7 +62,14 @@ QGroupBox *frmFrameTeigi::buildSplitFrame()
     QGroupBox *frame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("分割方向"));
     optCols_ = makeOption(frame, QStringLiteral("optCols"), QStringLiteral("縦"));
     optCols_->setChecked(true);
-    QRadioButton *optRows = makeOption(frame, QStringLiteral("optRows"), QStringLiteral("横"));
+    auto *layout = new QHBoxLayout(frame);
+    layout->addWidget(optCols_);
+    layout->addWidget(makeOption(frame, QStringLiteral("optRows"), QStringLiteral("横")));
+    return frame;
+}
+
+QGridLayout *frmFrameTeigi::buildSizeRows()
+{
     txtHaba_ = makeRatioField(QStringLiteral("txtHaba"));
     txtHaba2_ = makeRatioField(QStringLiteral("txtHaba2"));
     connect(txtHaba_, &QLineEdit::textChanged, this, [this] { ratioChanged(txtHaba_, txtHaba2_); });
@@ -73,18 +81,15 @@ QGroupBox *frmFrameTeigi::buildSplitFrame()
     Check1_ = makeCheckBox(this, QStringLiteral("Check1"), QStringLiteral("ｽｸﾛｰﾙﾊﾞｰのﾄﾞﾗｯｸﾞ可"));
     Check1_->setChecked(true);
 
-    auto *grid = new QGridLayout(frame);
-    grid->addWidget(optCols_, 0, 0);
-    grid->addWidget(optRows, 0, 1);
-    grid->addWidget(makeLabel(frame, QStringLiteral("Label2"), QStringLiteral("ﾌﾚｰﾑの比率：")), 1,
-                    0);
-    grid->addWidget(txtHaba_, 1, 1);
-    grid->addWidget(makeLabel(frame, QStringLiteral("Label3"), QStringLiteral("：")), 1, 2);
-    grid->addWidget(txtHaba2_, 1, 3);
-    grid->addWidget(makeLabel(frame, QStringLiteral("Label4"), QStringLiteral("ｽｸﾛｰﾙﾊﾞｰ：")), 2, 0);
-    grid->addWidget(Combo1_, 2, 1, 1, 3);
-    grid->addWidget(Check1_, 3, 0, 1, 4);
-    return frame;
+    auto *grid = new QGridLayout;
+    addFieldRow(grid, 0, makeLabel(this, QStringLiteral("Label2"), QStringLiteral("ﾌﾚｰﾑの比率：")),
+                txtHaba_);
+    grid->addWidget(makeLabel(this, QStringLiteral("Label3"), QStringLiteral("：")), 0, 2);
+    grid->addWidget(txtHaba2_, 0, 3);
+    grid->addWidget(makeLabel(this, QStringLiteral("Label4"), QStringLiteral("ｽｸﾛｰﾙﾊﾞｰ：")), 1, 0);
+    grid->addWidget(Combo1_, 1, 1, 1, 3);
+    grid->addWidget(Check1_, 2, 0, 1, 4);
+    return grid;
 }
 
 QGroupBox *frmFrameTeigi::buildFrameFrame(int index, const QString &caption)
@@ -93,10 +98,10 @@ QGroupBox *frmFrameTeigi::buildFrameFrame(int index, const QString &caption)
     txtURL_[index] = makeTextField(frame, QStringLiteral("txtURL(%1)").arg(index));
     txtName_[index] = makeTextField(frame, QStringLiteral("txtName(%1)").arg(index));
     auto *grid = new QGridLayout(frame);
-    grid->addWidget(makeLabel(frame, QStringLiteral("LabelURL"), QStringLiteral("URL：")), 0, 0);
-    grid->addWidget(txtURL_[index], 0, 1);
-    grid->addWidget(makeLabel(frame, QStringLiteral("LabelName"), QStringLiteral("NAME：")), 1, 0);
-    grid->addWidget(txtName_[index], 1, 1);
+    addFieldRow(grid, 0, makeLabel(frame, QStringLiteral("LabelURL"), QStringLiteral("URL：")),
+                txtURL_[index]);
+    addFieldRow(grid, 1, makeLabel(frame, QStringLiteral("LabelName"), QStringLiteral("NAME：")),
+                txtName_[index]);
     return frame;
 }
 

@@ -3,22 +3,24 @@
 // The frame set dialog: builds a page of two frames and opens it as a new document. Its
 // two ratio fields keep adding up to 100.
 
-#include <QDialog>
+#include "dialogs/dialog.h"
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 struct FrameDefinition;
 
-class frmFrameTeigi : public QDialog {
+class frmFrameTeigi : public Dialog {
     Q_OBJECT
 public:
-    explicit frmFrameTeigi(QWidget *parent = nullptr);
+    explicit frmFrameTeigi(QWidget *owner);
 
 private:
     QGroupBox *buildSplitFrame();
+    QGridLayout *buildSizeRows();
     QGroupBox *buildFrameFrame(int index, const QString &caption);
     QLineEdit *makeRatioField(const QString &name);
     void ratioChanged(QLineEdit *field, QLineEdit *partner);

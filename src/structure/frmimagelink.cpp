@@ -1,8 +1,8 @@
 #include "structure/frmimagelink.h"
 
+#include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
 #include "document/frmchild.h"
-#include "format/dialogcontrols.h"
 #include "platform/platform.h"
 #include "structure/linkmarkup.h"
 
@@ -31,20 +31,12 @@ QLineEdit *makeUnlimitedField(QWidget *parent, const QString &name)
     return field;
 }
 
-void addRow(QGridLayout *grid, QWidget *field, const QString &caption)
-{
-    const int row = grid->rowCount();
-    const QString name = field->objectName() + QStringLiteral("Label");
-    grid->addWidget(makeLabel(field->parentWidget(), name, caption), row, 0);
-    grid->addWidget(field, row, 1);
-}
-
 } // namespace
 
-frmImageLink::frmImageLink(QWidget *parent) : QDialog(parent), SSTab1_(new QTabWidget(this))
+frmImageLink::frmImageLink(QWidget *owner)
+    : Dialog(owner, QStringLiteral("frmImageLink"), QStringLiteral("設定")),
+      SSTab1_(new QTabWidget(this))
 {
-    setObjectName(QStringLiteral("frmImageLink"));
-    setWindowTitle(QStringLiteral("設定"));
     SSTab1_->setObjectName(QStringLiteral("SSTab1"));
     SSTab1_->addTab(buildLinkPage(), QStringLiteral("ﾊｲﾊﾟｰﾘﾝｸ　"));
     SSTab1_->addTab(buildImagePage(), QStringLiteral("　画像　"));
@@ -73,13 +65,16 @@ QWidget *frmImageLink::buildLinkPage()
     closeOnClick(cmdCancel, this);
 
     auto *grid = new QGridLayout(page);
-    addRow(grid, txtURL_, QStringLiteral("URL："));
-    grid->addWidget(chkMail_, grid->rowCount(), 1);
-    addRow(grid, txtMozi_, QStringLiteral("文章："));
-    addRow(grid, Combo_, QStringLiteral("表示設定："));
-    grid->addWidget(cmdMove, grid->rowCount(), 1);
-    grid->setRowStretch(grid->rowCount(), 1);
-    grid->addLayout(makeButtonRow(cmdLinkOK, cmdCancel), grid->rowCount(), 0, 1, 2);
+    addFieldRow(grid, 0, makeLabel(page, QStringLiteral("Label1"), QStringLiteral("URL：")),
+                txtURL_);
+    grid->addWidget(chkMail_, 1, 1);
+    addFieldRow(grid, 2, makeLabel(page, QStringLiteral("Label2"), QStringLiteral("文章：")),
+                txtMozi_);
+    addFieldRow(grid, 3, makeLabel(page, QStringLiteral("Label3"), QStringLiteral("表示設定：")),
+                Combo_);
+    grid->addWidget(cmdMove, 4, 1);
+    grid->setRowStretch(5, 1);
+    grid->addLayout(makeButtonRow(cmdLinkOK, cmdCancel), 6, 0, 1, 2);
     return page;
 }
 
@@ -105,15 +100,20 @@ QWidget *frmImageLink::buildImagePage()
     closeOnClick(cmdCancel2, this);
 
     auto *grid = new QGridLayout(page);
-    addRow(grid, txtImageURL_, QStringLiteral("画像のURL："));
-    grid->addWidget(command1, 0, 2);
-    addRow(grid, txtDaitai_, QStringLiteral("代替文字："));
-    addRow(grid, txtWidth_, QStringLiteral("横幅："));
-    addRow(grid, txtHeight_, QStringLiteral("縦幅："));
-    addRow(grid, txtBorder_, QStringLiteral("境界線："));
-    addRow(grid, Combo1_, QStringLiteral("表示場所："));
-    grid->setRowStretch(grid->rowCount(), 1);
-    grid->addLayout(makeButtonRow(cmdImageOK, cmdCancel2), grid->rowCount(), 0, 1, 3);
+    addFieldRow(grid, 0, makeLabel(page, QStringLiteral("Label4"), QStringLiteral("画像のURL：")),
+                txtImageURL_, command1);
+    addFieldRow(grid, 1, makeLabel(page, QStringLiteral("Label5"), QStringLiteral("代替文字：")),
+                txtDaitai_);
+    addFieldRow(grid, 2, makeLabel(page, QStringLiteral("Label6"), QStringLiteral("横幅：")),
+                txtWidth_);
+    addFieldRow(grid, 3, makeLabel(page, QStringLiteral("Label7"), QStringLiteral("縦幅：")),
+                txtHeight_);
+    addFieldRow(grid, 4, makeLabel(page, QStringLiteral("Label8"), QStringLiteral("境界線：")),
+                txtBorder_);
+    addFieldRow(grid, 5, makeLabel(page, QStringLiteral("Label9"), QStringLiteral("表示場所：")),
+                Combo1_);
+    grid->setRowStretch(6, 1);
+    grid->addLayout(makeButtonRow(cmdImageOK, cmdCancel2), 7, 0, 1, 3);
     return page;
 }
 

@@ -4,19 +4,19 @@
 // place of the active document's selection. It stays open beside the documents and
 // writes into whichever document is active when a confirm button is pressed.
 
-#include <QDialog>
+#include "dialogs/dialog.h"
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QTabWidget;
 
-class frmImageLink : public QDialog {
+class frmImageLink : public Dialog {
     Q_OBJECT
 public:
     enum Page { LinkPage = 0, ImagePage = 1 };
 
-    explicit frmImageLink(QWidget *parent = nullptr);
+    explicit frmImageLink(QWidget *owner);
 
     // Brings `page` forward with the focus in its first field; every field keeps its value.
     void showPage(Page page);

@@ -1,6 +1,6 @@
 #include "structure/frmtable.h"
 
-#include "format/dialogcontrols.h"
+#include "dialogs/dialogcontrols.h"
 #include "format/wrapcommands.h"
 #include "platform/platform.h"
 #include "structure/tablemarkup.h"
@@ -19,25 +19,18 @@ namespace {
 const QString TableTooLarge = QStringLiteral(
     "表が大きすぎます。行数と列数は32767まで、ｾﾙの数は合わせて100000までにしてください");
 
-// A label in the first column and `field` in the second.
-void addFieldRow(QGridLayout *grid, int row, const QString &caption, QLineEdit *field)
-{
-    const QString name = field->objectName() + QStringLiteral("Label");
-    grid->addWidget(makeLabel(field->parentWidget(), name, caption), row, 0);
-    grid->addWidget(field, row, 1);
-}
-
 } // namespace
 
-frmTable::frmTable(QWidget *parent) : QDialog(parent), CD_(*this, ChooserCancel::GoesOnWithCurrent)
+frmTable::frmTable(QWidget *parent)
+    : Dialog(parent, QStringLiteral("frmTable"), QStringLiteral("ﾃｰﾌﾞﾙの設定")),
+      CD_(*this, ChooserCancel::GoesOnWithCurrent)
 {
-    setObjectName(QStringLiteral("frmTable"));
-    setWindowTitle(QStringLiteral("ﾃｰﾌﾞﾙの設定"));
     QPushButton *cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
-    cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmTable::cmdOK_Click);
     QPushButton *cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cmdCancel, this);
+    setDefaultButton(cmdOK);
+    setCancelButton(cmdCancel);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildBasicFrame());
@@ -47,14 +40,14 @@ frmTable::frmTable(QWidget *parent) : QDialog(parent), CD_(*this, ChooserCancel:
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void frmTable::addColorRow(QGridLayout *grid, int row, QLineEdit *field, const QString &button)
+QPushButton *frmTable::makeColorButton(QWidget *parent, const QString &name, QLineEdit *field)
 {
-    QPushButton *choose = makeButton(field->parentWidget(), button, QStringLiteral("指定"));
-    connect(choose, &QPushButton::clicked, this, [this, field] {
+    QPushButton *button = makeButton(parent, name, QStringLiteral("指定"));
+    connect(button, &QPushButton::clicked, this, [this, field] {
         if (const std::optional<QString> value = CD_.chooseColorValue())
             field->setText(*value);
     });
-    grid->addWidget(choose, row, 2);
+    return button;
 }
 
 QGroupBox *frmTable::buildBasicFrame()
@@ -68,13 +61,17 @@ QGroupBox *frmTable::buildBasicFrame()
     chkBR_ = makeCheckBox(frame, QStringLiteral("chkBR"), QStringLiteral("列を改行しない"));
 
     auto *grid = new QGridLayout(frame);
-    addFieldRow(grid, 0, QStringLiteral("外枠の太さ："), txtBorder_);
-    addFieldRow(grid, 1, QStringLiteral("幅："), txtWidth_);
-    addFieldRow(grid, 2, QStringLiteral("高さ："), txtHeight_);
-    addFieldRow(grid, 3, QStringLiteral("枠の色："), txtBorderColor_);
-    addColorRow(grid, 3, txtBorderColor_, QStringLiteral("cmdColor2"));
-    addFieldRow(grid, 4, QStringLiteral("背景色："), txtBGcolor_);
-    addColorRow(grid, 4, txtBGcolor_, QStringLiteral("cmdColor3"));
+    addFieldRow(grid, 0, makeLabel(frame, QStringLiteral("Label1"), QStringLiteral("外枠の太さ：")),
+                txtBorder_);
+    addFieldRow(grid, 1, makeLabel(frame, QStringLiteral("Label2"), QStringLiteral("幅：")),
+                txtWidth_);
+    addFieldRow(grid, 2, makeLabel(frame, QStringLiteral("Label3"), QStringLiteral("高さ：")),
+                txtHeight_);
+    addFieldRow(grid, 3, makeLabel(frame, QStringLiteral("Label4"), QStringLiteral("枠の色：")),
+                txtBorderColor_,
+                makeColorButton(frame, QStringLiteral("cmdColor2"), txtBorderColor_));
+    addFieldRow(grid, 4, makeLabel(frame, QStringLiteral("Label5"), QStringLiteral("背景色：")),
+                txtBGcolor_, makeColorButton(frame, QStringLiteral("cmdColor3"), txtBGcolor_));
     grid->addWidget(chkBR_, 5, 0, 1, 3);
     return frame;
 }
@@ -85,8 +82,12 @@ QGroupBox *frmTable::buildTableFrame()
     txtPadding_ = makeTextField(frame, QStringLiteral("txtPadding"));
     txtSpacing_ = makeTextField(frame, QStringLiteral("txtSpacing"));
     auto *grid = new QGridLayout(frame);
-    addFieldRow(grid, 0, QStringLiteral("ｾﾙ内のﾏｰｼﾞﾝ："), txtPadding_);
-    addFieldRow(grid, 1, QStringLiteral("ｾﾙの区切りの太さ："), txtSpacing_);
+    addFieldRow(grid, 0,
+                makeLabel(frame, QStringLiteral("Label6"), QStringLiteral("ｾﾙ内のﾏｰｼﾞﾝ：")),
+                txtPadding_);
+    addFieldRow(grid, 1,
+                makeLabel(frame, QStringLiteral("Label7"), QStringLiteral("ｾﾙの区切りの太さ：")),
+                txtSpacing_);
     return frame;
 }
 
@@ -104,13 +105,14 @@ QGroupBox *frmTable::buildCellFrame()
     cmbPos_->setEditText(NoCellAlignment);
 
     auto *grid = new QGridLayout(frame);
-    addFieldRow(grid, 0, QStringLiteral("背景色："), txtCellColor_);
-    addColorRow(grid, 0, txtCellColor_, QStringLiteral("cmdColor"));
-    addFieldRow(grid, 1, QStringLiteral("列数："), txtRetu_);
-    addFieldRow(grid, 2, QStringLiteral("行数："), txtGyou_);
-    grid->addWidget(makeLabel(frame, QStringLiteral("cmbPosLabel"), QStringLiteral("文字位置：")),
-                    3, 0);
-    grid->addWidget(cmbPos_, 3, 1);
+    addFieldRow(grid, 0, makeLabel(frame, QStringLiteral("Label8"), QStringLiteral("背景色：")),
+                txtCellColor_, makeColorButton(frame, QStringLiteral("cmdColor"), txtCellColor_));
+    addFieldRow(grid, 1, makeLabel(frame, QStringLiteral("Label9"), QStringLiteral("列数：")),
+                txtRetu_);
+    addFieldRow(grid, 2, makeLabel(frame, QStringLiteral("Label10"), QStringLiteral("行数：")),
+                txtGyou_);
+    addFieldRow(grid, 3, makeLabel(frame, QStringLiteral("Label11"), QStringLiteral("文字位置：")),
+                cmbPos_);
     return frame;
 }
 
@@ -130,9 +132,4 @@ void frmTable::cmdOK_Click()
     }
     WrapCommands::insertText(*markup);
     accept();
-}
-
-void showTableDialog(QWidget *parent)
-{
-    showModal<frmTable>(parent);
 }

@@ -2,17 +2,16 @@
 
 // The table dialog: puts the skeleton of a whole table in place of the selection.
 
+#include "dialogs/dialog.h"
 #include "format/colorchooser.h"
-
-#include <QDialog>
 
 class QCheckBox;
 class QComboBox;
-class QGridLayout;
 class QGroupBox;
 class QLineEdit;
+class QPushButton;
 
-class frmTable : public QDialog {
+class frmTable : public Dialog {
     Q_OBJECT
 public:
     explicit frmTable(QWidget *parent = nullptr);
@@ -21,7 +20,8 @@ private:
     QGroupBox *buildBasicFrame();
     QGroupBox *buildTableFrame();
     QGroupBox *buildCellFrame();
-    void addColorRow(QGridLayout *grid, int row, QLineEdit *field, const QString &button);
+    // A colour button of the dialog's one chooser, writing into `field`.
+    QPushButton *makeColorButton(QWidget *parent, const QString &name, QLineEdit *field);
     void cmdOK_Click();
 
     QLineEdit *txtBorder_ = nullptr;
@@ -38,5 +38,3 @@ private:
     QComboBox *cmbPos_ = nullptr;
     ColorChooser CD_;
 };
-
-void showTableDialog(QWidget *parent);

@@ -1,6 +1,6 @@
 #include "structure/frmframeteigi.h"
 
-#include "format/formattest.h"
+#include "modelesstest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,7 +11,7 @@
 
 // What the frame set window adds to its page: the fields it reads, the new document, Enter
 // and Esc, and the ratio fields answering each other.
-class tst_frmframeteigi : public DialogTest<frmFrameTeigi> {
+class tst_frmframeteigi : public ModelessTest<frmFrameTeigi> {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -22,6 +22,7 @@ private Q_SLOTS:
     void ratioFields_data();
     void ratioFields();
     void clearedRatioResetsBoth();
+    void noDocumentOpen();
 
 private:
     // Replaces the text of `field` the way a user does: select all, then type.
@@ -30,12 +31,12 @@ private:
 
 void tst_frmframeteigi::init()
 {
-    openDialog();
+    start("mnuFrame");
 }
 
 void tst_frmframeteigi::cleanup()
 {
-    closeDialog();
+    stop();
 }
 
 void tst_frmframeteigi::retype(const QString &field, const QString &text)
@@ -61,14 +62,14 @@ void tst_frmframeteigi::enterWritesNewDocument()
     QVERIFY(f->modified());
     QCOMPARE(before->Text().Text(), QStringLiteral("<P>abc</P>"));
     QVERIFY(!before->isModified());
-    QVERIFY(!dialog->isVisible());
+    QVERIFY(!isOpen());
 }
 
 void tst_frmframeteigi::escapeWritesNothing()
 {
     QTest::keyClicks(&the<QLineEdit>("txtTitle"), QStringLiteral("Top"));
     QTest::keyClick(&the<QLineEdit>("txtTitle"), Qt::Key_Escape);
-    QVERIFY(!dialog->isVisible());
+    QVERIFY(!isOpen());
     QCOMPARE(f->mdi.children().size(), 1);
     compareUntouched();
 }
@@ -145,7 +146,17 @@ void tst_frmframeteigi::clearedRatioResetsBoth()
     QCOMPARE(message.title, QStringLiteral("Zurne"));
     QCOMPARE(message.icon, platform::Icon::None);
     QCOMPARE(message.buttons, platform::Buttons::Ok);
-    QVERIFY(dialog->isVisible());
+    QVERIFY(isOpen());
+}
+
+// The window outlives the last document; its page still goes into a new one.
+void tst_frmframeteigi::noDocumentOpen()
+{
+    f->closeAllDocuments();
+    the<QPushButton>("cmdOK").click();
+    QCOMPARE(f->mdi.children().size(), 1);
+    QVERIFY(f->text().startsWith(QStringLiteral("<HTML>\r\n<HEAD>\r\n<META NAME = ")));
+    QVERIFY(!isOpen());
 }
 
 QTEST_MAIN(tst_frmframeteigi)

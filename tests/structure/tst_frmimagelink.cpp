@@ -1,6 +1,6 @@
 #include "structure/frmimagelink.h"
 
-#include "format/formattest.h"
+#include "modelesstest.h"
 #include "support/gifpicture.h"
 #include "support/tempfiles.h"
 
@@ -14,12 +14,15 @@
 // What the image and link window adds to its markup: the load step, the target list, the
 // link fixed by cmdMove, the picture chooser, and writing into the document active at
 // confirm time.
-class tst_frmimagelink : public DialogTest<frmImageLink> {
+class tst_frmimagelink : public ModelessTest<frmImageLink> {
     Q_OBJECT
 private Q_SLOTS:
     void init();
     void cleanup();
+    void focusPerEntry_data();
+    void focusPerEntry();
     void loadStepTakesSelection();
+    void reopeningKeepsEverything();
     void linkPageReachesDocument();
     void targetBackToNone();
     void measuredPicture();
@@ -36,12 +39,32 @@ private Q_SLOTS:
 
 void tst_frmimagelink::init()
 {
-    openDialog();
+    start("mnuHLink");
 }
 
 void tst_frmimagelink::cleanup()
 {
-    closeDialog();
+    stop();
+}
+
+void tst_frmimagelink::focusPerEntry_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("mnuHLink") << "mnuHLink" << 0 << "txtURL";
+    QTest::newRow("mnuImage") << "mnuImage" << 1 << "txtImageURL";
+}
+
+void tst_frmimagelink::focusPerEntry()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, page);
+    QFETCH(QString, focus);
+    stop();
+    start(entry.toLatin1().constData());
+    QCOMPARE(the<QTabWidget>("SSTab1").currentIndex(), page);
+    QCOMPARE(window->focusWidget()->objectName(), focus);
 }
 
 void tst_frmimagelink::loadStepTakesSelection()
@@ -49,6 +72,26 @@ void tst_frmimagelink::loadStepTakesSelection()
     QCOMPARE(the<QLineEdit>("txtMozi").text(), QStringLiteral("abc"));
     QCOMPARE(the<QComboBox>("Combo").currentIndex(), 0);
     QCOMPARE(the<QComboBox>("Combo1").currentText(), QStringLiteral("TOP"));
+}
+
+// Opening it again while it is open runs no load step: the fields, the link fixed by
+// cmdMove and the text taken from the first selection all stay; only page and focus move.
+void tst_frmimagelink::reopeningKeepsEverything()
+{
+    const QPointer<frmImageLink> first = window;
+    QTest::keyClicks(&the<QLineEdit>("txtURL"), QStringLiteral("index.html"));
+    the<QPushButton>("cmdMove").click();
+    f->prepare(QStringLiteral("xyz"), QStringLiteral("y"));
+    open("mnuHLink");
+    QCOMPARE(window, first);
+    QCOMPARE(the<QTabWidget>("SSTab1").currentIndex(), 0);
+    QCOMPARE(the<QLineEdit>("txtMozi").text(), QStringLiteral("abc"));
+    the<QLineEdit>("txtURL").setText(QStringLiteral("other.html"));
+    open("mnuImage");
+    QCOMPARE(window, first);
+    the<QPushButton>("cmdImageOK").click();
+    QCOMPARE(f->text(), QStringLiteral("x<A HREF='index.html'><IMG SRC='' ALT='' WIDTH='' "
+                                       "HEIGHT='' BORDER='' ALIGN='TOP'></A>z"));
 }
 
 void tst_frmimagelink::linkPageReachesDocument()
@@ -60,7 +103,7 @@ void tst_frmimagelink::linkPageReachesDocument()
     the<QPushButton>("cmdLinkOK").click();
     QCOMPARE(f->text(), QStringLiteral("<P><A HREF='MAILTO:a@b.jp' TARGET='_blank'>abc!</A></P>"));
     QVERIFY(f->modified());
-    QVERIFY(!dialog->isVisible());
+    QVERIFY(!isOpen());
 }
 
 void tst_frmimagelink::targetBackToNone()
@@ -157,7 +200,7 @@ void tst_frmimagelink::cancelButtons()
     QFETCH(QString, button);
     QTest::keyClicks(&the<QLineEdit>("txtURL"), QStringLiteral("a"));
     the<QPushButton>(button).click();
-    QVERIFY(!dialog->isVisible());
+    QVERIFY(!isOpen());
     compareUntouched();
 }
 
@@ -181,7 +224,7 @@ void tst_frmimagelink::noDocumentOpen()
     f->closeAllDocuments();
     the<QPushButton>("cmdLinkOK").click();
     the<QPushButton>("cmdImageOK").click();
-    QVERIFY(dialog->isVisible());
+    QVERIFY(isOpen());
     QVERIFY(f->mdi.children().isEmpty());
 }
 
