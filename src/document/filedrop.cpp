@@ -1,7 +1,7 @@
 #include "document/filedrop.h"
 
+#include "document/activedocument.h"
 #include "document/frmchild.h"
-#include "document/module1.h"
 #include "document/textfile.h"
 #include "platform/platform.h"
 
@@ -64,15 +64,13 @@ void openDroppedFile(const QString &path)
         return;
     }
     const std::optional<LoadedText> loaded = readTextWhole(path);
-    frmChild *document = loaded ? Module1::NewDocument() : nullptr;
+    frmChild *document = loaded ? newDocumentWithText(loaded->text, TextMark::Unmodified) : nullptr;
     if (!document) {
         platform::warn(nullptr, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました"));
         return;
     }
-    document->Text().setText(loaded->text);
     document->setCodePage(loaded->codePage);
     document->setCaption(path);
-    document->setTag(QString());
 }
 
 } // namespace FileDrop

@@ -1,8 +1,7 @@
 #include "structure/frmframeteigi.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "document/frmchild.h"
-#include "document/module1.h"
+#include "document/activedocument.h"
 #include "platform/platform.h"
 #include "structure/framesetmarkup.h"
 
@@ -139,7 +138,6 @@ void frmFrameTeigi::cmdOK_Click()
          txtHaba_->text(), txtHaba2_->text(), Combo1_->currentText(),
          Check1_->isChecked() ? FrameResize::Allowed : FrameResize::Fixed, frameDefinition(0),
          frameDefinition(1)});
-    if (frmChild *document = Module1::NewDocument())
-        document->Text().setText(page);
+    newDocumentWithText(page, TextMark::Modified);
     close();
 }

@@ -2,7 +2,6 @@
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
-#include "document/frmchild.h"
 #include "platform/platform.h"
 #include "structure/linkmarkup.h"
 
@@ -125,8 +124,7 @@ void frmImageLink::Form_Load()
     Combo_Click(0);
     Combo1_->setCurrentIndex(0);
     ImageAsLink_ = false;
-    frmChild *document = activeDocument();
-    txtMozi_->setText(document ? document->Text().SelText() : QString());
+    txtMozi_->setText(activeSelection());
 }
 
 void frmImageLink::showPage(Page page)
@@ -185,9 +183,8 @@ void frmImageLink::cmdImageOK_Click()
 
 void frmImageLink::writeAndClose(const QString &markup)
 {
-    frmChild *document = activeDocument();
-    if (!document)
+    if (!activeDocument())
         return;
-    document->Text().setSelText(markup);
+    replaceActiveSelection(markup);
     close();
 }

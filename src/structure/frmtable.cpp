@@ -1,7 +1,7 @@
 #include "structure/frmtable.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "format/wrapcommands.h"
+#include "document/activedocument.h"
 #include "platform/platform.h"
 #include "structure/tablemarkup.h"
 
@@ -130,6 +130,6 @@ void frmTable::cmdOK_Click()
         txtGyou_->setFocus();
         return;
     }
-    WrapCommands::insertText(*markup);
+    replaceActiveSelection(*markup);
     accept();
 }
