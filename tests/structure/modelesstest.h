@@ -1,13 +1,11 @@
 #pragma once
 
-// What the tests of the modeless structure windows share: a fresh main window whose
-// document holds "<P>abc</P>" with "abc" selected, and the window opened by its menu entry
-// the way the user opens it.
+// A test of one modeless structure window: a fresh main window whose document holds
+// "<P>abc</P>" with "abc" selected, and the window opened by its menu entry.
 
 #include "format/formattest.h"
 
 #include <QPointer>
-#include <memory>
 
 template <class Window> class ModelessTest : public QObject {
 protected:
@@ -16,6 +14,7 @@ protected:
 
     void start(const char *entry)
     {
+        f.reset(); // one main window at a time
         f = std::make_unique<FormatFixture>();
         f->prepare(QStringLiteral("<P>abc</P>"), QStringLiteral("abc"));
         open(entry);
@@ -24,26 +23,16 @@ protected:
     void open(const char *entry)
     {
         f->mdi.action(QString::fromLatin1(entry))->trigger();
-        window = nullptr;
         for (Window *shown : f->mdi.findChildren<Window *>()) {
             if (shown->isVisible())
                 window = shown;
         }
-        QVERIFY(window);
     }
-    void stop() { f.reset(); }
-
     bool isOpen() const { return window && window->isVisible(); }
-
     template <class Control> Control &the(const QString &name)
     {
         return control<Control>(*window, name);
     }
-
-    // The document is as start() left it and not modified.
-    void compareUntouched()
-    {
-        QCOMPARE(f->text(), QStringLiteral("<P>abc</P>"));
-        QVERIFY(!f->modified());
-    }
+    void set(const QString &field, const QString &text) { the<QLineEdit>(field).setText(text); }
+    void press(const QString &button) { the<QPushButton>(button).click(); }
 };
