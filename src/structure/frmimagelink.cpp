@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -165,11 +164,11 @@ void frmImageLink::Command1_Click()
         this, {platform::FileMode::Open, PictureFilter, QString(), QString()});
     if (!path)
         return;
-    const QSize size = QImageReader(*path).read().size();
-    if (size.isEmpty())
+    const std::optional<QImage> picture = platform::backend().readPicture(*path);
+    if (!picture)
         return;
-    txtWidth_->setText(QString::number(size.width()));
-    txtHeight_->setText(QString::number(size.height()));
+    txtWidth_->setText(QString::number(picture->width()));
+    txtHeight_->setText(QString::number(picture->height()));
     txtImageURL_->setText(QFileInfo(*path).fileName());
 }
 
