@@ -77,11 +77,6 @@ void tst_structuremarkup::table_data()
                         "<TD BGCOLOR='#FF0000' ALIGN='CENTER'></TD></TR>";
     QTest::newRow("four lines") << QStringList{"2", "2", "CENTER", "#FF0000", "br", "1"}
                                 << lines({"<TABLE BORDER='1'>", row, row, "</TABLE>"});
-    QTest::newRow("attributes in order, colour only")
-        << QStringList{"1", "1", none, "red", "br", "1", "2", "3", "4", "5", "6", "7"}
-        << lines({"<TABLE BORDER='1' WIDTH='2' HEIGHT='3' BORDERCOLOR='4' BGCOLOR='5' "
-                  "CELLPADDING='6' CELLSPACING='7'>",
-                  "<TR><TD BGCOLOR='red'></TD></TR>", "</TABLE>"});
     QTest::newRow("cleared alignment")
         << QStringList{"1", "1", "", "", ""}
         << lines({"<TABLE>", "<TR><TD ALIGN=''>", "", "</TD></TR>", "</TABLE>"});
@@ -136,10 +131,6 @@ void tst_structuremarkup::frameSet_data()
         << QStringList{"Top", "<FRAMESET COLS='30,70'>",
                        "<FRAME SRC='menu.html' NAME='menu' SCROLLING='AUTO' NORESIZE>",
                        "<FRAME SRC='main.html' NAME='main' SCROLLING='AUTO' NORESIZE>"};
-    QTest::newRow("rows, typed values, empty title")
-        << QStringList{"", "rows", "150", "-5", "no", "", "", "", "", ""}
-        << QStringList{"", "<FRAMESET ROWS='150,-5'>", "<FRAME SRC='' NAME='' SCROLLING='no'>",
-                       "<FRAME SRC='' NAME='' SCROLLING='no'>"};
 }
 
 void tst_structuremarkup::frameSet()
