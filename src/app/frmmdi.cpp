@@ -20,6 +20,12 @@
 #include "format/frmlist.h"
 #include "format/frmmarquee.h"
 #include "format/wrapcommands.h"
+#include "forms/frmbutton.h"
+#include "forms/frmcheck.h"
+#include "forms/frmform.h"
+#include "forms/frmselectbox.h"
+#include "forms/frmtextarea.h"
+#include "imagemap/frmmaparea.h"
 #include "platform/platform.h"
 #include "structure/frmframeteigi.h"
 #include "structure/frmimagelink.h"
@@ -351,17 +357,17 @@ void frmMDI::mnuImage_Click() { showModeless<frmImageLink>(*this).showPage(frmIm
 void frmMDI::mnuList_Click() { showListDialog(this); }
 void frmMDI::mnuTableMake_Click() { showModal<frmTable>(this); }
 void frmMDI::mnuAddSel_Click() { WrapCommands::wrap(WrapCommands::AddSel); }
-void frmMDI::mnuForm_Click() {}
-void frmMDI::mnuTextarea_Click() {}
-void frmMDI::mnuCheckbox_Click() {}
-void frmMDI::mnuSubmit_Click() {}
-void frmMDI::mnuSelectBox_Click() {}
+void frmMDI::mnuForm_Click() { showModal<frmForm>(this); }
+void frmMDI::mnuTextarea_Click() { showModal<frmTextarea>(this); }
+void frmMDI::mnuCheckbox_Click() { showModal<frmCheck>(this); }
+void frmMDI::mnuSubmit_Click() { showModal<frmButton>(this); }
+void frmMDI::mnuSelectBox_Click() { showModal<frmSelectbox>(this); }
 void frmMDI::mnuHR_Click() { showRuleDialog(this); }
 void frmMDI::mnuBR_Click() { WrapCommands::insert(WrapCommands::BR); }
 void frmMDI::mnuNOBR_Click() { WrapCommands::insert(WrapCommands::NOBR); }
 void frmMDI::mnuComment_Click() { WrapCommands::wrap(WrapCommands::Comment); }
 void frmMDI::mnuFrame_Click() { showModeless<frmFrameTeigi>(*this); }
-void frmMDI::mnuMapArea_Click() {}
+void frmMDI::mnuMapArea_Click() { showModeless<frmMapArea>(*this); }
 
 // Document expression
 void frmMDI::mnuColor_Click() { showPageColorDialog(this); }
