@@ -30,6 +30,9 @@
 #include "imagemap/frmmaparea.h"
 #include "platform/platform.h"
 #include "preview/previewcommand.h"
+#include "structure/frmframeteigi.h"
+#include "structure/frmimagelink.h"
+#include "structure/frmtable.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -352,10 +355,10 @@ void frmMDI::mnuHTMLTBar_Click()
 }
 
 // Tags
-void frmMDI::mnuHLink_Click() {}
-void frmMDI::mnuImage_Click() {}
+void frmMDI::mnuHLink_Click() { showModeless<frmImageLink>(*this).showPage(frmImageLink::LinkPage); }
+void frmMDI::mnuImage_Click() { showModeless<frmImageLink>(*this).showPage(frmImageLink::ImagePage); }
 void frmMDI::mnuList_Click() { showListDialog(this); }
-void frmMDI::mnuTableMake_Click() {}
+void frmMDI::mnuTableMake_Click() { showModal<frmTable>(this); }
 void frmMDI::mnuAddSel_Click() { WrapCommands::wrap(WrapCommands::AddSel); }
 void frmMDI::mnuForm_Click() { showModal<frmForm>(this); }
 void frmMDI::mnuTextarea_Click() { showModal<frmTextarea>(this); }
@@ -366,7 +369,7 @@ void frmMDI::mnuHR_Click() { showRuleDialog(this); }
 void frmMDI::mnuBR_Click() { WrapCommands::insert(WrapCommands::BR); }
 void frmMDI::mnuNOBR_Click() { WrapCommands::insert(WrapCommands::NOBR); }
 void frmMDI::mnuComment_Click() { WrapCommands::wrap(WrapCommands::Comment); }
-void frmMDI::mnuFrame_Click() {}
+void frmMDI::mnuFrame_Click() { showModeless<frmFrameTeigi>(*this); }
 void frmMDI::mnuMapArea_Click() { showModeless<frmMapArea>(*this); }
 
 // Document expression
