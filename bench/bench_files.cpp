@@ -6,6 +6,7 @@
 
 #include "app/frmmdi.h"
 #include "platform/codepage.h"
+#include "platform/helperprocess.h"
 #include "platform/platform.h"
 #include "support/benchsupport.h"
 
@@ -41,6 +42,11 @@ public:
     void openUrl(const QUrl &) override {}
     std::optional<QImage> readPicture(const QString &) override { return std::nullopt; }
     bool capsLockOn() override { return false; }
+    QString programFolder() override { return {}; }
+    std::unique_ptr<platform::HelperProcess> startHelper(const QString &, const QStringList &) override
+    {
+        return nullptr;
+    }
 
 private:
     QString file_;
