@@ -1,6 +1,7 @@
 #include "app/help.h"
 
 #include "platform/platform.h"
+#include "preview/fileaddress.h"
 #include "preview/frmwb.h"
 
 namespace Help {
@@ -8,7 +9,7 @@ namespace Help {
 QString guideAddress(const QString &folder)
 {
     const QString separator = folder.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
-    return QStringLiteral("file://") + folder + separator + QStringLiteral("start.html");
+    return fileAddress(QStringLiteral("file://"), folder + separator + QStringLiteral("start.html"));
 }
 
 QString versionText(int major, int minor)

@@ -3,6 +3,7 @@
 #include "document/activedocument.h"
 #include "document/frmchild.h"
 #include "document/module1.h"
+#include "preview/fileaddress.h"
 #include "preview/frmwb.h"
 
 namespace PreviewCommand {
@@ -18,7 +19,7 @@ void mnuWB_Click(QWidget &mainWindow)
     if (!written)
         return;
     if (frmWB *preview = frmWB::open(mainWindow))
-        preview->Navigate(QStringLiteral("File://") + document->Caption());
+        preview->Navigate(fileAddress(QStringLiteral("File://"), document->Caption()));
 }
 
 } // namespace PreviewCommand

@@ -1,5 +1,7 @@
 #include "app/help.h"
+#include "preview/fileaddress.h"
 
+#include <QUrl>
 #include <QTest>
 
 class tst_help : public QObject {
@@ -7,6 +9,8 @@ class tst_help : public QObject {
 private Q_SLOTS:
     void guideAddress_data();
     void guideAddress();
+    void previewAddressNamesTheFile_data();
+    void previewAddressNamesTheFile();
     void versionText_data();
     void versionText();
 };
@@ -23,6 +27,8 @@ void tst_help::guideAddress_data()
                           << "file:///start.html";
     QTest::newRow("Japanese and blanks as they are") << "/home/u/ホーム ページ"
                                                      << "file:///home/u/ホーム ページ/start.html";
+    QTest::newRow("marks an address reads as its own") << "/home/u/#1?a%20"
+                                                       << "file:///home/u/%231%3Fa%2520/start.html";
 }
 
 void tst_help::guideAddress()
@@ -30,6 +36,25 @@ void tst_help::guideAddress()
     QFETCH(QString, folder);
     QFETCH(QString, address);
     QCOMPARE(Help::guideAddress(folder), address);
+}
+
+// The browser reads the address back with QUrl: it must name exactly the file saved.
+void tst_help::previewAddressNamesTheFile_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("plain") << "/home/u/page.html";
+    QTest::newRow("fragment mark") << "/home/u/a#b.html";
+    QTest::newRow("query mark") << "/home/u/why?.html";
+    QTest::newRow("percent sign") << "/home/u/100%25.html";
+    QTest::newRow("Japanese and blanks") << "/home/u/ホーム ページ/目次.html";
+}
+
+void tst_help::previewAddressNamesTheFile()
+{
+    QFETCH(QString, path);
+    const QString address = fileAddress(QStringLiteral("File://"), path);
+    QVERIFY(address.startsWith(QStringLiteral("File:///")));
+    QCOMPARE(QUrl(address).toLocalFile(), path);
 }
 
 void tst_help::versionText_data()
