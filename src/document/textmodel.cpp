@@ -122,11 +122,6 @@ QString joinedLines(QTextDocument &document, int from, int to, qsizetype size,
     }
 }
 
-int endOf(const QTextBlock &block)
-{
-    return block.position() + block.length() - 1;
-}
-
 } // namespace
 
 TextModel::TextModel(QPlainTextEdit &widget) : widget_(widget), document_(*widget.document()) {}
