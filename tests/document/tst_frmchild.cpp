@@ -26,6 +26,7 @@ private Q_SLOTS:
     void otherEnterCombinationsPutNoBr();
     void cutEntryFollowsWholeText();
     void typingIntoALongDocument();
+    void longLineEditsAsOneLine();
     void menuShortcutsWinOverWidgetBindings_data();
     void menuShortcutsWinOverWidgetBindings();
     void clipboardKeysRunTheMenuCommands();
@@ -173,6 +174,25 @@ void tst_frmChild::typingIntoALongDocument()
     QTest::keyClicks(&w.active()->textBox(), QStringLiteral("bc"));
     QCOMPARE(w.text().length(), 100002);
     QCOMPARE(w.text().Text().mid(49999, 4), QStringLiteral("abca"));
+}
+
+// A minified page's line is shown in pieces; keys at the seam between two pieces edit the
+// line as if it were one.
+void tst_frmChild::longLineEditsAsOneLine()
+{
+    TextBox &box = w.active()->textBox();
+    const QString line = QString(2000, QLatin1Char('a')) + QString(2000, QLatin1Char('b'));
+    w.text().setText(line + QStringLiteral("\r\nz"));
+    QCOMPARE(w.text().length(), 4003);
+    w.select(1998, 4);
+    QCOMPARE(w.text().SelText(), QStringLiteral("aabb"));
+    w.select(2000, 0);
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClick(&box, Qt::Key_Delete);
+    QCOMPARE(w.text().SelStart(), 1999);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QCOMPARE(w.text().Text(), line.mid(1, 1998) + QStringLiteral("a\r\nb") + line.mid(2002) +
+                                  QStringLiteral("\r\nz"));
 }
 
 void tst_frmChild::menuShortcutsWinOverWidgetBindings_data()
