@@ -1,5 +1,7 @@
 #include "document/module1.h"
 #include "document/textbox.h"
+#include "support/deadline.h"
+#include "support/specialfiles.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
 
@@ -36,6 +38,8 @@ private Q_SLOTS:
     void openReadsTheFolderAtEveryOpen();
     void cancelledOpenChangesNothing();
     void failedReadLeavesNothingPending();
+    void notARegularFileOpensANewPage_data();
+    void notARegularFileOpensANewPage();
     void toolbarOpens();
 
     void saveWritesTheCaptionWithoutDialog();
@@ -49,6 +53,7 @@ private Q_SLOTS:
     void savesBackByteForByte_data();
     void savesBackByteForByte();
     void refusesACharacterTheCodePageCannotHold();
+    void saveAsOntoAFifoIsRefused();
     void failedWriteSaysWhyAndKeepsTheMark_data();
     void failedWriteSaysWhyAndKeepsTheMark();
 
@@ -89,33 +94,35 @@ void tst_OpenSave::opensLineByLine_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("codePage");
+    QTest::addColumn<bool>("keepsRawBytes");
     QTest::newRow("last line without a break gains CR LF")
         << QByteArray("<HTML>\r\n</HTML>") << QStringLiteral("<HTML>\r\n</HTML>\r\n")
-        << QByteArray("UTF-8");
+        << QByteArray("UTF-8") << false;
     QTest::newRow("file ending in CR LF gets no extra line")
         << QByteArray("<HTML>\r\n</HTML>\r\n") << QStringLiteral("<HTML>\r\n</HTML>\r\n")
-        << QByteArray("UTF-8");
+        << QByteArray("UTF-8") << false;
     QTest::newRow("LF-only lines stay one line")
-        << QByteArray("a\nb\n") << QStringLiteral("a\nb\n\r\n") << QByteArray("UTF-8");
-    QTest::newRow("CR-only lines") << QByteArray("a\rb") << QStringLiteral("a\r\nb\r\n")
-                                   << QByteArray("UTF-8");
+        << QByteArray("a\nb\n") << QStringLiteral("a\nb\n\r\n") << QByteArray("UTF-8") << false;
+    QTest::newRow("CR-only lines")
+        << QByteArray("a\rb") << QStringLiteral("a\r\nb\r\n") << QByteArray("UTF-8") << false;
     QTest::newRow("CR CR is an empty line")
-        << QByteArray("a\r\rb") << QStringLiteral("a\r\n\r\nb\r\n") << QByteArray("UTF-8");
+        << QByteArray("a\r\rb") << QStringLiteral("a\r\n\r\nb\r\n") << QByteArray("UTF-8") << false;
     QTest::newRow("LF CR: the LF stays, the CR ends the line")
-        << QByteArray("a\n\rb") << QStringLiteral("a\n\r\nb\r\n") << QByteArray("UTF-8");
+        << QByteArray("a\n\rb") << QStringLiteral("a\n\r\nb\r\n") << QByteArray("UTF-8") << false;
     QTest::newRow("lone CR after CR LF lines")
-        << QByteArray("a\r\nb\rc\r\n") << QStringLiteral("a\r\nb\r\nc\r\n") << QByteArray("UTF-8");
+        << QByteArray("a\r\nb\rc\r\n") << QStringLiteral("a\r\nb\r\nc\r\n") << QByteArray("UTF-8")
+        << false;
     QTest::newRow("CR at the very end")
-        << QByteArray("a\r\nb\r") << QStringLiteral("a\r\nb\r\n") << QByteArray("UTF-8");
-    QTest::newRow("empty file") << QByteArray() << QString() << QByteArray("UTF-8");
-    QTest::newRow("UTF-8 Japanese") << QByteArray("<P>日本語ｱｲｳ～−①</P>")
-                                    << QStringLiteral("<P>日本語ｱｲｳ～−①</P>\r\n")
-                                    << QByteArray("UTF-8");
+        << QByteArray("a\r\nb\r") << QStringLiteral("a\r\nb\r\n") << QByteArray("UTF-8") << false;
+    QTest::newRow("empty file") << QByteArray() << QString() << QByteArray("UTF-8") << false;
+    QTest::newRow("UTF-8 Japanese")
+        << QByteArray("<P>日本語ｱｲｳ～−①</P>") << QStringLiteral("<P>日本語ｱｲｳ～−①</P>\r\n")
+        << QByteArray("UTF-8") << false;
     QTest::newRow("CP932 katakana, wave dash, minus, circled one")
-        << Cp932Page << Cp932PageText << QByteArray("CP932");
+        << Cp932Page << Cp932PageText << QByteArray("CP932") << false;
     QTest::newRow("neither code page: bad bytes kept")
-        << QByteArray::fromHex("41ff42") << QStringLiteral("A\uEFFFB\r\n")
-        << QByteArray("UTF-8+raw");
+        << QByteArray::fromHex("41ff42") << QStringLiteral("A\uEFFFB\r\n") << QByteArray("UTF-8")
+        << true;
 }
 
 void tst_OpenSave::opensLineByLine()
@@ -123,13 +130,15 @@ void tst_OpenSave::opensLineByLine()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QFETCH(QByteArray, codePage);
+    QFETCH(bool, keepsRawBytes);
     frmChild *before = w.active();
     frmChild *document = open("page.html", bytes);
     QVERIFY(document != before);
     QCOMPARE(w.mdi->children().size(), 2);
     QCOMPARE(document->Caption(), files->path("page.html"));
     QCOMPARE(document->Text().Text(), text);
-    QCOMPARE(document->codePage(), codePage);
+    QCOMPARE(document->encoding().codePage, codePage);
+    QCOMPARE(document->encoding().keepsRawBytes, keepsRawBytes);
     QCOMPARE(document->Tag(), QString());
     QCOMPARE(document->Text().SelStart(), 0);
     QCOMPARE(Module1::PendingFileName, QString());
@@ -185,6 +194,30 @@ void tst_OpenSave::failedReadLeavesNothingPending()
     w.trigger("mnuOpen");
     QCOMPARE(Module1::PendingFileName, QString());
     w.trigger("mnuNew");
+    QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
+    QCOMPARE(w.active()->Text().Text(), frmChild::newPageTemplate());
+}
+
+void tst_OpenSave::notARegularFileOpensANewPage_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to an endless device") << "endless";
+    QTest::newRow("FIFO nobody writes to") << "fifo";
+}
+
+void tst_OpenSave::notARegularFileOpensANewPage()
+{
+    QFETCH(QString, kind);
+    const QString path = specialfiles::make(kind, files->path("page.html"));
+    QVERIFY(!path.isEmpty());
+    w.platform->fileNames << path;
+    const Deadline deadline(10);
+    w.trigger("mnuOpen");
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(
+        w.platform->messages[0].text,
+        QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n") + path +
+            QStringLiteral("\n通常のファイルではありません（デバイス、FIFO、ソケットなど）。"));
     QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
     QCOMPARE(w.active()->Text().Text(), frmChild::newPageTemplate());
 }
@@ -308,6 +341,14 @@ void tst_OpenSave::savesBackByteForByte_data()
     QTest::newRow("CP932") << Cp932Page << Cp932PageText;
     QTest::newRow("UTF-8") << QByteArray("<P>日本語ｱｲｳ～−①</P>\r\n")
                            << QStringLiteral("<P>日本語ｱｲｳ～−①</P>\r\n");
+    QTest::newRow("UTF-16 little-endian with its mark")
+        << QByteArray::fromHex("fffe3c0050003e00e5652c679e8a3c002f0050003e000d000a00")
+        << QStringLiteral("<P>日本語</P>\r\n");
+    QTest::newRow("UTF-8 with its mark")
+        << QByteArray("\xef\xbb\xbf<P>日本語</P>\r\n") << QStringLiteral("<P>日本語</P>\r\n");
+    QTest::newRow("CP932 NEC row 13 and NEC-selected IBM forms")
+        << QByteArray::fromHex("3c503e8790ed40fa543c2f503e0d0a")
+        << QStringLiteral("<P>≒纊￢</P>\r\n");
     QTest::newRow("neither") << QByteArray::fromHex("3c503e93fa967b80ff3c2f503e0d0a")
                              << QStringLiteral("<P>日本\uEF80\uEFFF</P>\r\n");
 }
@@ -344,6 +385,20 @@ void tst_OpenSave::refusesACharacterTheCodePageCannotHold()
     QCOMPARE(w.platform->messages[0].icon, platform::Icon::Exclamation);
     QCOMPARE(files->read("page.html"), Cp932Page + "<P>2</P>\r\n");
     QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
+}
+
+void tst_OpenSave::saveAsOntoAFifoIsRefused()
+{
+    const QString fifo = specialfiles::makeFifo(files->path("page.html"));
+    QVERIFY(!fifo.isEmpty());
+    const Deadline deadline(10);
+    saveAs("page.html");
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(w.platform->messages[0].text,
+             fifo +
+                 QStringLiteral(" を保存できませんでした。\n"
+                                "通常のファイルではありません（デバイス、FIFO、ソケットなど）。"));
+    QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
 }
 
 void tst_OpenSave::failedWriteSaysWhyAndKeepsTheMark_data()
