@@ -2,6 +2,7 @@
 
 #include "app/loadedwindows.h"
 #include "app/menutable.h"
+#include "app/programicon.h"
 #include "app/statusbar.h"
 #include "app/toolbaricons.h"
 #include "app/toolbartable.h"
@@ -73,7 +74,11 @@ frmMDI::frmMDI()
     LoadedWindows::add(this);
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("VEK Zurne"));
+    // Document windows have no icon of their own and show this one.
+    setWindowIcon(programIcon());
     setCentralWidget(area_);
+    // A closed document hands the focus to the one used before it, not to the oldest.
+    area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setStatusBar(SBar_);
     area_->viewport()->setAcceptDrops(true);
     area_->viewport()->installEventFilter(this);

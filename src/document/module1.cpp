@@ -71,7 +71,9 @@ void OpenDocument()
     if (!mdi)
         return;
     FileDialogState &CD = mdi->CD();
-    CD.initialDir = platform::GetSetting(SettingsApp, SettingsSection, SettingsKey, NoFolder);
+    // "?" stands for no stored folder; it names none, so the dialog starts in its default.
+    const QString stored = platform::GetSetting(SettingsApp, SettingsSection, SettingsKey, NoFolder);
+    CD.initialDir = stored == NoFolder ? QString() : stored;
     const std::optional<QString> chosen = CD.choose(mdi, platform::FileMode::Open, OpenFilter);
     if (!chosen)
         return;
