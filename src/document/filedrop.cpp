@@ -78,7 +78,7 @@ void openDroppedFile(const QString &path)
         platform::warn(nullptr, readFailedMessage(loaded));
         return;
     }
-    document->Text().setText(loaded.text);
+    document->Text().setFileText(loaded.text, TextModel::Ending::AsInFile);
     document->setEncoding(loaded.encoding);
     document->setCaption(path);
     document->setTag(QString());

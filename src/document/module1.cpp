@@ -103,7 +103,7 @@ bool SaveDocumentAs(frmChild &document)
 
 bool WriteDocument(frmChild &document, const QString &path)
 {
-    const QString text = document.Text().Text();
+    const QString text = document.Text().fileText();
     const codepage::Encoded encoded = codepage::encode(text, document.encoding());
     if (!encoded.ok()) {
         platform::warn(&document,

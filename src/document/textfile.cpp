@@ -1,6 +1,5 @@
 #include "document/textfile.h"
 
-#include "document/linebreaks.h"
 #include "platform/codepage.h"
 
 LoadedText readTextWhole(const QString &path, qint64 maxBytes)
@@ -13,11 +12,4 @@ LoadedText readTextWhole(const QString &path, qint64 maxBytes)
     loaded.text = std::move(decoded.text);
     loaded.encoding = std::move(decoded.encoding);
     return loaded;
-}
-
-LoadedText readTextLines(const QString &path)
-{
-    LoadedText whole = readTextWhole(path);
-    whole.text = linesEndingInCrLf(std::move(whole.text));
-    return whole;
 }

@@ -18,9 +18,5 @@ struct LoadedText {
     bool ok() const { return failure == platform::FileReadResult::Failure::None; }
 };
 
-// Line by line: a line ends at CR or CR LF (a lone LF stays inside its line) and every
-// line, the last one included, gains CR LF.
-LoadedText readTextLines(const QString &path);
-
 // The whole file with its line breaks untouched, when it holds at most `maxBytes`.
 LoadedText readTextWhole(const QString &path, qint64 maxBytes = platform::MaxFileBytes);
