@@ -312,7 +312,8 @@ void tst_frmChild::unreadablePendingFileStillEmptiesName()
     QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
     QCOMPARE(w.text().Text(), frmChild::newPageTemplate());
     QCOMPARE(w.platform->messages.size(), 1);
-    QCOMPARE(w.platform->messages.first().text, u"ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n"_qs + missing);
+    QCOMPARE(w.platform->messages.first().text, u"ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n"_qs + missing +
+                                                    u"\nNo such file or directory"_qs);
     w.trigger("mnuNew");
     QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
 }
