@@ -49,7 +49,6 @@ public:
     // The text to write to the file: every line with its own break. A last line that had
     // no break in the file gets none as long as the document still ends with it.
     QString fileText() const;
-    LineBreak documentBreak() const { return documentBreak_; }
 
     QString SelText() const;
     // Replaces the selection (or inserts at the caret); the caret ends after `text`. Every
