@@ -1,7 +1,7 @@
 #include "document/filedrop.h"
 
-#include "document/activedocument.h"
 #include "document/frmchild.h"
+#include "document/module1.h"
 #include "document/textfile.h"
 #include "platform/platform.h"
 
@@ -26,6 +26,15 @@ bool hasOpenableName(const QString &path)
     const QString upper = path.toUpper();
     return upper.endsWith(QLatin1String(".TXT")) || upper.endsWith(QLatin1String(".HTM"))
            || upper.endsWith(QLatin1String(".HTML"));
+}
+
+// A device, FIFO or socket says what it is; other failures keep the plain message.
+QString readFailedMessage(const LoadedText &loaded)
+{
+    const QString message = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました");
+    if (loaded.failure == platform::FileReadResult::Failure::NotRegularFile)
+        return message + QLatin1Char('\n') + loaded.failureReason;
+    return message;
 }
 
 } // namespace
@@ -59,18 +68,20 @@ void drop(QDropEvent *event)
 
 void openDroppedFile(const QString &path)
 {
-    if (QFileInfo(path).size() > MaxBytes) {
+    const LoadedText loaded = readTextWhole(path, MaxBytes);
+    if (loaded.failure == platform::FileReadResult::Failure::TooLarge) {
         platform::warn(nullptr, QStringLiteral("ﾌｧｲﾙｻｲｽﾞが大きすぎます"));
         return;
     }
-    const std::optional<LoadedText> loaded = readTextWhole(path);
-    frmChild *document = loaded ? newDocumentWithText(loaded->text, TextMark::Unmodified) : nullptr;
+    frmChild *document = loaded.ok() ? Module1::NewDocument() : nullptr;
     if (!document) {
-        platform::warn(nullptr, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました"));
+        platform::warn(nullptr, readFailedMessage(loaded));
         return;
     }
-    document->setCodePage(loaded->codePage);
+    document->Text().setFileText(loaded.text, TextModel::Ending::AsInFile);
+    document->setEncoding(loaded.encoding);
     document->setCaption(path);
+    document->setTag(QString());
 }
 
 } // namespace FileDrop

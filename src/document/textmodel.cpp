@@ -10,58 +10,55 @@
 
 namespace {
 
-constexpr char16_t Cr = u'\r';
-constexpr char16_t Lf = u'\n';
-constexpr char16_t ParagraphSeparator = 0x2029; // the widget's block break
-constexpr char16_t LoneLfStandIn = 0x2028;      // shown as a line break inside a block
-constexpr char16_t LoneCrStandIn = 0x240D;      // shown as the "CR" mark
-constexpr char16_t Replacement = 0xFFFD;        // stands in for what the widget cannot hold
+const QLatin1StringView CrLf("\r\n");
 
-// A widget character that carries this property is the character it names, whatever it
-// looks like.
+// A block's user state: the break after its line. A block the file did not set (a new
+// line, or a line with the document's own break) keeps the widget's default.
+constexpr int DocumentBreakState = -1;
+// The file's last line had no break; kept only while the document ends with that line.
+constexpr int NoBreakState = 3;
+// No break at all: the line goes on in the next block.
+constexpr int ContinuedState = 4;
+
+// Longer lines are shown in pieces of this length, one block each. The widget lays out and
+// paints a block whole: a line of megabytes (a minified page) would take seconds at every
+// key press and every blink of the caret.
+constexpr qsizetype PieceLength = 2000;
+
+constexpr char16_t Placeholder = 0xFFFD;
+constexpr char16_t ParagraphSeparator = 0x2029; // a block break in the widget's text
+
+// A placeholder that carries this property is the character it names.
 constexpr int OriginalCharacter = QTextFormat::UserProperty + 1;
 
-bool isStandIn(char16_t c) { return c == LoneLfStandIn || c == LoneCrStandIn || c == Replacement; }
-
-// Characters the widget would not keep as themselves: its stand-ins and the separators
-// it turns into block or frame breaks.
-bool needsOriginalTag(char16_t c)
+// Characters the widget turns into block or frame breaks.
+bool isWidgetBreak(char16_t c)
 {
-    return isStandIn(c) || c == ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1;
+    return c == ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1;
 }
-
-char16_t placeholderFor(char16_t c) { return isStandIn(c) ? c : Replacement; }
 
 struct TaggedCharacter {
     qsizetype position;
     char16_t original;
 };
 
-// The widget form of a model text: CR LF becomes "\n" (a block break), lone LF and CR
-// become their stand-ins. Characters that must keep their identity are listed in `tagged`.
-QString widgetForm(const QString &text, std::vector<TaggedCharacter> *tagged)
+// `text` with a placeholder for each character the widget cannot hold, listed in `tagged`.
+// Most texts have none and keep their string, which spares a copy of a large file.
+QString widgetForm(const QString &text, std::vector<TaggedCharacter> &tagged)
 {
-    QString out;
-    out.reserve(text.size());
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c == Cr && i + 1 < n && text[i + 1] == QChar(Lf)) {
-            out += QChar(Lf);
-            ++i;
-        } else if (c == Cr) {
-            out += QChar(LoneCrStandIn);
-        } else if (c == Lf) {
-            out += QChar(LoneLfStandIn);
-        } else if (needsOriginalTag(c)) {
-            if (tagged)
-                tagged->push_back({out.size(), c});
-            out += QChar(placeholderFor(c));
-        } else {
-            out += QChar(c);
+    if (!text.contains(QChar(ParagraphSeparator)) && !text.contains(QChar(0xFDD0)) &&
+        !text.contains(QChar(0xFDD1)))
+        return text;
+    QString form = text;
+    const QStringView scanned(text);
+    for (qsizetype i = 0; i < scanned.size(); ++i) {
+        const char16_t c = scanned[i].unicode();
+        if (isWidgetBreak(c)) {
+            tagged.push_back({i, c});
+            form[i] = QChar(Placeholder);
         }
     }
-    return out;
+    return form;
 }
 
 void applyTags(QTextDocument &document, int start, const std::vector<TaggedCharacter> &tagged)
@@ -76,70 +73,261 @@ void applyTags(QTextDocument &document, int start, const std::vector<TaggedChara
     }
 }
 
-char16_t originalAt(const QTextDocument &document, int position)
+char16_t originalAt(const QTextBlock &block, int position)
 {
-    QTextCursor cursor(const_cast<QTextDocument *>(&document));
+    QTextCursor cursor(block);
     cursor.setPosition(position + 1);
     const QVariant original = cursor.charFormat().property(OriginalCharacter);
     return original.isValid() ? char16_t(original.toInt()) : 0;
 }
 
+// Appends `line`, which starts at widget position `position`, placeholders resolved.
+void appendLine(QString &out, QStringView line, const QTextBlock &block, int position)
+{
+    if (!line.contains(QChar(Placeholder))) {
+        out += line;
+        return;
+    }
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char16_t original =
+            line[i] == QChar(Placeholder) ? originalAt(block, position + int(i)) : 0;
+        out += original ? QChar(original) : line[i];
+    }
+}
+
+// The widget's text of positions [from, to), a block break as U+2029. The whole text comes
+// faster without a cursor.
+QString widgetText(QTextDocument &document, int from, int to)
+{
+    if (from == 0 && to == document.characterCount() - 1)
+        return document.toRawText();
+    QTextCursor cursor(&document);
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    return cursor.selectedText();
+}
+
+// The text of widget positions [from, to) with `breakAfter(block)` after each block's line.
+// The widget's text is copied once, whole, rather than line by line.
+template <typename BreakAfter>
+QString joinedLines(QTextDocument &document, int from, int to, qsizetype size,
+                    BreakAfter breakAfter)
+{
+    const QString raw = widgetText(document, from, to);
+    QString out;
+    out.reserve(size);
+    QTextBlock block = document.findBlock(from);
+    for (qsizetype lineStart = 0;; block = block.next()) {
+        const qsizetype lineEnd = raw.indexOf(QChar(ParagraphSeparator), lineStart);
+        const QStringView line = QStringView(raw).sliced(lineStart).first(
+            (lineEnd < 0 ? raw.size() : lineEnd) - lineStart);
+        appendLine(out, line, block, from + int(lineStart));
+        if (lineEnd < 0)
+            return out;
+        out += breakAfter(block);
+        lineStart = lineEnd + 1;
+    }
+}
+
+// `text` with a block break between the pieces of every line longer than PieceLength;
+// `states` (one per line) becomes one per block, ContinuedState for every piece but the last.
+QString inPieces(QStringView text, std::vector<signed char> &states)
+{
+    QString form;
+    form.reserve(text.size() + text.size() / PieceLength + 1);
+    std::vector<signed char> blockStates;
+    std::size_t line = 0;
+    qsizetype column = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\n' || c == u'\r') {
+            form += c;
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                form += text[++i];
+            blockStates.push_back(states[line++]);
+            column = 0;
+            continue;
+        }
+        if (column >= PieceLength && !c.isLowSurrogate()) {
+            form += u'\n';
+            blockStates.push_back(ContinuedState);
+            column = 0;
+        }
+        form += c;
+        ++column;
+    }
+    states = std::move(blockStates);
+    return form;
+}
+
 } // namespace
 
-TextModel::TextModel(QPlainTextEdit &widget) : widget_(widget), document_(*widget.document()) {}
+TextModel::TextModel(QPlainTextEdit &widget)
+    : widget_(widget), document_(*widget.document()),
+      changed_(QObject::connect(&document_, &QTextDocument::contentsChanged,
+                                [this] { pieceBreaks_.reset(); }))
+{
+}
 
-QString TextModel::toWidgetForm(const QString &text) { return widgetForm(text, nullptr); }
+TextModel::~TextModel()
+{
+    QObject::disconnect(changed_);
+}
 
 // The model text of widget positions [from, to).
 QString TextModel::modelText(int from, int to) const
 {
-    QTextCursor cursor(&document_);
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    const QString raw = cursor.selectedText();
-    QString out;
-    out.reserve(raw.size() + raw.size() / 16);
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        const char16_t c = raw[i].unicode();
-        if (c == ParagraphSeparator) {
-            out += QLatin1String("\r\n");
-            continue;
-        }
-        if (isStandIn(c)) {
-            if (const char16_t original = originalAt(document_, from + int(i))) {
-                out += QChar(original);
-                continue;
-            }
-        }
-        if (c == LoneLfStandIn)
-            out += QChar(Lf);
-        else if (c == LoneCrStandIn)
-            out += QChar(Cr);
-        else
-            out += QChar(c);
-    }
-    return out;
+    return joinedLines(document_, from, to, toModelOffset(to) - toModelOffset(from),
+                       [](const QTextBlock &block) {
+                           return block.userState() == ContinuedState ? QLatin1StringView() : CrLf;
+                       });
 }
 
-QString TextModel::Text() const { return modelText(0, document_.characterCount() - 1); }
+QString TextModel::Text() const
+{
+    return modelText(0, document_.characterCount() - 1);
+}
+
+// `states` holds the user state of every block but the last.
+void TextModel::fill(const QString &text, std::vector<signed char> states, qsizetype longestLine)
+{
+    hasPieces_ = longestLine > PieceLength;
+    std::vector<TaggedCharacter> tagged;
+    const QString form = widgetForm(hasPieces_ ? inPieces(text, states) : text, tagged);
+    // The widget gives the whole new text the caret's character format, which must not be
+    // the tag of a character the old text held.
+    QTextCursor plain(&document_);
+    plain.setCharFormat(QTextCharFormat());
+    widget_.setTextCursor(plain);
+    widget_.setPlainText(form);
+    if (!tagged.empty())
+        applyTags(document_, 0, tagged);
+    setBlockStates(states);
+    // Undo restores a removed block without its state, which would turn the break between
+    // two pieces of a line into a line break of its own.
+    document_.setUndoRedoEnabled(!hasPieces_);
+    widget_.setTextCursor(QTextCursor(&document_));
+}
 
 void TextModel::setText(const QString &text)
 {
-    std::vector<TaggedCharacter> tagged;
-    widget_.setPlainText(widgetForm(text, &tagged));
-    if (!tagged.empty())
-        applyTags(document_, 0, tagged);
+    const LineBreaks breaks = lineBreaksOf(text);
+    fill(text, std::vector<signed char>(breaks.perLine.size(), DocumentBreakState),
+         breaks.longestLine);
+}
+
+void TextModel::setFileText(const QString &text, Ending ending)
+{
+    const LineBreaks breaks = lineBreaksOf(text);
+    documentBreak_ = breaks.mostCommon;
+    // Only lines whose break differs from the document's need to remember it.
+    std::vector<signed char> states;
+    states.reserve(breaks.perLine.size());
+    for (const LineBreak lineBreak : breaks.perLine)
+        states.push_back(lineBreak == documentBreak_ ? DocumentBreakState : int(lineBreak));
+    fill(text, std::move(states), breaks.longestLine);
+    if (ending == Ending::LineBreakAdded && !text.isEmpty() && !endsWithLineBreak(text))
+        addFinalLineBreak();
+}
+
+void TextModel::setBlockStates(const std::vector<signed char> &states)
+{
+    if (std::all_of(states.begin(), states.end(),
+                    [](signed char state) { return state == DocumentBreakState; }))
+        return;
+    QTextBlock block = document_.begin();
+    for (const signed char state : states) {
+        block.setUserState(state);
+        block = block.next();
+    }
+    pieceBreaks_.reset();
+}
+
+// The open command ends the file's last line with a break; the save leaves it out again.
+void TextModel::addFinalLineBreak()
+{
     QTextCursor cursor(&document_);
+    cursor.movePosition(QTextCursor::End);
+    cursor.block().setUserState(NoBreakState);
+    cursor.insertBlock();
+    document_.clearUndoRedoStacks();
+    widget_.setTextCursor(QTextCursor(&document_));
+}
+
+std::optional<LineBreak> TextModel::breakAfter(const QTextBlock &block) const
+{
+    const QTextBlock next = block.next();
+    const int state = block.userState();
+    if (!next.isValid() || state == ContinuedState)
+        return std::nullopt;
+    if (state == NoBreakState && !next.next().isValid() && next.length() == 1)
+        return std::nullopt;
+    if (state >= int(LineBreak::CrLf) && state <= int(LineBreak::Cr))
+        return LineBreak(state);
+    return documentBreak_;
+}
+
+QString TextModel::fileText() const
+{
+    return joinedLines(document_, 0, document_.characterCount() - 1, length(),
+                       [this](const QTextBlock &block) {
+                           const std::optional<LineBreak> lineBreak = breakAfter(block);
+                           return lineBreak ? breakText(*lineBreak) : QLatin1StringView();
+                       });
+}
+
+// The numbers of the blocks whose line goes on in the next block, in order; found again
+// after every change of the text, and only in a document that was given long lines.
+const std::vector<int> &TextModel::pieceBreaks() const
+{
+    if (!pieceBreaks_) {
+        pieceBreaks_.emplace();
+        if (hasPieces_) {
+            for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
+                if (block.userState() == ContinuedState)
+                    pieceBreaks_->push_back(block.blockNumber());
+            }
+        }
+    }
+    return *pieceBreaks_;
+}
+
+// The model offset of widget position `position` in block `number`. Every block break
+// before it is one widget character; in the model a line break counts two, a break between
+// two pieces of a line none.
+qsizetype TextModel::offsetAt(int number, int position) const
+{
+    const std::vector<int> &breaks = pieceBreaks();
+    const qsizetype pieces =
+        std::lower_bound(breaks.begin(), breaks.end(), number) - breaks.begin();
+    return position + (number - pieces) - pieces;
+}
+
+void TextModel::moveOffPieceBreaks(Direction direction)
+{
+    QTextCursor cursor = widget_.textCursor();
+    if (cursor.hasSelection())
+        return;
+    if (direction == Direction::Forward) {
+        while (cursor.atBlockEnd() && cursor.block().userState() == ContinuedState)
+            cursor.movePosition(QTextCursor::NextCharacter);
+    } else {
+        while (cursor.atBlockStart() && cursor.block().previous().userState() == ContinuedState)
+            cursor.movePosition(QTextCursor::PreviousCharacter);
+    }
     widget_.setTextCursor(cursor);
 }
 
 qsizetype TextModel::length() const
 {
-    // Each block break is one widget character but two in the model (CR LF).
-    return document_.characterCount() - 1 + document_.blockCount() - 1;
+    const QTextBlock last = document_.lastBlock();
+    return offsetAt(last.blockNumber(), last.position()) + last.length() - 1;
 }
 
-bool TextModel::isEmpty() const { return document_.characterCount() <= 1; }
+bool TextModel::isEmpty() const
+{
+    return document_.characterCount() <= 1;
+}
 
 QString TextModel::SelText() const
 {
@@ -147,50 +335,53 @@ QString TextModel::SelText() const
     return modelText(cursor.selectionStart(), cursor.selectionEnd());
 }
 
-void TextModel::insertModelText(const QString &text)
+void TextModel::setSelText(const QString &text)
 {
     std::vector<TaggedCharacter> tagged;
-    const QString form = widgetForm(text, &tagged);
+    const QString form = widgetForm(text, tagged);
     QTextCursor cursor = widget_.textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
     const int start = cursor.position();
+    const QTextBlock first = cursor.block();
+    const int lineBreak = first.userState();
     // A plain format, so the inserted text never inherits a neighbour's tag.
     cursor.insertText(form, QTextCharFormat());
+    if (cursor.block() != first) {
+        // The line's own break stays at its end, after the inserted lines; the breaks that
+        // went in are the document's.
+        cursor.block().setUserState(lineBreak);
+        document_.findBlock(start).setUserState(DocumentBreakState);
+    }
     if (!tagged.empty())
         applyTags(document_, start, tagged);
     cursor.endEditBlock();
     widget_.setTextCursor(cursor);
-}
-
-void TextModel::setSelText(const QString &text)
-{
-    insertModelText(text);
     widget_.ensureCursorVisible();
 }
 
 qsizetype TextModel::toModelOffset(int widgetPosition) const
 {
-    return widgetPosition + document_.findBlock(widgetPosition).blockNumber();
+    const QTextBlock block = document_.findBlock(widgetPosition);
+    return offsetAt(block.blockNumber(), widgetPosition);
 }
 
 int TextModel::toWidgetPosition(qsizetype modelOffset) const
 {
     if (modelOffset <= 0)
         return 0;
-    // The block whose model start (widget position + block number) is the last one not
-    // after the offset.
+    // The last block whose model start is not after the offset.
     int low = 0;
     int high = document_.blockCount() - 1;
     while (low < high) {
         const int mid = (low + high + 1) / 2;
-        if (document_.findBlockByNumber(mid).position() + mid <= modelOffset)
+        if (offsetAt(mid, document_.findBlockByNumber(mid).position()) <= modelOffset)
             low = mid;
         else
             high = mid - 1;
     }
     const QTextBlock block = document_.findBlockByNumber(low);
-    const qsizetype inBlock = modelOffset - (block.position() + low);
+    const qsizetype inBlock = modelOffset - offsetAt(low, block.position());
     // An offset between the CR and the LF of a line break stays at the end of the line.
     return block.position() + int(std::min<qsizetype>(inBlock, block.length() - 1));
 }
