@@ -149,7 +149,8 @@ QString writeSample(const QTemporaryDir &dir, const QString &text, const Sample 
                              .arg(QLatin1String(sample.name), QLatin1String(sample.codePage));
     QFile file(dir.filePath(name));
     if (file.open(QIODevice::WriteOnly))
-        file.write(codepage::encode(withBreaks(text, sample.breaks), sample.codePage).bytes);
+        file.write(
+            codepage::encode(withBreaks(text, sample.breaks), TextEncoding(sample.codePage)).bytes);
     return file.fileName();
 }
 

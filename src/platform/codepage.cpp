@@ -5,6 +5,7 @@
 #include "platform/rawbytes.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include <langinfo.h>
@@ -110,16 +111,35 @@ void appendEscapingStandIns(Converter &converter, const char *in, size_t inLeft,
     }
 }
 
+// Bytes with which no character of `codePage` starts, alone or followed by others: a run of
+// them is kept without asking iconv about each one.
+std::array<bool, 256> bytesStartingNothing(Converter &converter)
+{
+    std::array<bool, 256> startsNothing{};
+    for (int byte = 0; byte < 256; ++byte) {
+        const char single = char(byte);
+        const char *in = &single;
+        size_t inLeft = 1;
+        QString decoded;
+        converter.reset();
+        startsNothing[size_t(byte)] = converter.convert(in, inLeft, decoded) == EILSEQ;
+    }
+    converter.reset();
+    return startsNothing;
+}
+
 // Decodes into one growing text, so that many undecodable bytes cost no more than many
 // good ones.
 KeptDecoding decodeKeepingBytes(QByteArrayView bytes, const QByteArray &codePage)
 {
     KeptDecoding result;
     Converter converter(nativeUtf16(), codePage.constData());
+    const std::array<bool, 256> startsNothing = bytesStartingNothing(converter);
     const char *in = bytes.data();
-    size_t inLeft = size_t(bytes.size());
-    while (inLeft > 0) {
+    const char *const end = in + bytes.size();
+    while (in < end) {
         const char *runStart = in;
+        size_t inLeft = size_t(end - in);
         const qsizetype runTextStart = result.text.size();
         const int error = converter.convert(in, inLeft, result.text);
         const QStringView run = QStringView(result.text).sliced(runTextStart);
@@ -127,13 +147,13 @@ KeptDecoding decodeKeepingBytes(QByteArrayView bytes, const QByteArray &codePage
             result.text.truncate(runTextStart);
             appendEscapingStandIns(converter, runStart, size_t(in - runStart), result.text);
         }
-        if (error != 0) {
-            result.text += standInFor(*in);
+        if (error == 0)
+            break;
+        do {
+            result.text += standInFor(*in++);
             ++result.rawBytes;
-            ++in;
-            --inLeft;
-            converter.reset();
-        }
+        } while (in < end && startsNothing[quint8(*in)]);
+        converter.reset();
     }
     result.text.squeeze();
     return result;
@@ -149,9 +169,8 @@ Decoded decoded(QString text, const QByteArray &codePage, QByteArrayView bytes)
     return result;
 }
 
-Decoded decodeKeeping(QByteArrayView bytes, const QByteArray &codePage)
+Decoded keptDecoded(KeptDecoding kept, const QByteArray &codePage, QByteArrayView bytes)
 {
-    KeptDecoding kept = decodeKeepingBytes(bytes, codePage);
     Decoded result = decoded(std::move(kept.text), codePage, bytes);
     result.encoding.keepsRawBytes = true;
     return result;
@@ -161,18 +180,20 @@ Decoded decodeAfterMark(const QByteArray &bytes, const ByteOrderMark &mark)
 {
     const QByteArrayView content = QByteArrayView(bytes).sliced(mark.bytes.size());
     std::optional<QString> text = decodeStrictly(content, mark.codePage);
-    Decoded result = text ? decoded(std::move(*text), mark.codePage, content)
-                          : decodeKeeping(content, mark.codePage);
+    Decoded result =
+        text ? decoded(std::move(*text), mark.codePage, content)
+             : keptDecoded(decodeKeepingBytes(content, mark.codePage), mark.codePage, content);
     result.encoding.byteOrderMark = true;
     return result;
 }
 
 Decoded decodeUndecodable(const QByteArray &bytes, const QByteArray &systemCodePage)
 {
-    const KeptDecoding inSystem = decodeKeepingBytes(bytes, systemCodePage);
-    const KeptDecoding inCp932 = decodeKeepingBytes(bytes, Cp932);
-    const bool cp932IsBetter = inCp932.rawBytes < inSystem.rawBytes;
-    return decodeKeeping(bytes, cp932IsBetter ? QByteArray(Cp932) : systemCodePage);
+    KeptDecoding inSystem = decodeKeepingBytes(bytes, systemCodePage);
+    KeptDecoding inCp932 = decodeKeepingBytes(bytes, Cp932);
+    if (inCp932.rawBytes < inSystem.rawBytes)
+        return keptDecoded(std::move(inCp932), Cp932, bytes);
+    return keptDecoded(std::move(inSystem), systemCodePage, bytes);
 }
 
 } // namespace
@@ -236,7 +257,7 @@ Encoded encode(const QString &text, const TextEncoding &encoding)
         const auto runEnd = std::find_if(text.cbegin() + position, text.cend(), isWrittenAsItCame);
         const char *in = base + position * 2;
         size_t inLeft = size_t(runEnd - text.cbegin() - position) * 2;
-        if (converter.convert(in, inLeft, result.bytes) != 0) {
+        if (inLeft > 0 && converter.convert(in, inLeft, result.bytes) != 0) {
             result.unencodableAt = (in - base) / 2;
             return result;
         }
