@@ -38,6 +38,9 @@ public:
     QString clipboardText() override { return {}; }
     void setClipboardText(const QString &) override {}
     void beep() override {}
+    void openUrl(const QUrl &) override {}
+    std::optional<QImage> readPicture(const QString &) override { return std::nullopt; }
+    bool capsLockOn() override { return false; }
 
 private:
     QString file_;

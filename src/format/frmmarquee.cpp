@@ -1,9 +1,8 @@
 #include "format/frmmarquee.h"
 
-#include "format/activeselection.h"
-#include "format/dialogcontrols.h"
+#include "dialogs/dialogcontrols.h"
+#include "document/activedocument.h"
 #include "format/marqueemarkup.h"
-#include "format/wrapcommands.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -14,7 +13,8 @@
 #include <QVBoxLayout>
 
 frmMarquee::frmMarquee(QWidget *parent)
-    : QDialog(parent), txtMozi_(makeTextField(this, QStringLiteral("txtMozi"))),
+    : Dialog(parent, QStringLiteral("frmMarquee"), QStringLiteral("ﾏｰｷｰ設定")),
+      txtMozi_(makeTextField(this, QStringLiteral("txtMozi"))),
       txtLoop_(makeTextField(this, QStringLiteral("txtLoop"), QStringLiteral("999"))),
       optHoukou_(makeOptions(this, QStringLiteral("optHoukou"),
                              {QStringLiteral("右"), QStringLiteral("左")})),
@@ -23,8 +23,6 @@ frmMarquee::frmMarquee(QWidget *parent)
                       {QStringLiteral("文字が横切る(SCROLL)"), QStringLiteral("端で止まる(SLIDE)"),
                        QStringLiteral("行ったり来たりする(ALTERNATE)")}))
 {
-    setObjectName(QStringLiteral("frmMarquee"));
-    setWindowTitle(QStringLiteral("ﾏｰｷｰ設定"));
     QPushButton *cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
     connect(cmdOK, &QPushButton::clicked, this, &frmMarquee::cmdOK_Click);
     QPushButton *cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));
@@ -51,7 +49,7 @@ void frmMarquee::cmdOK_Click()
     // The option ids are the indices of the buttons, in the order of the keyword enums.
     const auto behavior = static_cast<MarqueeBehavior>(OptMove_->checkedId());
     const auto direction = static_cast<MarqueeDirection>(optHoukou_->checkedId());
-    WrapCommands::insertText(marqueeMarkup(
+    replaceActiveSelection(marqueeMarkup(
         {behavior, direction, txtLoop_->text(), txtMozi_->text(), activeSelection()}));
     accept();
 }

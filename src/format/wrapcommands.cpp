@@ -1,20 +1,17 @@
 #include "format/wrapcommands.h"
 
 #include "document/activedocument.h"
-#include "document/frmchild.h"
 
 namespace WrapCommands {
 
-void wrapSelection(const QString &prefix, const QString &suffix)
+void wrap(const Pair &pair)
 {
-    if (frmChild *document = activeDocument())
-        document->Text().setSelText(prefix + document->Text().SelText() + suffix);
+    wrapActiveSelection(pair.prefix, pair.suffix);
 }
 
-void insertText(const QString &text)
+void insert(const QString &markup)
 {
-    if (frmChild *document = activeDocument())
-        document->Text().setSelText(text);
+    replaceActiveSelection(markup);
 }
 
 } // namespace WrapCommands

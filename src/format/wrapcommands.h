@@ -1,16 +1,38 @@
 #pragma once
 
-// The commands that put fixed markup into the active document.
+// The wrap and insert commands: fixed markup around the active document's selection, or in
+// its place. The main window's menu entries and toolbar buttons run them.
 
 #include <QString>
 
 namespace WrapCommands {
 
-// Replaces the selection with prefix + selection + suffix; with nothing selected the pair
-// goes in at the caret, which ends after the suffix.
-void wrapSelection(const QString &prefix, const QString &suffix);
+struct Pair {
+    QString prefix;
+    QString suffix;
+};
 
-// Replaces the selection with `text`.
-void insertText(const QString &text);
+inline const Pair Bold{QStringLiteral("<B>"), QStringLiteral("</B>")};
+inline const Pair Italic{QStringLiteral("<I>"), QStringLiteral("</I>")};
+inline const Pair UnderLine{QStringLiteral("<U>"), QStringLiteral("</U>")};
+inline const Pair Torikesi{QStringLiteral("<S>"), QStringLiteral("</S>")};
+inline const Pair Left{QStringLiteral("<DIV ALIGN=LEFT>"), QStringLiteral("</DIV>")};
+inline const Pair Right{QStringLiteral("<DIV ALIGN=RIGHT>"), QStringLiteral("</DIV>")};
+inline const Pair Center{QStringLiteral("<CENTER>"), QStringLiteral("</CENTER>")};
+inline const Pair Comment{QStringLiteral("<!--"), QStringLiteral("-->")};
+inline const Pair AddSel{QStringLiteral("<TD>"), QStringLiteral("</TD>")};
+
+inline const QString BR = QStringLiteral("<BR>");
+inline const QString NOBR = QStringLiteral("<NOBR>");
+inline const QString K1 = QStringLiteral("&lt;");
+inline const QString K2 = QStringLiteral("&gt;");
+inline const QString K3 = QStringLiteral("&quot;");
+inline const QString K4 = QStringLiteral("&amp;");
+
+// Replaces the selection with prefix + selection + suffix; with nothing selected the pair
+// goes in at the caret.
+void wrap(const Pair &pair);
+// Replaces the selection with `markup`.
+void insert(const QString &markup);
 
 } // namespace WrapCommands

@@ -1,10 +1,13 @@
 #include "platform/platform.h"
 
+#include "platform/capslock.h"
 #include "platform/filedialog.h"
+#include "platform/picturefile.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QKeyEvent>
@@ -94,6 +97,12 @@ public:
         QGuiApplication::clipboard()->setText(text);
     }
     void beep() override { QApplication::beep(); }
+    void openUrl(const QUrl &url) override { QDesktopServices::openUrl(url); }
+    std::optional<QImage> readPicture(const QString &path) override
+    {
+        return readPictureFile(path);
+    }
+    bool capsLockOn() override { return readCapsLock(); }
 };
 
 Backend *replacementBackend = nullptr;

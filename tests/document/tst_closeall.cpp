@@ -1,4 +1,4 @@
-#include "app/loadedwindows.h"
+#include "document/loadedwindows.h"
 #include "document/module1.h"
 #include "document/textbox.h"
 #include "support/tempfiles.h"

@@ -235,7 +235,7 @@ void tst_OpenSave::newLinesTakeTheDocumentBreak()
     if (key)
         QTest::keyClick(&w.active()->textBox(), Qt::Key(key));
     else
-        WrapCommands::insertText(markup);
+        WrapCommands::insert(markup);
     w.trigger("mnuSave");
     QCOMPARE(files->read("page.html"), saved);
 }
