@@ -130,10 +130,13 @@ QString withBreaks(const QString &text, const QStringList &breaks)
     return joined;
 }
 
+// A sample: the sample text's lines joined by `breaks`, or, when `breaksOnly`, nothing but
+// its first break again and again (a file of empty lines).
 struct Sample {
     const char *name;
     QByteArray codePage;
     QStringList breaks;
+    bool breaksOnly = false;
 };
 
 const Sample Samples[] = {
@@ -142,6 +145,9 @@ const Sample Samples[] = {
     {"LF", "UTF-8", {"\n"}},
     {"CR", "UTF-8", {"\r"}},
     {"mixed", "UTF-8", {"\r\n", "\n", "\n", "\r"}},
+    {"1line", "UTF-8", {""}},
+    {"emptyLF", "UTF-8", {"\n"}, true},
+    {"onlyCR", "UTF-8", {"\r"}, true},
 };
 
 QString writeSample(const QTemporaryDir &dir, const QString &text, const Sample &sample,
@@ -150,17 +156,22 @@ QString writeSample(const QTemporaryDir &dir, const QString &text, const Sample 
     const QString name = QStringLiteral("page-%1MB-%2-%3.html")
                              .arg(megabytes)
                              .arg(QLatin1String(sample.name), QLatin1String(sample.codePage));
+    const QString &lineBreak = sample.breaks.constFirst();
+    const QString body = sample.breaksOnly
+                             ? lineBreak.repeated(megabytes * 1000 * 1000 / lineBreak.size())
+                             : withBreaks(text, sample.breaks);
+    TextEncoding encoding;
+    encoding.codePage = sample.codePage;
     QFile file(dir.filePath(name));
     if (file.open(QIODevice::WriteOnly))
-        file.write(
-            codepage::encode(withBreaks(text, sample.breaks), TextEncoding(sample.codePage)).bytes);
+        file.write(codepage::encode(body, encoding).bytes);
     return file.fileName();
 }
 
 void runAll(int runs)
 {
     QTemporaryDir dir;
-    std::printf("file              cat ms  bare ms  open ms  ratio  save ms  bare MB  opened MB"
+    std::printf("file                cat ms  bare ms  open ms  ratio  save ms  bare MB  opened MB"
                 "  ratio  saved MB  ratio\n");
     for (const int megabytes : {1, 10}) {
         const QString text = bench::sampleText(qint64(megabytes) * 1000 * 1000);
@@ -176,7 +187,7 @@ void runAll(int runs)
             const double bareMb = median(bare, 1) / 1024;
             const double openedMb = median(commands, 2) / 1024;
             const double savedMb = median(commands, 3) / 1024;
-            std::printf("%2dMB %-5s %-6s %7.1f %8.1f %8.1f %6.2f %8.1f %8.1f %10.1f %6.2f %9.1f "
+            std::printf("%2dMB %-7s %-6s %7.1f %8.1f %8.1f %6.2f %8.1f %8.1f %10.1f %6.2f %9.1f "
                         "%6.2f\n",
                         megabytes, sample.name, sample.codePage.constData(), bench::median(cat),
                         bareMs, openMs, openMs / bareMs, median(commands, 1), bareMb, openedMb,

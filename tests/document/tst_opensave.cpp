@@ -122,6 +122,9 @@ void tst_OpenSave::roundTrip_data()
         << QByteArray("\r\r\r") << u"\r\n\r\n\r\n"_qs << utf8 << false;
     QTest::newRow("one line, no break") << QByteArray("<P>") << u"<P>\r\n"_qs << utf8 << false;
     QTest::newRow("empty file") << QByteArray() << QString() << utf8 << false;
+    QTest::newRow("lines longer than the widget shows in one piece")
+        << QByteArray(4500, 'x') + "\n" + QByteArray(2500, 'y')
+        << QString(4500, u'x') + u"\r\n"_qs + QString(2500, u'y') + u"\r\n"_qs << utf8 << false;
     QTest::newRow("characters the widget cannot hold")
         << QString(u"a\u2028b\u2029c\u240Dd\uFDD0e\uFDD1f\uFFFD\n"_qs).toUtf8()
         << u"a\u2028b\u2029c\u240Dd\uFDD0e\uFDD1f\uFFFD\r\n"_qs << utf8 << false;
