@@ -1,6 +1,7 @@
 #include "platform/codepage.h"
 
 #include "platform/cp932forms.h"
+#include "platform/encodingclues.h"
 #include "platform/iconvconverter.h"
 #include "platform/rawbytes.h"
 
@@ -187,6 +188,29 @@ Decoded decodeAfterMark(const QByteArray &bytes, const ByteOrderMark &mark)
     return result;
 }
 
+// `bytes` in `codePage`, when they decode whole and the text encodes back to the same
+// bytes: a stateful code page may read escapes it would write otherwise.
+std::optional<Decoded> decodeExactly(const QByteArray &bytes, const QByteArray &codePage)
+{
+    std::optional<QString> text = decodeStrictly(bytes, codePage);
+    if (!text)
+        return std::nullopt;
+    Decoded result = decoded(std::move(*text), codePage, bytes);
+    if (encode(result.text, result.encoding).bytes != bytes)
+        return std::nullopt;
+    return result;
+}
+
+// Many bytes read both as CP932 and as EUC-JP; the wrong one gives half-width katakana and
+// rare symbols where the right one gives kana and common kanji.
+std::optional<Decoded> moreJapanese(std::optional<Decoded> cp932, std::optional<Decoded> eucJp)
+{
+    if (cp932 && eucJp &&
+        encodingclues::japaneseLikeness(eucJp->text) > encodingclues::japaneseLikeness(cp932->text))
+        return eucJp;
+    return cp932 ? cp932 : eucJp;
+}
+
 Decoded decodeUndecodable(const QByteArray &bytes, const QByteArray &systemCodePage)
 {
     KeptDecoding inSystem = decodeKeepingBytes(bytes, systemCodePage);
@@ -228,11 +252,20 @@ Decoded decode(const QByteArray &bytes)
 {
     if (const ByteOrderMark *mark = markOf(bytes))
         return decodeAfterMark(bytes, *mark);
+    const std::optional<QByteArray> iso2022Jp = encodingclues::looksLikeIso2022Jp(bytes)
+                                                    ? std::optional(QByteArray(Iso2022Jp))
+                                                    : std::nullopt;
     const QByteArray systemCodePage = system();
-    for (const QByteArray &codePage : {systemCodePage, QByteArray(Cp932)}) {
-        if (std::optional<QString> text = decodeStrictly(bytes, codePage))
-            return decoded(std::move(*text), codePage, bytes);
+    for (const std::optional<QByteArray> &codePage :
+         {encodingclues::declaredCodePage(bytes), iso2022Jp, encodingclues::utf16ByZeroBytes(bytes),
+          std::optional(QByteArray(Utf8)), std::optional(systemCodePage)}) {
+        if (std::optional<Decoded> result =
+                codePage ? decodeExactly(bytes, *codePage) : std::nullopt)
+            return std::move(*result);
     }
+    if (std::optional<Decoded> result =
+            moreJapanese(decodeExactly(bytes, Cp932), decodeExactly(bytes, EucJp)))
+        return std::move(*result);
     return decodeUndecodable(bytes, systemCodePage);
 }
 
