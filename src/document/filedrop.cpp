@@ -1,7 +1,7 @@
 #include "document/filedrop.h"
 
-#include "document/module1.h"
 #include "document/frmchild.h"
+#include "document/module1.h"
 #include "document/textfile.h"
 #include "platform/platform.h"
 
