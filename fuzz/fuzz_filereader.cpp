@@ -3,12 +3,13 @@
 // byte is lost on the way.
 
 #include "document/textfile.h"
+#include "fuzzcheck.h"
 #include "platform/codepage.h"
 
 #include <QByteArray>
 
-#include <cstdio>
 #include <cstdlib>
+
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -29,14 +30,6 @@ public:
 private:
     int fd_;
 };
-
-void check(bool holds, const char *what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
 
 } // namespace
 

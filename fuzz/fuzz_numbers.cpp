@@ -3,24 +3,18 @@
 // strict one.
 
 #include "format/numbers.h"
+#include "fuzzcheck.h"
 
 #include <QString>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-void check(bool holds, const char *what)
+bool sameNumber(double a, double b)
 {
-    if (!holds) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
+    return a == b || (std::isnan(a) && std::isnan(b));
 }
-
-bool sameNumber(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
 
 } // namespace
 

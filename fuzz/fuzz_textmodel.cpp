@@ -3,23 +3,14 @@
 // a command comes back with every line break as CR LF.
 
 #include "document/textmodel.h"
+#include "fuzzcheck.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
 
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 namespace {
-
-void check(bool holds, const char *what)
-{
-    if (!holds) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
 
 QString withCrLfBreaksOnly(QString text)
 {
@@ -46,7 +37,10 @@ struct TextBox {
 } // namespace
 
 // The font library keeps its caches for the life of the process.
-extern "C" const char *__lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char *__lsan_default_suppressions()
+{
+    return "leak:libfontconfig.so\n";
+}
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {

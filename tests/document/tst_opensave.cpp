@@ -63,7 +63,6 @@ private Q_SLOTS:
     void savesBackByteForByte_data();
     void savesBackByteForByte();
     void refusesACharacterTheCodePageCannotHold();
-    void saveAsOntoAFifoIsRefused();
     void failedWriteSaysWhyAndKeepsTheMark_data();
     void failedWriteSaysWhyAndKeepsTheMark();
     void busyPointerEndsWithAFailedOpenAndSave();
@@ -518,20 +517,6 @@ void tst_OpenSave::refusesACharacterTheCodePageCannotHold()
     QCOMPARE(w.platform->messages[0].icon, platform::Icon::Exclamation);
     QCOMPARE(files->read("page.html"), Cp932Page + "<P>2</P>\r\n");
     QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
-}
-
-void tst_OpenSave::saveAsOntoAFifoIsRefused()
-{
-    const QString fifo = specialfiles::makeFifo(files->path("page.html"));
-    QVERIFY(!fifo.isEmpty());
-    const Deadline deadline(10);
-    saveAs("page.html");
-    QCOMPARE(w.platform->messages.size(), 1);
-    QCOMPARE(w.platform->messages[0].text,
-             fifo +
-                 QStringLiteral(" を保存できませんでした。\n"
-                                "通常のファイルではありません（デバイス、FIFO、ソケットなど）。"));
-    QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
 }
 
 void tst_OpenSave::failedWriteSaysWhyAndKeepsTheMark_data()
