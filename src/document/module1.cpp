@@ -5,6 +5,7 @@
 #include "document/filenames.h"
 #include "document/frmchild.h"
 #include "document/savemessages.h"
+#include "platform/busycursor.h"
 #include "platform/codepage.h"
 #include "platform/filewriter.h"
 #include "platform/platform.h"
@@ -85,6 +86,7 @@ void OpenDocument()
 frmChild *OpenFile(const QString &path)
 {
     PendingFileName = QFileInfo(path).absoluteFilePath();
+    const BusyCursor busy;
     frmChild *document = NewDocument();
     PendingFileName.clear();
     return document;
@@ -111,6 +113,7 @@ bool SaveDocumentAs(frmChild &document)
 
 bool WriteDocument(frmChild &document, const QString &path)
 {
+    const BusyCursor busy;
     const QString text = document.Text().fileText();
     const codepage::Encoded encoded = codepage::encode(text, document.encoding());
     if (!encoded.ok()) {
