@@ -15,7 +15,7 @@ for page in old unix; do
     wait_title "VEK Zurne - [$HOME/$page.html]"
     touch -d '2001-01-01' "$HOME/$page.html"
     keys ctrl+s
-    for _ in $(seq 50); do [ "$HOME/$page.html" -nt "$HOME/$page.orig" ] && break; sleep 0.1; done
+    for _ in $(seq 300); do [ "$HOME/$page.html" -nt "$HOME/$page.orig" ] && break; sleep 0.1; done
     [ "$HOME/$page.html" -nt "$HOME/$page.orig" ] || fail "$page.html was not saved"
     expect_same_file "$HOME/$page.html" "$HOME/$page.orig"
 done

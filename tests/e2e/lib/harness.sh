@@ -26,6 +26,7 @@ finish() {
     if [ $status -ne 0 ]; then
         echo "FAILED: $scenario (screen saved as $E2E_OUT/$scenario.png)" >&2
         "$XSHOT" "$E2E_OUT/$scenario.png" 2>/dev/null || true
+        [ -f "$work/zurne.log" ] && { echo "--- the program said:" >&2; tail -20 "$work/zurne.log" >&2; }
     fi
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
@@ -42,9 +43,13 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 read -r -t 10 display <&3 || fail "Xvfb did not start"
 export DISPLAY=":$display"
+# Xvfb names its display a moment before it takes connections there.
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 && break; sleep 0.1; done
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+for _ in $(seq 100); do wm_ready && break; sleep 0.1; done
+wm_ready || fail "the window manager did not start: $(cat "$work/openbox.log")"
 
 # Starts the program with the given arguments and waits for its main window.
 start_zurne() {
@@ -58,7 +63,7 @@ start_zurne() {
 # The id of the first visible window whose title matches the pattern, waited for.
 wait_window() {
     local pattern=$1 id
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1) || true
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
@@ -69,7 +74,7 @@ wait_window() {
 # Waits until the active window's title is exactly the text given.
 wait_title() {
     local expected=$1 title=""
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         title=$(xdotool getactivewindow getwindowname 2>/dev/null) || true
         [ "$title" = "$expected" ] && return 0
         sleep 0.1
@@ -95,7 +100,7 @@ clipboard() { xclip -o -selection clipboard; }
 # Compares a file's bytes with the bytes printf makes of the format given.
 expect_bytes() {
     local file=$1 format=$2
-    for _ in $(seq 50); do [ -f "$file" ] && break; sleep 0.1; done
+    for _ in $(seq 300); do [ -f "$file" ] && break; sleep 0.1; done
     cmp -s "$file" <(printf "$format") || {
         echo "--- $file:" >&2; od -c "$file" | head -20 >&2
         echo "--- expected:" >&2; printf "$format" | od -c | head -20 >&2
@@ -107,6 +112,6 @@ expect_same_file() { cmp "$1" "$2" >&2 || fail "$1 and $2 differ"; }
 
 # Waits for the program to end by itself.
 wait_exit() {
-    for _ in $(seq 100); do kill -0 "$zurne_pid" 2>/dev/null || return 0; sleep 0.1; done
+    for _ in $(seq 300); do kill -0 "$zurne_pid" 2>/dev/null || return 0; sleep 0.1; done
     fail "the program is still running"
 }
