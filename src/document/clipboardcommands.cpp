@@ -2,7 +2,6 @@
 
 #include "document/activedocument.h"
 #include "document/frmchild.h"
-#include "document/linebreaks.h"
 #include "document/module1.h"
 #include "platform/platform.h"
 
@@ -25,14 +24,14 @@ void CutText()
     document->Text().setSelText(QString());
 }
 
-// The clipboard of this platform breaks lines with LF; the document keeps CR LF.
+// The clipboard of this platform breaks lines with LF; the model takes every kind of break.
 void PasteText()
 {
     frmChild *document = activeDocument();
     const QString text = platform::backend().clipboardText();
     if (!document || text.isEmpty())
         return;
-    document->Text().setSelText(withCrLfBreaks(text));
+    document->Text().setSelText(text);
 }
 
 } // namespace Module1

@@ -69,7 +69,7 @@ void openDroppedFile(const QString &path)
         platform::warn(nullptr, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました"));
         return;
     }
-    document->Text().setText(loaded->text);
+    document->Text().setFileText(loaded->text, TextModel::Ending::AsInFile);
     document->setCodePage(loaded->codePage);
     document->setCaption(path);
     document->setTag(QString());

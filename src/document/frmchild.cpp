@@ -76,13 +76,13 @@ bool frmChild::loadPendingFile()
 {
     const QString path = Module1::PendingFileName;
     Module1::PendingFileName.clear();
-    const std::optional<LoadedText> loaded = readTextLines(path);
+    const std::optional<LoadedText> loaded = readTextWhole(path);
     if (!loaded) {
         platform::warn(this, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました") + QLatin1Char('\n') + path);
         return false;
     }
     setCaption(path);
-    model_.setText(loaded->text);
+    model_.setFileText(loaded->text, TextModel::Ending::LineBreakAdded);
     setCodePage(loaded->codePage);
     return true;
 }

@@ -1,60 +1,64 @@
 #include "document/linebreaks.h"
 
+#include <array>
+
 namespace {
 
-const QLatin1StringView CrLf("\r\n");
-
-// Whether every CR in `text` starts a CR LF pair.
-bool breaksAreCrLf(QStringView text)
+// Calls `found(kind)` for every break of `text` in order. A CR directly followed by LF is
+// one break, as the text widget counts it.
+template <typename Found> void forEachBreak(QStringView text, Found found)
 {
-    for (qsizetype cr = text.indexOf(u'\r'); cr >= 0; cr = text.indexOf(u'\r', cr + 2)) {
-        if (!text.sliced(cr).startsWith(CrLf))
-            return false;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\n') {
+            found(LineBreak::Lf);
+        } else if (c == u'\r') {
+            const bool pair = i + 1 < n && text[i + 1] == u'\n';
+            i += pair ? 1 : 0;
+            found(pair ? LineBreak::CrLf : LineBreak::Cr);
+        }
     }
-    return true;
-}
-
-QString rebuiltLines(QStringView text)
-{
-    QString lines;
-    lines.reserve(text.size() + text.size() / 32 + 2);
-    qsizetype lineStart = 0;
-    while (lineStart < text.size()) {
-        qsizetype lineEnd = text.indexOf(u'\r', lineStart);
-        if (lineEnd < 0)
-            lineEnd = text.size();
-        lines += text.sliced(lineStart, lineEnd - lineStart);
-        lines += CrLf;
-        lineStart = lineEnd + 1;
-        if (text.sliced(lineEnd).startsWith(CrLf))
-            ++lineStart;
-    }
-    return lines;
 }
 
 } // namespace
 
-// Most files already break their lines with CR LF: they keep their string, which spares a
-// copy of a large file.
-QString linesEndingInCrLf(QString text)
+QLatin1StringView breakText(LineBreak lineBreak)
 {
-    if (!breaksAreCrLf(text))
-        return rebuiltLines(text);
-    if (!text.isEmpty() && !text.endsWith(CrLf))
-        text += CrLf;
-    return text;
+    switch (lineBreak) {
+    case LineBreak::Lf:
+        return QLatin1StringView("\n");
+    case LineBreak::Cr:
+        return QLatin1StringView("\r");
+    case LineBreak::CrLf:
+        break;
+    }
+    return QLatin1StringView("\r\n");
 }
 
-QString withCrLfBreaks(const QString &text)
+LineBreaks lineBreaksOf(QStringView text)
 {
-    QString converted;
-    converted.reserve(text.size() + text.count(u'\n'));
-    QChar previous;
-    for (const QChar c : text) {
-        if (c == u'\n' && previous != u'\r')
-            converted += u'\r';
-        converted += c;
-        previous = c;
+    LineBreaks breaks;
+    std::array<qsizetype, 3> counts{};
+    forEachBreak(text, [&](LineBreak kind) {
+        breaks.perLine.push_back(kind);
+        ++counts[std::size_t(kind)];
+    });
+    for (const LineBreak kind : {LineBreak::Lf, LineBreak::Cr}) {
+        if (counts[std::size_t(kind)] > counts[std::size_t(breaks.mostCommon)])
+            breaks.mostCommon = kind;
     }
-    return converted;
+    return breaks;
+}
+
+bool endsWithLineBreak(QStringView text)
+{
+    return text.endsWith(u'\n') || text.endsWith(u'\r');
+}
+
+qsizetype countLineBreaks(QStringView text)
+{
+    qsizetype count = 0;
+    forEachBreak(text, [&count](LineBreak) { ++count; });
+    return count;
 }

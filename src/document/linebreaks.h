@@ -1,12 +1,28 @@
 #pragma once
 
-// Line breaks as documents keep them: CR LF between lines.
+// Line breaks as files have them. A file may end its lines with CR LF, LF or a lone CR, and
+// may mix them; the document keeps each line's own break so a save writes the file back as
+// it was. These functions split a text at its breaks the way the text widget does.
 
 #include <QString>
 
-// A file's text read line by line: a line ends at CR or CR LF (a lone LF stays inside its
-// line) and every line, the last one included, gains CR LF. An empty text stays empty.
-QString linesEndingInCrLf(QString text);
+#include <vector>
 
-// Clipboard text as the document takes it: every LF without a CR before it becomes CR LF.
-QString withCrLfBreaks(const QString &text);
+enum class LineBreak : char { CrLf, Lf, Cr };
+
+// The characters of `lineBreak`.
+QLatin1StringView breakText(LineBreak lineBreak);
+
+// The break that ends every line of `text` in order, and the one the most lines use (CR LF
+// for a text without breaks; on a tie CR LF, then LF, then CR).
+struct LineBreaks {
+    std::vector<LineBreak> perLine;
+    LineBreak mostCommon = LineBreak::CrLf;
+};
+LineBreaks lineBreaksOf(QStringView text);
+
+// Whether `text` ends with a line break of any kind.
+bool endsWithLineBreak(QStringView text);
+
+// The number of line breaks of any kind in `text`.
+qsizetype countLineBreaks(QStringView text);

@@ -101,7 +101,7 @@ bool SaveDocumentAs(frmChild &document)
 
 bool WriteDocument(frmChild &document, const QString &path)
 {
-    const QString text = document.Text().Text();
+    const QString text = document.Text().fileText();
     const codepage::Encoded encoded = codepage::encode(text, document.codePage());
     if (!encoded.ok()) {
         platform::warn(&document, unencodableMessage(path, text, encoded.unencodableAt, document.codePage()));

@@ -1,7 +1,6 @@
 #include "document/textbox.h"
 
 #include "document/textmodel.h"
-#include "platform/platform.h"
 
 #include <QFont>
 #include <QKeyEvent>
@@ -22,13 +21,6 @@ QFont documentFont()
 bool isEnter(const QKeyEvent *event)
 {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-// Text a key press would type, as the widget itself decides it.
-bool typesText(const QKeyEvent *event)
-{
-    const QString text = event->text();
-    return !text.isEmpty() && (text.at(0).isPrint() || text.at(0) == QLatin1Char('\t'));
 }
 
 } // namespace
@@ -56,69 +48,25 @@ bool TextBox::event(QEvent *event)
     return QPlainTextEdit::event(event);
 }
 
-bool TextBox::fits(const QString &typed)
-{
-    const qsizetype after = model_->length() - model_->SelLength() + typed.size();
-    if (after <= MaxLength || typed.isEmpty())
-        return true;
-    platform::backend().beep();
-    return false;
-}
-
-void TextBox::insertLineBreak()
-{
-    // A block break is the document's CR LF; never the widget's own line separator.
-    QTextCursor cursor = textCursor();
-    cursor.insertText(QStringLiteral("\n"));
-    setTextCursor(cursor);
-    ensureCursorVisible();
-}
-
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
     if (isEnter(event)) {
         const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
         if (modifiers == Qt::ShiftModifier)
             Q_EMIT shiftEnterPressed();
-        if (fits(QStringLiteral("\r\n")))
-            insertLineBreak();
-        event->accept();
-        return;
-    }
-    if (typesText(event) && !(event->modifiers() & Qt::ControlModifier) && !fits(event->text())) {
+        // A new line gets the document's break, never the widget's own line separator.
+        model_->setSelText(QStringLiteral("\r\n"));
         event->accept();
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void TextBox::inputMethodEvent(QInputMethodEvent *event)
-{
-    if (!event->commitString().isEmpty() && !fits(event->commitString())) {
-        // Drop the commit but keep the input method's state consistent.
-        QInputMethodEvent refused(QString(), {});
-        QPlainTextEdit::inputMethodEvent(&refused);
-        return;
-    }
-    QPlainTextEdit::inputMethodEvent(event);
-}
-
+// The same text the paste command would put in: the model takes every kind of break.
 void TextBox::insertFromMimeData(const QMimeData *source)
 {
-    if (!source->hasText())
-        return;
-    // Pasted lines follow the document's convention: every LF, CR or CR LF is a CR LF.
-    QString text = source->text();
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'),
-                                                                        QLatin1Char('\n'));
-    QString counted = text;
-    counted.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    if (!fits(counted))
-        return;
-    QTextCursor cursor = textCursor();
-    cursor.insertText(TextModel::toWidgetForm(counted));
-    setTextCursor(cursor);
-    ensureCursorVisible();
+    if (source->hasText())
+        model_->setSelText(source->text());
 }
 
 QMimeData *TextBox::createMimeDataFromSelection() const
@@ -128,8 +76,17 @@ QMimeData *TextBox::createMimeDataFromSelection() const
     return data;
 }
 
-void TextBox::dragEnterEvent(QDragEnterEvent *event) { Q_EMIT fileDragged(event); }
+void TextBox::dragEnterEvent(QDragEnterEvent *event)
+{
+    Q_EMIT fileDragged(event);
+}
 
-void TextBox::dragMoveEvent(QDragMoveEvent *event) { Q_EMIT fileDragged(event); }
+void TextBox::dragMoveEvent(QDragMoveEvent *event)
+{
+    Q_EMIT fileDragged(event);
+}
 
-void TextBox::dropEvent(QDropEvent *event) { Q_EMIT fileDropped(event); }
+void TextBox::dropEvent(QDropEvent *event)
+{
+    Q_EMIT fileDropped(event);
+}

@@ -1,8 +1,8 @@
 #pragma once
 
-// The text box of a document window: a plain text editor that keeps the document's line
-// breaks CR LF, limits what the user types or pastes with the keyboard, and leaves
-// Ctrl shortcuts and file drops to the program.
+// The text box of a document window: a plain text editor whose line breaks and pastes go
+// through the document's text model, and which leaves Ctrl shortcuts and file drops to the
+// program.
 
 #include <QPlainTextEdit>
 
@@ -11,8 +11,6 @@ class TextModel;
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
-    // What the user may bring in by typing or pasting; text set by commands is not limited.
-    static constexpr qsizetype MaxLength = 30000;
     // A fixed-pitch Japanese face.
     static const QString FontFamily;
 
@@ -35,14 +33,10 @@ public:
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void inputMethodEvent(QInputMethodEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
-    bool fits(const QString &typed);
-    void insertLineBreak();
-
     TextModel *model_ = nullptr;
 };

@@ -1,6 +1,5 @@
 #include "document/textfile.h"
 
-#include "document/linebreaks.h"
 #include "platform/codepage.h"
 
 #include <QFile>
@@ -27,12 +26,4 @@ std::optional<LoadedText> readTextWhole(const QString &path)
         return std::nullopt;
     codepage::Decoded decoded = codepage::decode(*bytes);
     return LoadedText{std::move(decoded.text), std::move(decoded.codePage)};
-}
-
-std::optional<LoadedText> readTextLines(const QString &path)
-{
-    std::optional<LoadedText> whole = readTextWhole(path);
-    if (whole)
-        whole->text = linesEndingInCrLf(std::move(whole->text));
-    return whole;
 }

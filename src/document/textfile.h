@@ -12,9 +12,5 @@ struct LoadedText {
     QByteArray codePage;
 };
 
-// Line by line: a line ends at CR or CR LF (a lone LF stays inside its line) and every
-// line, the last one included, gains CR LF. nullopt when the file cannot be read.
-std::optional<LoadedText> readTextLines(const QString &path);
-
-// The whole file with its line breaks untouched.
+// The whole file with its line breaks untouched; nullopt when it cannot be read.
 std::optional<LoadedText> readTextWhole(const QString &path);

@@ -10,58 +10,44 @@
 
 namespace {
 
-constexpr char16_t Cr = u'\r';
-constexpr char16_t Lf = u'\n';
-constexpr char16_t ParagraphSeparator = 0x2029; // the widget's block break
-constexpr char16_t LoneLfStandIn = 0x2028;      // shown as a line break inside a block
-constexpr char16_t LoneCrStandIn = 0x240D;      // shown as the "CR" mark
-constexpr char16_t Replacement = 0xFFFD;        // stands in for what the widget cannot hold
+const QLatin1StringView CrLf("\r\n");
 
-// A widget character that carries this property is the character it names, whatever it
-// looks like.
+// A block's user state: the break after its line. A block the file did not set (a new
+// line, or a line with the document's own break) keeps the widget's default.
+constexpr int DocumentBreakState = -1;
+// The file's last line had no break; kept only while the document ends with that line.
+constexpr int NoBreakState = 3;
+
+constexpr char16_t Placeholder = 0xFFFD;
+
+// A placeholder that carries this property is the character it names.
 constexpr int OriginalCharacter = QTextFormat::UserProperty + 1;
 
-bool isStandIn(char16_t c) { return c == LoneLfStandIn || c == LoneCrStandIn || c == Replacement; }
-
-// Characters the widget would not keep as themselves: its stand-ins and the separators
-// it turns into block or frame breaks.
-bool needsOriginalTag(char16_t c)
+// Characters the widget turns into block or frame breaks.
+bool isWidgetBreak(char16_t c)
 {
-    return isStandIn(c) || c == ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1;
+    return c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
 }
-
-char16_t placeholderFor(char16_t c) { return isStandIn(c) ? c : Replacement; }
 
 struct TaggedCharacter {
     qsizetype position;
     char16_t original;
 };
 
-// The widget form of a model text: CR LF becomes "\n" (a block break), lone LF and CR
-// become their stand-ins. Characters that must keep their identity are listed in `tagged`.
-QString widgetForm(const QString &text, std::vector<TaggedCharacter> *tagged)
+// `text` with a placeholder for each character the widget cannot hold, listed in `tagged`.
+// Most texts have none and keep their string, which spares a copy of a large file.
+QString widgetForm(const QString &text, std::vector<TaggedCharacter> &tagged)
 {
-    QString out;
-    out.reserve(text.size());
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c == Cr && i + 1 < n && text[i + 1] == QChar(Lf)) {
-            out += QChar(Lf);
-            ++i;
-        } else if (c == Cr) {
-            out += QChar(LoneCrStandIn);
-        } else if (c == Lf) {
-            out += QChar(LoneLfStandIn);
-        } else if (needsOriginalTag(c)) {
-            if (tagged)
-                tagged->push_back({out.size(), c});
-            out += QChar(placeholderFor(c));
-        } else {
-            out += QChar(c);
+    QString form = text;
+    const QStringView scanned(text);
+    for (qsizetype i = 0; i < scanned.size(); ++i) {
+        const char16_t c = scanned[i].unicode();
+        if (isWidgetBreak(c)) {
+            tagged.push_back({i, c});
+            form[i] = QChar(Placeholder);
         }
     }
-    return out;
+    return form;
 }
 
 void applyTags(QTextDocument &document, int start, const std::vector<TaggedCharacter> &tagged)
@@ -76,61 +62,136 @@ void applyTags(QTextDocument &document, int start, const std::vector<TaggedChara
     }
 }
 
-char16_t originalAt(const QTextDocument &document, int position)
+char16_t originalAt(const QTextBlock &block, int position)
 {
-    QTextCursor cursor(const_cast<QTextDocument *>(&document));
+    QTextCursor cursor(block);
     cursor.setPosition(position + 1);
     const QVariant original = cursor.charFormat().property(OriginalCharacter);
     return original.isValid() ? char16_t(original.toInt()) : 0;
+}
+
+// Appends the characters of `block` at widget positions [from, to), placeholders resolved.
+void appendBlockText(QString &out, const QTextBlock &block, int from, int to)
+{
+    const QString text = block.text();
+    const QStringView part = QStringView(text).sliced(from - block.position(), to - from);
+    if (!part.contains(QChar(Placeholder))) {
+        out += part;
+        return;
+    }
+    for (qsizetype i = 0; i < part.size(); ++i) {
+        const char16_t original =
+            part[i] == QChar(Placeholder) ? originalAt(block, from + int(i)) : 0;
+        out += original ? QChar(original) : part[i];
+    }
+}
+
+int endOf(const QTextBlock &block)
+{
+    return block.position() + block.length() - 1;
 }
 
 } // namespace
 
 TextModel::TextModel(QPlainTextEdit &widget) : widget_(widget), document_(*widget.document()) {}
 
-QString TextModel::toWidgetForm(const QString &text) { return widgetForm(text, nullptr); }
-
 // The model text of widget positions [from, to).
 QString TextModel::modelText(int from, int to) const
 {
-    QTextCursor cursor(&document_);
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    const QString raw = cursor.selectedText();
     QString out;
-    out.reserve(raw.size() + raw.size() / 16);
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        const char16_t c = raw[i].unicode();
-        if (c == ParagraphSeparator) {
-            out += QLatin1String("\r\n");
-            continue;
-        }
-        if (isStandIn(c)) {
-            if (const char16_t original = originalAt(document_, from + int(i))) {
-                out += QChar(original);
-                continue;
-            }
-        }
-        if (c == LoneLfStandIn)
-            out += QChar(Lf);
-        else if (c == LoneCrStandIn)
-            out += QChar(Cr);
-        else
-            out += QChar(c);
+    out.reserve(toModelOffset(to) - toModelOffset(from));
+    for (QTextBlock block = document_.findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next()) {
+        appendBlockText(out, block, std::max(from, block.position()), std::min(to, endOf(block)));
+        if (endOf(block) < to)
+            out += CrLf;
     }
     return out;
 }
 
-QString TextModel::Text() const { return modelText(0, document_.characterCount() - 1); }
+QString TextModel::Text() const
+{
+    return modelText(0, document_.characterCount() - 1);
+}
+
+void TextModel::fill(const QString &text)
+{
+    std::vector<TaggedCharacter> tagged;
+    const QString form = widgetForm(text, tagged);
+    // The widget gives the whole new text the caret's character format, which must not be
+    // the tag of a character the old text held.
+    QTextCursor plain(&document_);
+    plain.setCharFormat(QTextCharFormat());
+    widget_.setTextCursor(plain);
+    widget_.setPlainText(form);
+    if (!tagged.empty())
+        applyTags(document_, 0, tagged);
+    widget_.setTextCursor(QTextCursor(&document_));
+}
 
 void TextModel::setText(const QString &text)
 {
-    std::vector<TaggedCharacter> tagged;
-    widget_.setPlainText(widgetForm(text, &tagged));
-    if (!tagged.empty())
-        applyTags(document_, 0, tagged);
+    fill(text);
+}
+
+void TextModel::setFileText(const QString &text, Ending ending)
+{
+    const LineBreaks breaks = lineBreaksOf(text);
+    documentBreak_ = breaks.mostCommon;
+    fill(text);
+    keepFileBreaks(breaks.perLine);
+    if (ending == Ending::LineBreakAdded && !text.isEmpty() && !endsWithLineBreak(text))
+        addFinalLineBreak();
+}
+
+// Only lines whose break differs from the document's need to remember it.
+void TextModel::keepFileBreaks(const std::vector<LineBreak> &perLine)
+{
+    const auto differs = [this](LineBreak b) { return b != documentBreak_; };
+    if (std::none_of(perLine.begin(), perLine.end(), differs))
+        return;
+    QTextBlock block = document_.begin();
+    for (const LineBreak lineBreak : perLine) {
+        if (differs(lineBreak))
+            block.setUserState(int(lineBreak));
+        block = block.next();
+    }
+}
+
+// The open command ends the file's last line with a break; the save leaves it out again.
+void TextModel::addFinalLineBreak()
+{
     QTextCursor cursor(&document_);
-    widget_.setTextCursor(cursor);
+    cursor.movePosition(QTextCursor::End);
+    cursor.block().setUserState(NoBreakState);
+    cursor.insertBlock();
+    document_.clearUndoRedoStacks();
+    widget_.setTextCursor(QTextCursor(&document_));
+}
+
+std::optional<LineBreak> TextModel::breakAfter(const QTextBlock &block) const
+{
+    const QTextBlock next = block.next();
+    if (!next.isValid())
+        return std::nullopt;
+    const int state = block.userState();
+    if (state == NoBreakState && !next.next().isValid() && next.length() == 1)
+        return std::nullopt;
+    if (state >= int(LineBreak::CrLf) && state <= int(LineBreak::Cr))
+        return LineBreak(state);
+    return documentBreak_;
+}
+
+QString TextModel::fileText() const
+{
+    QString out;
+    out.reserve(length());
+    for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
+        appendBlockText(out, block, block.position(), endOf(block));
+        if (const std::optional<LineBreak> lineBreak = breakAfter(block))
+            out += breakText(*lineBreak);
+    }
+    return out;
 }
 
 qsizetype TextModel::length() const
@@ -139,7 +200,10 @@ qsizetype TextModel::length() const
     return document_.characterCount() - 1 + document_.blockCount() - 1;
 }
 
-bool TextModel::isEmpty() const { return document_.characterCount() <= 1; }
+bool TextModel::isEmpty() const
+{
+    return document_.characterCount() <= 1;
+}
 
 QString TextModel::SelText() const
 {
@@ -147,25 +211,28 @@ QString TextModel::SelText() const
     return modelText(cursor.selectionStart(), cursor.selectionEnd());
 }
 
-void TextModel::insertModelText(const QString &text)
+void TextModel::setSelText(const QString &text)
 {
     std::vector<TaggedCharacter> tagged;
-    const QString form = widgetForm(text, &tagged);
+    const QString form = widgetForm(text, tagged);
     QTextCursor cursor = widget_.textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
     const int start = cursor.position();
+    const QTextBlock first = cursor.block();
+    const int lineBreak = first.userState();
     // A plain format, so the inserted text never inherits a neighbour's tag.
     cursor.insertText(form, QTextCharFormat());
+    if (cursor.block() != first) {
+        // The line's own break stays at its end, after the inserted lines; the breaks that
+        // went in are the document's.
+        cursor.block().setUserState(lineBreak);
+        document_.findBlock(start).setUserState(DocumentBreakState);
+    }
     if (!tagged.empty())
         applyTags(document_, start, tagged);
     cursor.endEditBlock();
     widget_.setTextCursor(cursor);
-}
-
-void TextModel::setSelText(const QString &text)
-{
-    insertModelText(text);
     widget_.ensureCursorVisible();
 }
 

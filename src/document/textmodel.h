@@ -3,16 +3,22 @@
 // The document's text as every command sees it, over the QPlainTextEdit that shows it.
 //
 // In this model a line break is CR LF and counts two characters in every offset and in
-// Text(). A lone LF or a lone CR in the text is kept as it is. The widget holds one block
-// per CR LF-separated line; inside a block a lone LF is a line separator (U+2028, shown as
-// a line break) and a lone CR is shown as the mark U+240D. Genuine occurrences of those
-// stand-ins, and of the characters the widget cannot hold at all (paragraph and frame
-// separators), are tagged with their original code point so they come back unchanged.
+// Text(), whatever break the line has in its file. The widget holds one block per line.
+// Each block remembers the break its line had in the file (in its user state), so a save
+// writes every line back with its own break; a line without one of its own (typed, pasted
+// or inserted by a command) gets the document's break, the one most lines of the file use.
+// Characters the widget would turn into block or frame breaks (U+2029, U+FDD0, U+FDD1) are
+// held as a placeholder tagged with their code point, so they come back unchanged.
 // This class is the only place that translates offsets and line breaks.
+
+#include "document/linebreaks.h"
 
 #include <QString>
 
+#include <optional>
+
 class QPlainTextEdit;
+class QTextBlock;
 class QTextDocument;
 
 class TextModel {
@@ -21,13 +27,26 @@ public:
 
     // The whole text, CR LF between lines.
     QString Text() const;
-    // Replaces the whole text; the caret goes to the start, nothing is selected.
+    // Replaces the whole text; the caret goes to the start, nothing is selected. Every
+    // CR LF, LF or lone CR in `text` is a line break; its lines take the document's break.
     void setText(const QString &text);
     qsizetype length() const;
     bool isEmpty() const;
 
+    // How a file's text ends in the document: as in the file, or, as the open command
+    // reads files line by line, with a line break after a last line that had none.
+    enum class Ending { AsInFile, LineBreakAdded };
+    // Replaces the whole text with a file's text, its line breaks as the file has them;
+    // the most common of them becomes the document's break.
+    void setFileText(const QString &text, Ending ending);
+    // The text to write to the file: every line with its own break. A last line that had
+    // no break in the file gets none as long as the document still ends with it.
+    QString fileText() const;
+    LineBreak documentBreak() const { return documentBreak_; }
+
     QString SelText() const;
-    // Replaces the selection (or inserts at the caret); the caret ends after `text`.
+    // Replaces the selection (or inserts at the caret); the caret ends after `text`. Every
+    // CR LF, LF or lone CR in `text` is a line break.
     void setSelText(const QString &text);
 
     qsizetype SelStart() const;
@@ -41,14 +60,14 @@ public:
     qsizetype toModelOffset(int widgetPosition) const;
     int toWidgetPosition(qsizetype modelOffset) const;
 
-    // The widget form of `text`, for code that inserts into the widget directly
-    // (keyboard input); keeps its stand-ins apart from genuine characters.
-    static QString toWidgetForm(const QString &text);
-
 private:
     QString modelText(int from, int to) const;
-    void insertModelText(const QString &text);
+    void fill(const QString &text);
+    void keepFileBreaks(const std::vector<LineBreak> &perLine);
+    void addFinalLineBreak();
+    std::optional<LineBreak> breakAfter(const QTextBlock &block) const;
 
     QPlainTextEdit &widget_;
     QTextDocument &document_;
+    LineBreak documentBreak_ = LineBreak::CrLf;
 };

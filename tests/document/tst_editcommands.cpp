@@ -15,8 +15,8 @@ private Q_SLOTS:
     void copyAndCutWithNothingSelectedLeaveTheClipboard();
     void copyPutsTheSelectionAsItIs();
     void cutAcrossCrLfJoinsTheLines();
-    void pasteTurnsLoneLfIntoCrLf_data();
-    void pasteTurnsLoneLfIntoCrLf();
+    void pasteTurnsEveryBreakIntoALine_data();
+    void pasteTurnsEveryBreakIntoALine();
     void pasteOfAnEmptyClipboardChangesNothing();
     void toolbarCutCopyPaste();
     void selectAllSelectsTheWholeText_data();
@@ -85,7 +85,7 @@ void tst_EditCommands::cutAcrossCrLfJoinsTheLines()
     QCOMPARE(w.active()->Tag(), QStringLiteral("CHANGE"));
 }
 
-void tst_EditCommands::pasteTurnsLoneLfIntoCrLf_data()
+void tst_EditCommands::pasteTurnsEveryBreakIntoALine_data()
 {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<qsizetype>("selStart");
@@ -94,17 +94,18 @@ void tst_EditCommands::pasteTurnsLoneLfIntoCrLf_data()
     QTest::addColumn<qsizetype>("caret");
     QTest::newRow("at the caret") << "x\ny" << qsizetype(1) << qsizetype(0) << "ax\r\nybc"
                                   << qsizetype(5);
-    QTest::newRow("over a selection") << "<B>" << qsizetype(0) << qsizetype(2) << "<B>c"
-                                      << qsizetype(3);
-    QTest::newRow("CR LF stays") << "x\r\n" << qsizetype(3) << qsizetype(0) << "abcx\r\n"
+    QTest::newRow("over a selection")
+        << "<B>" << qsizetype(0) << qsizetype(2) << "<B>c" << qsizetype(3);
+    QTest::newRow("CR LF stays") << "x\r\n"
+                                 << qsizetype(3) << qsizetype(0) << "abcx\r\n"
                                  << qsizetype(6);
-    QTest::newRow("two LFs") << "\n\n" << qsizetype(0) << qsizetype(0) << "\r\n\r\nabc"
+    QTest::newRow("two LFs") << "\n\n"
+                             << qsizetype(0) << qsizetype(0) << "\r\n\r\nabc" << qsizetype(4);
+    QTest::newRow("lone CR") << "x\ry" << qsizetype(0) << qsizetype(0) << "x\r\nyabc"
                              << qsizetype(4);
-    QTest::newRow("lone CR stays") << "x\ry" << qsizetype(0) << qsizetype(0) << "x\ryabc"
-                                   << qsizetype(3);
 }
 
-void tst_EditCommands::pasteTurnsLoneLfIntoCrLf()
+void tst_EditCommands::pasteTurnsEveryBreakIntoALine()
 {
     QFETCH(QString, clipboard);
     QFETCH(qsizetype, selStart);
@@ -173,12 +174,14 @@ void tst_EditCommands::deleteRemovesWhatFollowsTheCaret_data()
     QTest::addColumn<qsizetype>("selLength");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("tag");
-    QTest::newRow("at the end of the text nothing") << qsizetype(6) << qsizetype(0)
-                                                    << "ab\r\ncd" << "";
+    QTest::newRow("at the end of the text nothing") << qsizetype(6) << qsizetype(0) << "ab\r\ncd"
+                                                    << "";
     QTest::newRow("a CR LF pair is one break") << qsizetype(2) << qsizetype(0) << "abcd"
                                                << "CHANGE";
-    QTest::newRow("one character") << qsizetype(0) << qsizetype(0) << "b\r\ncd" << "CHANGE";
-    QTest::newRow("the selection") << qsizetype(1) << qsizetype(4) << "ad" << "CHANGE";
+    QTest::newRow("one character") << qsizetype(0) << qsizetype(0) << "b\r\ncd"
+                                   << "CHANGE";
+    QTest::newRow("the selection") << qsizetype(1) << qsizetype(4) << "ad"
+                                   << "CHANGE";
 }
 
 void tst_EditCommands::deleteRemovesWhatFollowsTheCaret()

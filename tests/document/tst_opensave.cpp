@@ -1,5 +1,7 @@
+#include "document/filedrop.h"
 #include "document/module1.h"
 #include "document/textbox.h"
+#include "format/wrapcommands.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
 
@@ -17,8 +19,8 @@ const QString OpenFilter =
 const QString SaveFilter = QStringLiteral("HTML文書(*.html)|*.html");
 
 // "<P>ｱｲｳ～−①</P>" and a CR LF in CP932, and as the document shows it.
-const QByteArray Cp932Page = QByteArray("<P>") + QByteArray::fromHex("b1b2b38160817c8740") +
-                             QByteArray("</P>\r\n");
+const QByteArray Cp932Page =
+    QByteArray("<P>") + QByteArray::fromHex("b1b2b38160817c8740") + QByteArray("</P>\r\n");
 const QString Cp932PageText = QStringLiteral("<P>ｱｲｳ～－①</P>\r\n");
 
 } // namespace
@@ -29,8 +31,12 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void opensLineByLine_data();
-    void opensLineByLine();
+    void roundTrip_data();
+    void roundTrip();
+    void editsMatchACrLfFile_data();
+    void editsMatchACrLfFile();
+    void newLinesTakeTheDocumentBreak_data();
+    void newLinesTakeTheDocumentBreak();
     void openAsksForAnExistingHtmlFile();
     void openRemembersTheFolder();
     void openReadsTheFolderAtEveryOpen();
@@ -84,41 +90,43 @@ void tst_OpenSave::saveAs(const QString &name)
     w.trigger("mnuSaveName");
 }
 
-void tst_OpenSave::opensLineByLine_data()
+void tst_OpenSave::roundTrip_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("codePage");
-    QTest::newRow("last line without a break gains CR LF")
-        << QByteArray("<HTML>\r\n</HTML>") << QStringLiteral("<HTML>\r\n</HTML>\r\n")
-        << QByteArray("UTF-8");
-    QTest::newRow("file ending in CR LF gets no extra line")
-        << QByteArray("<HTML>\r\n</HTML>\r\n") << QStringLiteral("<HTML>\r\n</HTML>\r\n")
-        << QByteArray("UTF-8");
-    QTest::newRow("LF-only lines stay one line")
-        << QByteArray("a\nb\n") << QStringLiteral("a\nb\n\r\n") << QByteArray("UTF-8");
-    QTest::newRow("CR-only lines") << QByteArray("a\rb") << QStringLiteral("a\r\nb\r\n")
-                                   << QByteArray("UTF-8");
-    QTest::newRow("CR CR is an empty line")
-        << QByteArray("a\r\rb") << QStringLiteral("a\r\n\r\nb\r\n") << QByteArray("UTF-8");
-    QTest::newRow("LF CR: the LF stays, the CR ends the line")
-        << QByteArray("a\n\rb") << QStringLiteral("a\n\r\nb\r\n") << QByteArray("UTF-8");
-    QTest::newRow("lone CR after CR LF lines")
-        << QByteArray("a\r\nb\rc\r\n") << QStringLiteral("a\r\nb\r\nc\r\n") << QByteArray("UTF-8");
-    QTest::newRow("CR at the very end")
-        << QByteArray("a\r\nb\r") << QStringLiteral("a\r\nb\r\n") << QByteArray("UTF-8");
-    QTest::newRow("empty file") << QByteArray() << QString() << QByteArray("UTF-8");
-    QTest::newRow("UTF-8 Japanese") << QByteArray("<P>日本語ｱｲｳ～−①</P>")
-                                    << QStringLiteral("<P>日本語ｱｲｳ～−①</P>\r\n")
-                                    << QByteArray("UTF-8");
-    QTest::newRow("CP932 katakana, wave dash, minus, circled one")
-        << Cp932Page << Cp932PageText << QByteArray("CP932");
+    const QByteArray utf8("UTF-8");
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << u"a\r\nb\r\n"_qs << utf8;
+    QTest::newRow("CR LF, no final break") << QByteArray("a\r\nb") << u"a\r\nb\r\n"_qs << utf8;
+    QTest::newRow("LF") << QByteArray("a\nb\n") << u"a\r\nb\r\n"_qs << utf8;
+    QTest::newRow("LF, no final break") << QByteArray("a\n\nb") << u"a\r\n\r\nb\r\n"_qs << utf8;
+    QTest::newRow("CR") << QByteArray("a\rb\r") << u"a\r\nb\r\n"_qs << utf8;
+    QTest::newRow("CR, no final break") << QByteArray("a\rb") << u"a\r\nb\r\n"_qs << utf8;
+    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd\n") << u"a\r\nb\r\nc\r\nd\r\n"_qs << utf8;
+    QTest::newRow("mixed, no final break")
+        << QByteArray("a\nb\r\nc\rd") << u"a\r\nb\r\nc\r\nd\r\n"_qs << utf8;
+    QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << u"a\r\n\r\nb\r\n"_qs << utf8;
+    QTest::newRow("CR before CR LF") << QByteArray("x\r\r\ny") << u"x\r\n\r\ny\r\n"_qs << utf8;
+    QTest::newRow("only CR characters") << QByteArray("\r\r\r") << u"\r\n\r\n\r\n"_qs << utf8;
+    QTest::newRow("one line, no break") << QByteArray("<P>") << u"<P>\r\n"_qs << utf8;
+    QTest::newRow("empty file") << QByteArray() << QString() << utf8;
+    QTest::newRow("characters the widget cannot hold")
+        << QString(u"a\u2028b\u2029c\u240Dd\uFDD0e\uFDD1f\uFFFD\n"_qs).toUtf8()
+        << u"a\u2028b\u2029c\u240Dd\uFDD0e\uFDD1f\uFFFD\r\n"_qs << utf8;
+    QTest::newRow("UTF-8 Japanese, LF")
+        << QByteArray("<P>日本語ｱｲｳ～−①</P>\n") << u"<P>日本語ｱｲｳ～−①</P>\r\n"_qs << utf8;
+    QTest::newRow("CP932, LF") << QByteArray(Cp932Page).replace("\r\n", "\n") << Cp932PageText
+                               << QByteArray("CP932");
+    QTest::newRow("CP932, CR, no final break")
+        << QByteArray(Cp932Page).replace("\r\n", "\r") + "x" << Cp932PageText + u"x\r\n"_qs
+        << QByteArray("CP932");
     QTest::newRow("neither code page: bad bytes kept")
-        << QByteArray::fromHex("41ff42") << QStringLiteral("A\uEFFFB\r\n")
+        << QByteArray::fromHex("41ff420a") << QStringLiteral("A\uEFFFB\r\n")
         << QByteArray("UTF-8+raw");
 }
 
-void tst_OpenSave::opensLineByLine()
+// Opened, saved, dropped and saved again: the file comes back byte for byte each time.
+void tst_OpenSave::roundTrip()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
@@ -126,13 +134,96 @@ void tst_OpenSave::opensLineByLine()
     frmChild *before = w.active();
     frmChild *document = open("page.html", bytes);
     QVERIFY(document != before);
-    QCOMPARE(w.mdi->children().size(), 2);
     QCOMPARE(document->Caption(), files->path("page.html"));
     QCOMPARE(document->Text().Text(), text);
     QCOMPARE(document->codePage(), codePage);
     QCOMPARE(document->Tag(), QString());
     QCOMPARE(document->Text().SelStart(), 0);
     QCOMPARE(Module1::PendingFileName, QString());
+    QVERIFY(QFile::remove(files->path("page.html")));
+    w.trigger("mnuSave");
+    QCOMPARE(files->read("page.html").toHex(' '), bytes.toHex(' '));
+
+    // A drop takes the file as it is, without a line break added after its last line.
+    FileDrop::openDroppedFile(files->path("page.html"));
+    const bool breakAdded = !bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r');
+    QCOMPARE(w.active()->Text().Text(), breakAdded ? text.chopped(2) : text);
+    QVERIFY(QFile::remove(files->path("page.html")));
+    w.trigger("mnuSave");
+    QCOMPARE(files->read("page.html").toHex(' '), bytes.toHex(' '));
+}
+
+void tst_OpenSave::editsMatchACrLfFile_data()
+{
+    QTest::addColumn<qsizetype>("selStart");
+    QTest::addColumn<qsizetype>("selLength");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("wrap across two lines") << qsizetype(1) << qsizetype(4) << u"b\r\nc"_qs;
+    QTest::newRow("selection after the third break") << qsizetype(12) << qsizetype(2) << u"gh"_qs;
+}
+
+// The same commands on the same text with LF and with CR LF breaks see the same offsets
+// and write the same markup; the Unix file keeps LF.
+void tst_OpenSave::editsMatchACrLfFile()
+{
+    QFETCH(qsizetype, selStart);
+    QFETCH(qsizetype, selLength);
+    QFETCH(QString, selected);
+    const QByteArray lfFile("ab\ncd\nef\ngh\n");
+    const QByteArray kinds[2] = {QByteArray(lfFile).replace("\n", "\r\n"), lfFile};
+    QString texts[2];
+    for (int i = 0; i < 2; ++i) {
+        frmChild *document = open("page.html", kinds[i]);
+        w.select(selStart, selLength);
+        QCOMPARE(document->Text().SelText(), selected);
+        w.trigger("mnuBold");
+        QCOMPARE(document->Text().SelStart(), selStart + selLength + 7);
+        w.trigger("mnuSave");
+        texts[i] = document->Text().Text();
+    }
+    QCOMPARE(texts[0], texts[1]);
+    QCOMPARE(files->read("page.html"), texts[1].toUtf8().replace("\r\n", "\n"));
+}
+
+void tst_OpenSave::newLinesTakeTheDocumentBreak_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qsizetype>("caret");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("markup");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("markup into a Unix file has LF only")
+        << QByteArray("a\nb\n") << qsizetype(3) << 0 << u"<UL>\r\n<LI>\r\n</UL>\r\n"_qs
+        << QByteArray("a\n<UL>\n<LI>\n</UL>\nb\n");
+    QTest::newRow("Enter in a Mac file is CR")
+        << QByteArray("a\rb\r") << qsizetype(1) << int(Qt::Key_Return) << QString()
+        << QByteArray("a\r\rb\r");
+    QTest::newRow("Enter in a mixed file: the line keeps its break at its end")
+        << QByteArray("ab\r\ncd\ne\n") << qsizetype(1) << int(Qt::Key_Return) << QString()
+        << QByteArray("a\nb\r\ncd\ne\n");
+    QTest::newRow("joined lines keep the later line's break")
+        << QByteArray("ab\r\ncd\ne\n") << qsizetype(2) << int(Qt::Key_Delete) << QString()
+        << QByteArray("abcd\ne\n");
+    QTest::newRow("text typed after a last line without a break")
+        << QByteArray("a\nb") << qsizetype(6) << int(Qt::Key_X) << QString()
+        << QByteArray("a\nb\nx");
+}
+
+void tst_OpenSave::newLinesTakeTheDocumentBreak()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qsizetype, caret);
+    QFETCH(int, key);
+    QFETCH(QString, markup);
+    QFETCH(QByteArray, saved);
+    open("page.html", bytes);
+    w.select(caret, 0);
+    if (key)
+        QTest::keyClick(&w.active()->textBox(), Qt::Key(key));
+    else
+        WrapCommands::insertText(markup);
+    w.trigger("mnuSave");
+    QCOMPARE(files->read("page.html"), saved);
 }
 
 void tst_OpenSave::openAsksForAnExistingHtmlFile()
@@ -206,7 +297,7 @@ void tst_OpenSave::saveWritesTheCaptionWithoutDialog()
 
     w.trigger("mnuSave");
 
-    QCOMPARE(files->read("page.html"), QByteArray("new old\r\n"));
+    QCOMPARE(files->read("page.html"), QByteArray("new old"));
     QCOMPARE(w.platform->fileRequests.size(), 1);
     QCOMPARE(document->Tag(), QString());
     QCOMPARE(document->Caption(), files->path("page.html"));
@@ -227,10 +318,14 @@ void tst_OpenSave::saveAsNames_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
-    QTest::newRow("page.htm becomes page.html") << "page.htm" << "page.html";
-    QTest::newRow("page.HTM stays") << "page.HTM" << "page.HTM";
-    QTest::newRow("page.Htm stays") << "page.Htm" << "page.Htm";
-    QTest::newRow("no extension stays") << "page" << "page";
+    QTest::newRow("page.htm becomes page.html") << "page.htm"
+                                                << "page.html";
+    QTest::newRow("page.HTM stays") << "page.HTM"
+                                    << "page.HTM";
+    QTest::newRow("page.Htm stays") << "page.Htm"
+                                    << "page.Htm";
+    QTest::newRow("no extension stays") << "page"
+                                        << "page";
 }
 
 void tst_OpenSave::saveAsNames()
@@ -350,10 +445,10 @@ void tst_OpenSave::failedWriteSaysWhyAndKeepsTheMark_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing folder") << "missing/page.html"
-                                    << QStringLiteral("保存先のフォルダがありません。");
-    QTest::newRow("folder in the way") << "folder.html"
-                                       << QStringLiteral("同じ名前のフォルダがあります。");
+    QTest::newRow("missing folder")
+        << "missing/page.html" << QStringLiteral("保存先のフォルダがありません。");
+    QTest::newRow("folder in the way")
+        << "folder.html" << QStringLiteral("同じ名前のフォルダがあります。");
 }
 
 void tst_OpenSave::failedWriteSaysWhyAndKeepsTheMark()
