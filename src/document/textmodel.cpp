@@ -213,10 +213,18 @@ QString TextModel::SelText() const
 
 void TextModel::setSelText(const QString &text)
 {
-    std::vector<TaggedCharacter> tagged;
-    const QString form = widgetForm(text, tagged);
     QTextCursor cursor = widget_.textCursor();
     cursor.beginEditBlock();
+    replaceSelection(cursor, text);
+    cursor.endEditBlock();
+    widget_.setTextCursor(cursor);
+    widget_.ensureCursorVisible();
+}
+
+void TextModel::replaceSelection(QTextCursor &cursor, const QString &text)
+{
+    std::vector<TaggedCharacter> tagged;
+    const QString form = widgetForm(text, tagged);
     cursor.removeSelectedText();
     const int start = cursor.position();
     const QTextBlock first = cursor.block();
@@ -231,8 +239,27 @@ void TextModel::setSelText(const QString &text)
     }
     if (!tagged.empty())
         applyTags(document_, start, tagged);
+}
+
+// From the last range to the first, so the offsets of the ranges still to do stay valid; the
+// caret, put after the last replacement first, moves along with the edits before it.
+void TextModel::replaceEach(const std::vector<qsizetype> &starts, qsizetype length,
+                            const QString &text)
+{
+    if (starts.empty())
+        return;
+    QTextCursor cursor(&document_);
+    QTextCursor caret(&document_);
+    cursor.beginEditBlock();
+    for (auto start = starts.rbegin(); start != starts.rend(); ++start) {
+        cursor.setPosition(toWidgetPosition(*start));
+        cursor.setPosition(toWidgetPosition(*start + length), QTextCursor::KeepAnchor);
+        replaceSelection(cursor, text);
+        if (start == starts.rbegin())
+            caret.setPosition(cursor.position());
+    }
     cursor.endEditBlock();
-    widget_.setTextCursor(cursor);
+    widget_.setTextCursor(caret);
     widget_.ensureCursorVisible();
 }
 
