@@ -4,7 +4,10 @@
 //
 //   bench_search [runs]        each case `runs` times (default 3)
 
-#include "search/textsearch.h"
+#include "app/frmmdi.h"
+#include "document/frmchild.h"
+#include "document/textbox.h"
+#include "search/findreplace.h"
 #include "support/benchsupport.h"
 
 #include <QApplication>
@@ -143,13 +146,25 @@ void runBare()
     print(measure(document, replaceAll, [&] { return document.toPlainText(); }));
 }
 
+// The program: replace all on the active document of the main window.
+void runZurne()
+{
+    frmMDI window;
+    window.show();
+    TextModel &model = window.activeChild()->Text();
+    model.setText(searchText());
+    const auto replaceAll = [&] { ::replaceAll(model, Searched, Replacement); };
+    print(measure(*window.activeChild()->textBox().document(), replaceAll,
+                  [&] { return model.Text(); }));
+}
+
 // Each replace-all case in a process of its own, so that its memory is its own.
 void documentCases(const QString &program, int runs)
 {
     std::printf("replace all %d, shown and idle (median of %d): ms, same text as the floor, one "
                 "undo restores, memory after the replace over before\n",
                 Occurrences, runs);
-    for (const char *name : {"bare"}) {
+    for (const char *name : {"bare", "zurne"}) {
         QList<double> ms, grownMb;
         QByteArray checks;
         for (int run = 0; run < runs; ++run) {
@@ -172,8 +187,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
-    if (mode == QLatin1String("bare")) {
-        runBare();
+    if (mode == QLatin1String("bare") || mode == QLatin1String("zurne")) {
+        mode == QLatin1String("bare") ? runBare() : runZurne();
         return 0;
     }
     const int runs = argc > 1 ? QByteArray(argv[1]).toInt() : 3;

@@ -91,6 +91,32 @@ int endOf(const QTextBlock &block)
     return block.position() + block.length() - 1;
 }
 
+// The widget position of a model offset on `block`, the block numbered `number`. An offset
+// between the CR and the LF of a line break stays at the end of the line.
+int positionOn(const QTextBlock &block, int number, qsizetype modelOffset)
+{
+    const qsizetype inBlock = modelOffset - (block.position() + number);
+    return block.position() + int(std::min<qsizetype>(inBlock, block.length() - 1));
+}
+
+// The widget positions of ascending model offsets, in one walk over the blocks.
+std::vector<int> positionsOf(const QTextDocument &document, const std::vector<qsizetype> &offsets)
+{
+    std::vector<int> positions;
+    positions.reserve(offsets.size());
+    QTextBlock block = document.begin();
+    int number = 0;
+    for (const qsizetype offset : offsets) {
+        for (QTextBlock next = block.next();
+             next.isValid() && next.position() + number + 1 <= offset; next = block.next()) {
+            block = next;
+            ++number;
+        }
+        positions.push_back(positionOn(block, number, offset));
+    }
+    return positions;
+}
+
 } // namespace
 
 TextModel::TextModel(QPlainTextEdit &widget) : widget_(widget), document_(*widget.document()) {}
@@ -241,21 +267,26 @@ void TextModel::replaceSelection(QTextCursor &cursor, const QString &text)
         applyTags(document_, start, tagged);
 }
 
-// From the last range to the first, so the offsets of the ranges still to do stay valid; the
-// caret, put after the last replacement first, moves along with the edits before it.
+// From the last range to the first, so the positions of the ranges still to do stay valid;
+// the caret, put after the last replacement first, moves along with the edits before it.
 void TextModel::replaceEach(const std::vector<qsizetype> &starts, qsizetype length,
                             const QString &text)
 {
     if (starts.empty())
         return;
+    std::vector<qsizetype> bounds;
+    bounds.reserve(starts.size() * 2);
+    for (const qsizetype start : starts)
+        bounds.insert(bounds.end(), {start, start + length});
+    const std::vector<int> positions = positionsOf(document_, bounds);
     QTextCursor cursor(&document_);
     QTextCursor caret(&document_);
     cursor.beginEditBlock();
-    for (auto start = starts.rbegin(); start != starts.rend(); ++start) {
-        cursor.setPosition(toWidgetPosition(*start));
-        cursor.setPosition(toWidgetPosition(*start + length), QTextCursor::KeepAnchor);
+    for (auto bound = positions.rbegin(); bound != positions.rend(); bound += 2) {
+        cursor.setPosition(bound[1]);
+        cursor.setPosition(bound[0], QTextCursor::KeepAnchor);
         replaceSelection(cursor, text);
-        if (start == starts.rbegin())
+        if (bound == positions.rbegin())
             caret.setPosition(cursor.position());
     }
     cursor.endEditBlock();
@@ -283,10 +314,7 @@ int TextModel::toWidgetPosition(qsizetype modelOffset) const
         else
             high = mid - 1;
     }
-    const QTextBlock block = document_.findBlockByNumber(low);
-    const qsizetype inBlock = modelOffset - (block.position() + low);
-    // An offset between the CR and the LF of a line break stays at the end of the line.
-    return block.position() + int(std::min<qsizetype>(inBlock, block.length() - 1));
+    return positionOn(document_.findBlockByNumber(low), low, modelOffset);
 }
 
 qsizetype TextModel::SelStart() const
