@@ -1,6 +1,5 @@
 #include "app/frmmdi.h"
 
-#include "app/loadedwindows.h"
 #include "app/menutable.h"
 #include "app/statusbar.h"
 #include "app/toolbaricons.h"
@@ -10,6 +9,7 @@
 #include "document/filedialogstate.h"
 #include "document/filedrop.h"
 #include "document/frmchild.h"
+#include "document/loadedwindows.h"
 #include "document/module1.h"
 #include "document/textbox.h"
 #include "format/frmcolor.h"

@@ -1,6 +1,6 @@
 #include "document/closeall.h"
 
-#include "app/loadedwindows.h"
+#include "document/loadedwindows.h"
 #include "document/frmchild.h"
 
 #include <QList>

@@ -1,9 +1,9 @@
 #include "document/frmchild.h"
 
 #include "app/frmmdi.h"
-#include "app/loadedwindows.h"
 #include "app/statusbar.h"
 #include "document/filedrop.h"
+#include "document/loadedwindows.h"
 #include "document/module1.h"
 #include "document/textbox.h"
 #include "document/textfile.h"

@@ -1,6 +1,6 @@
 #include "format/frmcolor.h"
 
-#include "format/dialogcontrols.h"
+#include "dialogs/dialogcontrols.h"
 #include "format/module2.h"
 #include "platform/platform.h"
 
@@ -14,8 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 const QString Black = QStringLiteral("#000000");
 
@@ -29,16 +28,15 @@ void paint(QLabel *label, QPalette::ColorRole role, const QColor &color)
 } // namespace
 
 frmColor::frmColor(QWidget *parent)
-    : QDialog(parent), Option_(makeOptions(this, QStringLiteral("Option"),
-                                           {QStringLiteral("BGCOLOR"), QStringLiteral("TEXT"),
-                                            QStringLiteral("LINK"), QStringLiteral("VLINK"),
-                                            QStringLiteral("ALINK")})),
+    : Dialog(parent, QStringLiteral("frmColor"), QStringLiteral("ｶﾗｰ設定（BODY設定）")),
+      Option_(
+          makeOptions(this, QStringLiteral("Option"),
+                      {QStringLiteral("BGCOLOR"), QStringLiteral("TEXT"), QStringLiteral("LINK"),
+                       QStringLiteral("VLINK"), QStringLiteral("ALINK")})),
       lblx_(makeLabel(this, QStringLiteral("lblx"), Black)),
       txtBackGround_(makeTextField(this, QStringLiteral("txtBackGround"))),
       Text_(new QPlainTextEdit(this)), CD_(*this, ChooserCancel::EndsHandler)
 {
-    setObjectName(QStringLiteral("frmColor"));
-    setWindowTitle(QStringLiteral("ｶﾗｰ設定（BODY設定）"));
     Text_->setObjectName(QStringLiteral("Text"));
     // Room for the whole tag, wrapped, and no more.
     Text_->setMaximumHeight(Text_->fontMetrics().lineSpacing() * 5);

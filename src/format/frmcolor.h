@@ -4,18 +4,16 @@
 // image, previews the colours and copies the tag or the last colour value to the clipboard.
 // It writes nothing into the document.
 
+#include "dialogs/dialog.h"
 #include "format/colorchooser.h"
 #include "format/pagecolormarkup.h"
-
-#include <QDialog>
 
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
-class frmColor : public QDialog
-{
+class frmColor : public Dialog {
     Q_OBJECT
 public:
     explicit frmColor(QWidget *parent = nullptr);

@@ -1,7 +1,7 @@
 #include "format/frmfontsize.h"
 
+#include "dialogs/dialogcontrols.h"
 #include "format/activeselection.h"
-#include "format/dialogcontrols.h"
 #include "format/fontsizemarkup.h"
 #include "format/wrapcommands.h"
 #include "platform/platform.h"
@@ -14,18 +14,16 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 const QString NothingEntered = QStringLiteral("何か入力してください");
 
 } // namespace
 
 frmFontSize::frmFontSize(QWidget *parent)
-    : QDialog(parent), SSTab1_(new QTabWidget(this)), CD2_(*this, ChooserCancel::EndsHandler)
+    : Dialog(parent, QStringLiteral("frmFontSize"), QStringLiteral("文字設定")),
+      SSTab1_(new QTabWidget(this)), CD2_(*this, ChooserCancel::EndsHandler)
 {
-    setObjectName(QStringLiteral("frmFontSize"));
-    setWindowTitle(QStringLiteral("文字設定"));
     SSTab1_->setObjectName(QStringLiteral("SSTab1"));
     SSTab1_->addTab(buildHeadingPage(), QStringLiteral("見出し<H>"));
     SSTab1_->addTab(buildFontPage(), QStringLiteral("大きさ<FONT SIZE>"));
@@ -86,12 +84,9 @@ QWidget *frmFontSize::buildFontPage()
     grid->addWidget(makeLabel(page, QStringLiteral("Label5"),
                               QStringLiteral("※数値が大きい程、文字が大きくなります")),
                     2, 0, 1, 3);
-    grid->addWidget(makeLabel(page, QStringLiteral("Label4"), QStringLiteral("色指定")), 3, 0);
-    grid->addWidget(txtColor_, 3, 1);
-    grid->addWidget(cmdColor, 3, 2);
-    grid->addWidget(Label1_, 4, 0);
-    grid->addWidget(txtFontName_, 4, 1);
-    grid->addWidget(cmdFont, 4, 2);
+    addFieldRow(grid, 3, makeLabel(page, QStringLiteral("Label4"), QStringLiteral("色指定")),
+                txtColor_, cmdColor);
+    addFieldRow(grid, 4, Label1_, txtFontName_, cmdFont);
     grid->addWidget(chkBaseFont_, 5, 0, 1, 3);
     grid->setRowStretch(6, 1);
     grid->addLayout(makeButtonRow(command3, command4), 7, 0, 1, 3);

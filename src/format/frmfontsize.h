@@ -3,9 +3,8 @@
 // The font size dialog: wraps the selection in a heading (page 0) or in a FONT or BASEFONT
 // element (page 1). Opens on page 1.
 
+#include "dialogs/dialog.h"
 #include "format/colorchooser.h"
-
-#include <QDialog>
 
 class QCheckBox;
 class QLabel;
@@ -13,8 +12,7 @@ class QLineEdit;
 class QSlider;
 class QTabWidget;
 
-class frmFontSize : public QDialog
-{
+class frmFontSize : public Dialog {
     Q_OBJECT
 public:
     explicit frmFontSize(QWidget *parent = nullptr);

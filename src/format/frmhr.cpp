@@ -1,6 +1,6 @@
 #include "format/frmhr.h"
 
-#include "format/dialogcontrols.h"
+#include "dialogs/dialogcontrols.h"
 #include "format/rulemarkup.h"
 #include "format/wrapcommands.h"
 
@@ -14,10 +14,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-frmHR::frmHR(QWidget *parent) : QDialog(parent), CD2_(*this, ChooserCancel::GoesOnWithCurrent)
+frmHR::frmHR(QWidget *parent)
+    : Dialog(parent, QStringLiteral("frmHR"), QStringLiteral("罫線設定")),
+      CD2_(*this, ChooserCancel::GoesOnWithCurrent)
 {
-    setObjectName(QStringLiteral("frmHR"));
-    setWindowTitle(QStringLiteral("罫線設定"));
     QPushButton *cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
     connect(cmdOK, &QPushButton::clicked, this, &frmHR::cmdOK_Click);
     QPushButton *command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("ｷｬﾝｾﾙ"));
@@ -40,13 +40,12 @@ QGroupBox *frmHR::buildBasicFrame()
     connect(cmdColor, &QPushButton::clicked, this, &frmHR::cmdColor_Click);
 
     auto *grid = new QGridLayout(frame);
-    grid->addWidget(makeLabel(frame, QStringLiteral("Label1"), QStringLiteral("太さ：")), 0, 0);
-    grid->addWidget(txtSize_, 0, 1);
-    grid->addWidget(makeLabel(frame, QStringLiteral("Label2"), QStringLiteral("幅：")), 1, 0);
-    grid->addWidget(txtWidth_, 1, 1);
-    grid->addWidget(makeLabel(frame, QStringLiteral("Label3"), QStringLiteral("色：")), 2, 0);
-    grid->addWidget(txtColor_, 2, 1);
-    grid->addWidget(cmdColor, 2, 2);
+    addFieldRow(grid, 0, makeLabel(frame, QStringLiteral("Label1"), QStringLiteral("太さ：")),
+                txtSize_);
+    addFieldRow(grid, 1, makeLabel(frame, QStringLiteral("Label2"), QStringLiteral("幅：")),
+                txtWidth_);
+    addFieldRow(grid, 2, makeLabel(frame, QStringLiteral("Label3"), QStringLiteral("色：")),
+                txtColor_, cmdColor);
     return frame;
 }
 

@@ -2,17 +2,15 @@
 
 // The horizontal rule dialog: puts one HR tag in place of the selection.
 
+#include "dialogs/dialog.h"
 #include "format/colorchooser.h"
-
-#include <QDialog>
 
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 
-class frmHR : public QDialog
-{
+class frmHR : public Dialog {
     Q_OBJECT
 public:
     explicit frmHR(QWidget *parent = nullptr);

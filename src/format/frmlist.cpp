@@ -1,6 +1,6 @@
 #include "format/frmlist.h"
 
-#include "format/dialogcontrols.h"
+#include "dialogs/dialogcontrols.h"
 #include "format/wrapcommands.h"
 #include "platform/platform.h"
 
@@ -12,8 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace
-{
+namespace {
 
 const QString CountOutOfRange = QStringLiteral("項目数には1から32768までの数を入力してください");
 
@@ -25,10 +24,9 @@ QString controlName(const char *base, ListKind kind)
 
 } // namespace
 
-frmList::frmList(QWidget *parent) : QDialog(parent)
+frmList::frmList(QWidget *parent)
+    : Dialog(parent, QStringLiteral("frmList"), QStringLiteral("ﾘｽﾄ設定"))
 {
-    setObjectName(QStringLiteral("frmList"));
-    setWindowTitle(QStringLiteral("ﾘｽﾄ設定"));
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(buildFrame(ListKind::Numbered, QStringLiteral("番号付ﾘｽﾄ"),
                                  {QStringLiteral("1"), QStringLiteral("A"), QStringLiteral("a"),

@@ -3,16 +3,14 @@
 // The list dialog: puts a numbered (OL) or bulleted (UL) list skeleton in place of the
 // selection. Each kind has its own frame with a count, a style and its own buttons.
 
+#include "dialogs/dialog.h"
 #include "format/listmarkup.h"
-
-#include <QDialog>
 
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
 
-class frmList : public QDialog
-{
+class frmList : public Dialog {
     Q_OBJECT
 public:
     explicit frmList(QWidget *parent = nullptr);

@@ -1,7 +1,7 @@
 #include "format/frmmarquee.h"
 
+#include "dialogs/dialogcontrols.h"
 #include "format/activeselection.h"
-#include "format/dialogcontrols.h"
 #include "format/marqueemarkup.h"
 #include "format/wrapcommands.h"
 
@@ -14,7 +14,8 @@
 #include <QVBoxLayout>
 
 frmMarquee::frmMarquee(QWidget *parent)
-    : QDialog(parent), txtMozi_(makeTextField(this, QStringLiteral("txtMozi"))),
+    : Dialog(parent, QStringLiteral("frmMarquee"), QStringLiteral("ﾏｰｷｰ設定")),
+      txtMozi_(makeTextField(this, QStringLiteral("txtMozi"))),
       txtLoop_(makeTextField(this, QStringLiteral("txtLoop"), QStringLiteral("999"))),
       optHoukou_(makeOptions(this, QStringLiteral("optHoukou"),
                              {QStringLiteral("右"), QStringLiteral("左")})),
@@ -23,8 +24,6 @@ frmMarquee::frmMarquee(QWidget *parent)
                       {QStringLiteral("文字が横切る(SCROLL)"), QStringLiteral("端で止まる(SLIDE)"),
                        QStringLiteral("行ったり来たりする(ALTERNATE)")}))
 {
-    setObjectName(QStringLiteral("frmMarquee"));
-    setWindowTitle(QStringLiteral("ﾏｰｷｰ設定"));
     QPushButton *cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
     connect(cmdOK, &QPushButton::clicked, this, &frmMarquee::cmdOK_Click);
     QPushButton *cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));

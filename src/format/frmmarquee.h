@@ -2,13 +2,12 @@
 
 // The marquee dialog: wraps a typed text and the selection in a MARQUEE element.
 
-#include <QDialog>
+#include "dialogs/dialog.h"
 
 class QButtonGroup;
 class QLineEdit;
 
-class frmMarquee : public QDialog
-{
+class frmMarquee : public Dialog {
     Q_OBJECT
 public:
     explicit frmMarquee(QWidget *parent = nullptr);

@@ -1,4 +1,4 @@
-#include "app/loadedwindows.h"
+#include "document/loadedwindows.h"
 #include "document/textbox.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"

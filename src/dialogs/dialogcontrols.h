@@ -1,8 +1,16 @@
 #pragma once
 
-// Building blocks of the formatting dialogs. Every control carries its name as its object
+// The controls every dialog is built from. Every control carries its name as its object
 // name, and labels show their captions as plain text (captions such as "<H1>" are markup
 // samples, not rich text).
+//
+//     QGroupBox *frame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("基本設定"));
+//     txtWidth_ = makeTextField(frame, QStringLiteral("txtWidth"));
+//     auto *grid = new QGridLayout(frame);
+//     addFieldRow(grid, 0, makeLabel(frame, QStringLiteral("Label2"), QStringLiteral("幅：")),
+//     txtWidth_);
+//     ...
+//     layout->addLayout(makeButtonRow(cmdOK, cmdCancel));
 
 #include <QSlider>
 #include <QString>
@@ -13,6 +21,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QDialog;
+class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -23,7 +32,7 @@ class QWidget;
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption);
 QLineEdit *makeTextField(QWidget *parent, const QString &name, const QString &text = QString());
-// Enter does not press these buttons: none of the formatting dialogs has a default button.
+// Enter presses a button only when its dialog makes it the default (Dialog::setDefaultButton).
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption);
 QGroupBox *makeFrame(QWidget *parent, const QString &name, const QString &caption);
 QRadioButton *makeOption(QWidget *parent, const QString &name, const QString &caption);
@@ -53,15 +62,12 @@ template <class Handler> void onSliderClick(QSlider *slider, QObject *context, H
     });
 }
 
+// A row of `grid`: the label, the field beside it and, where given, a button after the field.
+void addFieldRow(QGridLayout *grid, int row, QLabel *label, QWidget *field,
+                 QWidget *button = nullptr);
+
 // A row with a confirm and a cancel button at its right end.
 QHBoxLayout *makeButtonRow(QPushButton *confirm, QPushButton *cancel);
 
 // Closes `dialog` as cancelled when `button` is clicked.
 void closeOnClick(QAbstractButton *button, QDialog *dialog);
-
-// Creates a dialog of the given kind, shows it modally and destroys it when it closes.
-template <class Dialog> void showModal(QWidget *parent)
-{
-    Dialog dialog(parent);
-    dialog.exec();
-}

@@ -13,6 +13,7 @@ namespace LoadedWindows {
 void add(QWidget *window);
 // Harmless for a window that is not in the list.
 void remove(QWidget *window);
+bool contains(QWidget *window);
 qsizetype count();
 QWidget *at(qsizetype index);
 

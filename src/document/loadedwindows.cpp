@@ -1,4 +1,4 @@
-#include "app/loadedwindows.h"
+#include "document/loadedwindows.h"
 
 #include <QList>
 
@@ -18,6 +18,8 @@ void add(QWidget *window)
 }
 
 void remove(QWidget *window) { windows().removeAll(window); }
+
+bool contains(QWidget *window) { return windows().contains(window); }
 
 qsizetype count() { return windows().size(); }
 

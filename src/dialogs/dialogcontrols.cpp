@@ -1,9 +1,10 @@
-#include "format/dialogcontrols.h"
+#include "dialogs/dialogcontrols.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,8 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-namespace
-{
+namespace {
 
 template <class Widget> Widget *named(Widget *widget, const QString &name)
 {
@@ -90,6 +90,14 @@ QGroupBox *makeOptionFrame(QWidget *parent, const QString &name, const QString &
     for (QAbstractButton *option : options->buttons())
         layout->addWidget(option);
     return frame;
+}
+
+void addFieldRow(QGridLayout *grid, int row, QLabel *label, QWidget *field, QWidget *button)
+{
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    if (button)
+        grid->addWidget(button, row, 2);
 }
 
 QHBoxLayout *makeButtonRow(QPushButton *confirm, QPushButton *cancel)
