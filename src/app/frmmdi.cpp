@@ -19,6 +19,7 @@
 #include "format/frmmarquee.h"
 #include "format/wrapcommands.h"
 #include "platform/platform.h"
+#include "search/frmfindstr.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -321,8 +322,8 @@ void frmMDI::mnuAllSelect_Click()
     document->Text().setSelStart(0);
     document->Text().setSelLength(document->Text().length());
 }
-void frmMDI::mnuFind_Click() {}
-void frmMDI::mnuReplace_Click() {}
+void frmMDI::mnuFind_Click() { showFindWindow(*this); }
+void frmMDI::mnuReplace_Click() { showReplaceWindow(*this); }
 
 // View
 void frmMDI::mnuWB_Click() {}
