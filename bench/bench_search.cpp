@@ -7,11 +7,16 @@
 #include "app/frmmdi.h"
 #include "document/frmchild.h"
 #include "document/textbox.h"
-#include "search/findreplace.h"
+#include "search/frmfindstr.h"
+#include "search/textsearch.h"
 #include "support/benchsupport.h"
+#include "support/quietbackend.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QTextCursor>
 
@@ -146,16 +151,25 @@ void runBare()
     print(measure(document, replaceAll, [&] { return document.toPlainText(); }));
 }
 
-// The program: replace all on the active document of the main window.
+// The program: the replace-all button of the find and replace window, pressed on the active
+// document of the main window.
 void runZurne()
 {
+    bench::QuietBackend backend;
+    platform::setBackend(&backend);
     frmMDI window;
     window.show();
     TextModel &model = window.activeChild()->Text();
     model.setText(searchText());
-    const auto replaceAll = [&] { ::replaceAll(model, Searched, Replacement); };
-    print(measure(*window.activeChild()->textBox().document(), replaceAll,
-                  [&] { return model.Text(); }));
+    window.action(QStringLiteral("mnuFind"))->trigger();
+    auto *dialog = window.findChild<frmFindStr *>();
+    dialog->findChild<QLineEdit *>(QStringLiteral("txtSearch2"))->setText(Searched);
+    dialog->findChild<QLineEdit *>(QStringLiteral("txtReplace"))->setText(Replacement);
+    auto *cmdAllReplace = dialog->findChild<QPushButton *>(QStringLiteral("cmdAllReplace"));
+    print(measure(
+        *window.activeChild()->textBox().document(), [&] { cmdAllReplace->click(); },
+        [&] { return model.Text(); }));
+    platform::setBackend(nullptr);
 }
 
 // Each replace-all case in a process of its own, so that its memory is its own.

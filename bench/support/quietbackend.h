@@ -1,0 +1,35 @@
+#pragma once
+
+// A platform backend for benchmarks: file dialogs answer with one file, every message box is
+// shown on stderr and cancelled, choosers are cancelled.
+
+#include "platform/platform.h"
+
+#include <cstdio>
+
+namespace bench {
+
+class QuietBackend final : public platform::Backend {
+public:
+    explicit QuietBackend(QString file = QString()) : file_(std::move(file)) {}
+
+    platform::Answer message(QWidget *, const platform::Message &m) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
+        return platform::Answer::Cancel;
+    }
+    std::optional<QString> fileName(QWidget *, const platform::FileRequest &) override
+    {
+        return file_;
+    }
+    std::optional<QColor> color(QWidget *, const QColor &) override { return std::nullopt; }
+    std::optional<QString> fontFamily(QWidget *, const QString &) override { return std::nullopt; }
+    QString clipboardText() override { return {}; }
+    void setClipboardText(const QString &) override {}
+    void beep() override {}
+
+private:
+    QString file_;
+};
+
+} // namespace bench
