@@ -29,8 +29,6 @@
 
 namespace {
 
-frmMDI *theMainWindow = nullptr;
-
 // The menus that are hidden while no document is open.
 const char *const documentMenus[] = {"mnuView", "mnuTagu", "mnuWord", "mnuEdit", "mnuTag2"};
 
@@ -65,12 +63,9 @@ void dispatch(frmMDI *window, const ToolbarLayout &layout, int position)
 
 } // namespace
 
-frmMDI *frmMDI::instance() { return theMainWindow; }
-
 frmMDI::frmMDI()
     : area_(new QMdiArea(this)), SBar_(new StatusBar(this)), CD_(std::make_unique<FileDialogState>())
 {
-    theMainWindow = this;
     LoadedWindows::add(this);
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("VEK Zurne"));
@@ -91,7 +86,6 @@ frmMDI::~frmMDI()
     for (frmChild *child : children())
         delete child;
     LoadedWindows::remove(this);
-    theMainWindow = nullptr;
 }
 
 void frmMDI::MDIForm_Load()
@@ -221,6 +215,13 @@ void frmMDI::setDocumentState(bool open)
     setToolbarShown(tbrHTML_, "mnuHTMLTBar", open);
 }
 
+void frmMDI::setStatusText(const QString &text) { SBar_->setText(text); }
+
+void frmMDI::setCutEnabled(bool enabled)
+{
+    actions_.value(QStringLiteral("mnuCut"))->setEnabled(enabled);
+}
+
 void frmMDI::enterDocumentOpenState() { setDocumentState(true); }
 
 void frmMDI::enterNoDocumentState() { setDocumentState(false); }
@@ -341,16 +342,16 @@ void frmMDI::mnuHLink_Click() {}
 void frmMDI::mnuImage_Click() {}
 void frmMDI::mnuList_Click() { showListDialog(this); }
 void frmMDI::mnuTableMake_Click() {}
-void frmMDI::mnuAddSel_Click() { WrapCommands::wrapSelection(QStringLiteral("<TD>"), QStringLiteral("</TD>")); }
+void frmMDI::mnuAddSel_Click() { WrapCommands::AddSel(); }
 void frmMDI::mnuForm_Click() {}
 void frmMDI::mnuTextarea_Click() {}
 void frmMDI::mnuCheckbox_Click() {}
 void frmMDI::mnuSubmit_Click() {}
 void frmMDI::mnuSelectBox_Click() {}
 void frmMDI::mnuHR_Click() { showRuleDialog(this); }
-void frmMDI::mnuBR_Click() { WrapCommands::insertText(QStringLiteral("<BR>")); }
-void frmMDI::mnuNOBR_Click() { WrapCommands::insertText(QStringLiteral("<NOBR>")); }
-void frmMDI::mnuComment_Click() { WrapCommands::wrapSelection(QStringLiteral("<!--"), QStringLiteral("-->")); }
+void frmMDI::mnuBR_Click() { WrapCommands::BR(); }
+void frmMDI::mnuNOBR_Click() { WrapCommands::NOBR(); }
+void frmMDI::mnuComment_Click() { WrapCommands::Comment(); }
 void frmMDI::mnuFrame_Click() {}
 void frmMDI::mnuMapArea_Click() {}
 
@@ -358,24 +359,18 @@ void frmMDI::mnuMapArea_Click() {}
 void frmMDI::mnuColor_Click() { showPageColorDialog(this); }
 void frmMDI::mnuFontH_Click() { showFontSizeDialog(this); }
 void frmMDI::mnuBaseFont_Click() { showFontSizeDialog(this); }
-void frmMDI::mnuK1_Click() { WrapCommands::insertText(QStringLiteral("&lt;")); }
-void frmMDI::mnuK2_Click() { WrapCommands::insertText(QStringLiteral("&gt;")); }
-void frmMDI::mnuK3_Click() { WrapCommands::insertText(QStringLiteral("&quot;")); }
-void frmMDI::mnuK4_Click() { WrapCommands::insertText(QStringLiteral("&amp;")); }
+void frmMDI::mnuK1_Click() { WrapCommands::K1(); }
+void frmMDI::mnuK2_Click() { WrapCommands::K2(); }
+void frmMDI::mnuK3_Click() { WrapCommands::K3(); }
+void frmMDI::mnuK4_Click() { WrapCommands::K4(); }
 void frmMDI::mnuMarquee_Click() { showMarqueeDialog(this); }
-void frmMDI::mnuLeft_Click()
-{
-    WrapCommands::wrapSelection(QStringLiteral("<DIV ALIGN=LEFT>"), QStringLiteral("</DIV>"));
-}
-void frmMDI::mnuRight_Click()
-{
-    WrapCommands::wrapSelection(QStringLiteral("<DIV ALIGN=RIGHT>"), QStringLiteral("</DIV>"));
-}
-void frmMDI::mnuCenter_Click() { WrapCommands::wrapSelection(QStringLiteral("<CENTER>"), QStringLiteral("</CENTER>")); }
-void frmMDI::mnuBold_Click() { WrapCommands::wrapSelection(QStringLiteral("<B>"), QStringLiteral("</B>")); }
-void frmMDI::mnuItalic_Click() { WrapCommands::wrapSelection(QStringLiteral("<I>"), QStringLiteral("</I>")); }
-void frmMDI::mnuUnderLine_Click() { WrapCommands::wrapSelection(QStringLiteral("<U>"), QStringLiteral("</U>")); }
-void frmMDI::mnuTorikesi_Click() { WrapCommands::wrapSelection(QStringLiteral("<S>"), QStringLiteral("</S>")); }
+void frmMDI::mnuLeft_Click() { WrapCommands::Left(); }
+void frmMDI::mnuRight_Click() { WrapCommands::Right(); }
+void frmMDI::mnuCenter_Click() { WrapCommands::Center(); }
+void frmMDI::mnuBold_Click() { WrapCommands::Bold(); }
+void frmMDI::mnuItalic_Click() { WrapCommands::Italic(); }
+void frmMDI::mnuUnderLine_Click() { WrapCommands::UnderLine(); }
+void frmMDI::mnuTorikesi_Click() { WrapCommands::Torikesi(); }
 
 // Window
 void frmMDI::mnuCascade_Click() { area_->cascadeSubWindows(); }

@@ -4,6 +4,8 @@
 // It dispatches every menu entry and toolbar button; the commands live in their
 // subsystems.
 
+#include "document/documenthost.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <memory>
@@ -13,19 +15,15 @@ class QMenu;
 class QToolBar;
 class frmChild;
 class StatusBar;
-struct FileDialogState;
 struct ToolbarLayout;
 
-class frmMDI : public QMainWindow {
+class frmMDI : public QMainWindow, public DocumentHost {
     Q_OBJECT
 public:
     frmMDI();
     ~frmMDI() override;
 
-    // The main window of this run, or null before it exists and after it is gone.
-    static frmMDI *instance();
-
-    QMdiArea &mdiArea() { return *area_; }
+    QMdiArea &mdiArea() override { return *area_; }
     // The active document window, looked up afresh: null when no document is open.
     frmChild *activeChild() const;
     QList<frmChild *> children() const;
@@ -38,11 +36,13 @@ public:
     QAction *tbrNormalButton(int position) const;
     QAction *tbrHTMLButton(int position) const;
     StatusBar &SBar() { return *SBar_; }
-    FileDialogState &CD() { return *CD_; }
+    FileDialogState &CD() override { return *CD_; }
+    void setStatusText(const QString &text) override;
+    void setCutEnabled(bool enabled) override;
 
     // The two states the document windows switch the main window between.
-    void enterDocumentOpenState();
-    void enterNoDocumentState();
+    void enterDocumentOpenState() override;
+    void enterNoDocumentState() override;
 
     // Toolbar dispatch on the 1-based button position; separators do nothing.
     void tbrNormal_ButtonClick(int index);

@@ -1,22 +1,9 @@
 #include "app/statusbar.h"
 
+#include "platform/platform.h"
+
 #include <QDateTime>
-#include <QGuiApplication>
 #include <QLabel>
-
-#include <X11/XKBlib.h>
-
-bool capsLockOn()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return false;
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    Display *display = x11 ? x11->display() : nullptr;
-    unsigned int indicators = 0;
-    if (!display || XkbGetIndicatorState(display, XkbUseCoreKbd, &indicators) != Success)
-        return false;
-    return indicators & 1u;
-}
 
 StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent)
 {
@@ -48,7 +35,7 @@ QString StatusBar::panelText(int panel) const
 void StatusBar::refresh()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    panels_[1]->setText(capsLockOn() ? QStringLiteral("CAPS") : QString());
+    panels_[1]->setText(platform::backend().capsLockOn() ? QStringLiteral("CAPS") : QString());
     panels_[2]->setText(now.toString(QStringLiteral("yyyy/MM/dd")));
     panels_[3]->setText(now.toString(QStringLiteral("H:mm")));
 }

@@ -26,6 +26,3 @@ private:
     QLabel *panels_[4];
     QTimer clock_;
 };
-
-// Whether Caps Lock is on; false where the display cannot tell.
-bool capsLockOn();

@@ -1,9 +1,29 @@
 #pragma once
 
-// Every command works on the active document: the main window's active document window
-// at the moment of use. It is looked up afresh each time and never kept.
+// Every command works on the active document: the host's active document window at the
+// moment of use. It is looked up afresh each time and never kept. Each operation here does
+// nothing while no document is open (a modeless window can outlive the last one).
+//
+//     void cmdOK_Click() { replaceActiveSelection(tableMarkup(fields)); close(); }
+
+#include <QString>
 
 class frmChild;
 
-// Null when no document window is open (a modeless window can outlive the last one).
+// Null when no document window is open.
 frmChild *activeDocument();
+
+// The selected text; empty when nothing is selected or no document is open.
+QString activeSelection();
+// Puts `text` in place of the selection, or at the caret; the caret ends after it.
+void replaceActiveSelection(const QString &text);
+// Replaces the selection with prefix + selection + suffix; with nothing selected the pair
+// goes in at the caret, which ends after the suffix.
+void wrapActiveSelection(const QString &prefix, const QString &suffix);
+
+enum class TextMark { Modified, Unmodified };
+
+// A new document window holding `text` in place of the new-page template, with the caret at
+// its start; it becomes the active document. Unmodified clears the mark the new text set.
+// Null when there is no host to hold it.
+frmChild *newDocumentWithText(const QString &text, TextMark mark);

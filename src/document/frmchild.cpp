@@ -1,7 +1,6 @@
 #include "document/frmchild.h"
 
-#include "app/frmmdi.h"
-#include "app/statusbar.h"
+#include "document/documenthost.h"
 #include "document/filedrop.h"
 #include "document/loadedwindows.h"
 #include "document/module1.h"
@@ -9,7 +8,6 @@
 #include "document/textfile.h"
 #include "platform/platform.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QFileInfo>
@@ -37,14 +35,14 @@ QString frmChild::newPageTemplate()
     return page;
 }
 
-frmChild::frmChild(frmMDI &mainWindow)
-    : mdi_(mainWindow), Text_(new TextBox), model_(*Text_)
+frmChild::frmChild(DocumentHost &host)
+    : host_(host), Text_(new TextBox), model_(*Text_)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     Text_->setModel(model_);
     setWidget(Text_);
     LoadedWindows::add(this);
-    mdi_.mdiArea().addSubWindow(this);
+    host_.mdiArea().addSubWindow(this);
 
     connect(Text_, &QPlainTextEdit::textChanged, this, &frmChild::Text_Change);
     connect(Text_, &TextBox::shiftEnterPressed, this, [this] { model_.setSelText(QStringLiteral("<BR>")); });
@@ -67,7 +65,7 @@ void frmChild::Form_Load()
         model_.setText(newPageTemplate());
     }
     setTag(QString());
-    mdi_.enterDocumentOpenState();
+    host_.enterDocumentOpenState();
 }
 
 // A file that cannot be read leaves a new page rather than an empty text captioned with
@@ -99,12 +97,11 @@ QString frmChild::documentInfo() const
            + file.lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
 }
 
-void frmChild::Form_Activate() { mdi_.SBar().setText(documentInfo()); }
+void frmChild::Form_Activate() { host_.setStatusText(documentInfo()); }
 
 void frmChild::Text_Change()
 {
-    if (QAction *cut = mdi_.action(QStringLiteral("mnuCut")))
-        cut->setEnabled(!model_.isEmpty());
+    host_.setCutEnabled(!model_.isEmpty());
     setTag(ModifiedMark);
 }
 
@@ -122,7 +119,7 @@ bool frmChild::Form_Unload()
             return false;
     }
     if (LoadedWindows::count() == 2)
-        mdi_.enterNoDocumentState();
+        host_.enterNoDocumentState();
     LoadedWindows::remove(this);
     return true;
 }

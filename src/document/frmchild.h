@@ -7,15 +7,15 @@
 #include <QByteArray>
 #include <QMdiSubWindow>
 
-class frmMDI;
+class DocumentHost;
 class TextBox;
 
 class frmChild : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // Creates the window and runs its load: the file named by PendingFileName, or the
-    // new-page template.
-    explicit frmChild(frmMDI &mainWindow);
+    // Creates the window in the host's area and runs its load: the file named by
+    // PendingFileName, or the new-page template.
+    explicit frmChild(DocumentHost &host);
     ~frmChild() override;
 
     TextModel &Text() { return model_; }
@@ -52,7 +52,7 @@ private:
     bool Form_Unload();
     bool loadPendingFile();
 
-    frmMDI &mdi_;
+    DocumentHost &host_;
     TextBox *Text_;
     TextModel model_;
     QString Tag_;

@@ -1,6 +1,6 @@
 #include "document/module1.h"
 
-#include "app/frmmdi.h"
+#include "document/documenthost.h"
 #include "document/filedialogstate.h"
 #include "document/filenames.h"
 #include "document/frmchild.h"
@@ -39,11 +39,11 @@ bool mayWrite(frmChild &document, const QString &chosen, const QString &name)
 }
 
 // The name to save under, asked until one may be written; nullopt when cancelled.
-std::optional<QString> askSaveName(frmMDI &mdi, frmChild &document)
+std::optional<QString> askSaveName(DocumentHost &host, frmChild &document)
 {
     while (true) {
         const std::optional<QString> chosen =
-            mdi.CD().choose(&mdi, platform::FileMode::Save, SaveFilter);
+            host.CD().choose(host.mdiArea().window(), platform::FileMode::Save, SaveFilter);
         if (!chosen)
             return std::nullopt;
         const QString name = withHtmlEnding(*chosen);
@@ -56,23 +56,24 @@ std::optional<QString> askSaveName(frmMDI &mdi, frmChild &document)
 
 frmChild *NewDocument()
 {
-    frmMDI *mdi = frmMDI::instance();
-    if (!mdi)
+    DocumentHost *host = DocumentHost::current();
+    if (!host)
         return nullptr;
-    auto *child = new frmChild(*mdi);
+    auto *child = new frmChild(*host);
     child->show();
-    mdi->mdiArea().setActiveSubWindow(child);
+    host->mdiArea().setActiveSubWindow(child);
     return child;
 }
 
 void OpenDocument()
 {
-    frmMDI *mdi = frmMDI::instance();
-    if (!mdi)
+    DocumentHost *host = DocumentHost::current();
+    if (!host)
         return;
-    FileDialogState &CD = mdi->CD();
+    FileDialogState &CD = host->CD();
     CD.initialDir = platform::GetSetting(SettingsApp, SettingsSection, SettingsKey, NoFolder);
-    const std::optional<QString> chosen = CD.choose(mdi, platform::FileMode::Open, OpenFilter);
+    const std::optional<QString> chosen =
+        CD.choose(host->mdiArea().window(), platform::FileMode::Open, OpenFilter);
     if (!chosen)
         return;
     platform::SaveSetting(SettingsApp, SettingsSection, SettingsKey, folderOf(*chosen));
@@ -89,10 +90,10 @@ bool SaveDocument(frmChild &document)
 
 bool SaveDocumentAs(frmChild &document)
 {
-    frmMDI *mdi = frmMDI::instance();
-    if (!mdi)
+    DocumentHost *host = DocumentHost::current();
+    if (!host)
         return false;
-    const std::optional<QString> name = askSaveName(*mdi, document);
+    const std::optional<QString> name = askSaveName(*host, document);
     if (!name || !WriteDocument(document, *name))
         return false;
     document.setCaption(*name);

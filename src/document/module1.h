@@ -1,7 +1,7 @@
 #pragma once
 
 // The procedures shared by the document commands: new, open, save and the clipboard.
-// Every one of them is harmless without a main window or a document.
+// Every one of them is harmless without a document host (the main window) or a document.
 
 #include <QString>
 
@@ -12,7 +12,7 @@ namespace Module1 {
 // The file the next document window loads; empty at all other times.
 inline QString PendingFileName;
 
-// Creates a document window, which becomes the active document. Null without a main window.
+// Creates a document window, which becomes the active document. Null without a host.
 frmChild *NewDocument();
 
 // Asks for a file and opens it in a new document window; remembers its folder for the next

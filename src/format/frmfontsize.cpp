@@ -1,9 +1,8 @@
 #include "format/frmfontsize.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "format/activeselection.h"
+#include "document/activedocument.h"
 #include "format/fontsizemarkup.h"
-#include "format/wrapcommands.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -124,7 +123,7 @@ void frmFontSize::cmdColor_Click()
 
 void frmFontSize::Command1_Click()
 {
-    WrapCommands::insertText(headingMarkup({lblH_->text(), Slider1_->value(), activeSelection()}));
+    replaceActiveSelection(headingMarkup({lblH_->text(), Slider1_->value(), activeSelection()}));
     accept();
 }
 
@@ -137,7 +136,7 @@ void frmFontSize::Command3_Click()
         platform::showMessage(this, {.text = NothingEntered});
         return;
     }
-    WrapCommands::insertText(*markup);
+    replaceActiveSelection(*markup);
     accept();
 }
 

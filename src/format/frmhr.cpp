@@ -1,8 +1,8 @@
 #include "format/frmhr.h"
 
 #include "dialogs/dialogcontrols.h"
+#include "document/activedocument.h"
 #include "format/rulemarkup.h"
-#include "format/wrapcommands.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -81,7 +81,7 @@ void frmHR::cmdColor_Click()
 void frmHR::cmdOK_Click()
 {
     const RuleLook look = opt2D_->isChecked() ? RuleLook::Flat : RuleLook::Shaded;
-    WrapCommands::insertText(ruleMarkup(
+    replaceActiveSelection(ruleMarkup(
         {txtSize_->text(), txtWidth_->text(), txtColor_->text(), Combo_->currentText(), look}));
     accept();
 }

@@ -1,7 +1,7 @@
 #include "format/frmlist.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "format/wrapcommands.h"
+#include "document/activedocument.h"
 #include "platform/platform.h"
 
 #include <QComboBox>
@@ -83,7 +83,7 @@ void frmList::confirm(ListKind kind)
         kindControls.count->setFocus();
         return;
     }
-    WrapCommands::insertText(listMarkup({kind, kindControls.style->currentText(), *furtherItems}));
+    replaceActiveSelection(listMarkup({kind, kindControls.style->currentText(), *furtherItems}));
     accept();
 }
 

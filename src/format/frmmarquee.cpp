@@ -1,9 +1,8 @@
 #include "format/frmmarquee.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "format/activeselection.h"
+#include "document/activedocument.h"
 #include "format/marqueemarkup.h"
-#include "format/wrapcommands.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -50,7 +49,7 @@ void frmMarquee::cmdOK_Click()
     // The option ids are the indices of the buttons, in the order of the keyword enums.
     const auto behavior = static_cast<MarqueeBehavior>(OptMove_->checkedId());
     const auto direction = static_cast<MarqueeDirection>(optHoukou_->checkedId());
-    WrapCommands::insertText(marqueeMarkup(
+    replaceActiveSelection(marqueeMarkup(
         {behavior, direction, txtLoop_->text(), txtMozi_->text(), activeSelection()}));
     accept();
 }

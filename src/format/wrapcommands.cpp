@@ -1,20 +1,69 @@
 #include "format/wrapcommands.h"
 
 #include "document/activedocument.h"
-#include "document/frmchild.h"
 
 namespace WrapCommands {
 
-void wrapSelection(const QString &prefix, const QString &suffix)
+void Bold()
 {
-    if (frmChild *document = activeDocument())
-        document->Text().setSelText(prefix + document->Text().SelText() + suffix);
+    wrapActiveSelection(QStringLiteral("<B>"), QStringLiteral("</B>"));
+}
+void Italic()
+{
+    wrapActiveSelection(QStringLiteral("<I>"), QStringLiteral("</I>"));
+}
+void UnderLine()
+{
+    wrapActiveSelection(QStringLiteral("<U>"), QStringLiteral("</U>"));
+}
+void Torikesi()
+{
+    wrapActiveSelection(QStringLiteral("<S>"), QStringLiteral("</S>"));
+}
+void Left()
+{
+    wrapActiveSelection(QStringLiteral("<DIV ALIGN=LEFT>"), QStringLiteral("</DIV>"));
+}
+void Right()
+{
+    wrapActiveSelection(QStringLiteral("<DIV ALIGN=RIGHT>"), QStringLiteral("</DIV>"));
+}
+void Center()
+{
+    wrapActiveSelection(QStringLiteral("<CENTER>"), QStringLiteral("</CENTER>"));
+}
+void Comment()
+{
+    wrapActiveSelection(QStringLiteral("<!--"), QStringLiteral("-->"));
+}
+void AddSel()
+{
+    wrapActiveSelection(QStringLiteral("<TD>"), QStringLiteral("</TD>"));
 }
 
-void insertText(const QString &text)
+void BR()
 {
-    if (frmChild *document = activeDocument())
-        document->Text().setSelText(text);
+    replaceActiveSelection(QStringLiteral("<BR>"));
+}
+void NOBR()
+{
+    replaceActiveSelection(QStringLiteral("<NOBR>"));
+}
+void K1()
+{
+    replaceActiveSelection(QStringLiteral("&lt;"));
+}
+void K2()
+{
+    replaceActiveSelection(QStringLiteral("&gt;"));
+}
+void K3()
+{
+    replaceActiveSelection(QStringLiteral("&quot;"));
+}
+void K4()
+{
+    replaceActiveSelection(QStringLiteral("&amp;"));
 }
 
 } // namespace WrapCommands

@@ -1,16 +1,27 @@
 #pragma once
 
-// The commands that put fixed markup into the active document.
-
-#include <QString>
+// The wrap and insert commands: fixed markup around the active document's selection, or in
+// its place. The main window's menu entries and toolbar buttons run them.
 
 namespace WrapCommands {
 
-// Replaces the selection with prefix + selection + suffix; with nothing selected the pair
-// goes in at the caret, which ends after the suffix.
-void wrapSelection(const QString &prefix, const QString &suffix);
+// Wrap the selection; with nothing selected the pair goes in at the caret.
+void Bold();
+void Italic();
+void UnderLine();
+void Torikesi();
+void Left();
+void Right();
+void Center();
+void Comment();
+void AddSel();
 
-// Replaces the selection with `text`.
-void insertText(const QString &text);
+// Replace the selection.
+void BR();
+void NOBR();
+void K1();
+void K2();
+void K3();
+void K4();
 
 } // namespace WrapCommands

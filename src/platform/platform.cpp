@@ -1,8 +1,12 @@
 #include "platform/platform.h"
 
+#include "platform/capslock.h"
+#include "platform/picturefile.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QKeyEvent>
@@ -113,6 +117,12 @@ public:
         QGuiApplication::clipboard()->setText(text);
     }
     void beep() override { QApplication::beep(); }
+    void openUrl(const QUrl &url) override { QDesktopServices::openUrl(url); }
+    std::optional<QImage> readPicture(const QString &path) override
+    {
+        return readPictureFile(path);
+    }
+    bool capsLockOn() override { return readCapsLock(); }
 };
 
 Backend *replacementBackend = nullptr;

@@ -1,14 +1,17 @@
 #pragma once
 
 // The one layer between the program and the desktop: message boxes, file, colour and
-// font choosers, the clipboard and key sending. Everything here goes through a Backend
-// that tests replace with a scripted one, so no other code touches QMessageBox,
-// QFileDialog, QColorDialog, QFontDialog or QClipboard directly.
+// font choosers, the clipboard, key sending, pictures, web addresses and the Caps Lock
+// state. Everything here goes through a Backend that tests replace with a scripted one, so
+// no other code touches QMessageBox, QFileDialog, QColorDialog, QFontDialog, QClipboard,
+// QImageReader, QDesktopServices or the display's keyboard state directly.
 
 #include <QColor>
+#include <QImage>
 #include <QString>
 #include <optional>
 
+class QUrl;
 class QWidget;
 
 namespace platform {
@@ -51,6 +54,12 @@ public:
     virtual QString clipboardText() = 0;
     virtual void setClipboardText(const QString &text) = 0;
     virtual void beep() = 0;
+    // Opens `url` in the desktop's browser; a failure is ignored.
+    virtual void openUrl(const QUrl &url) = 0;
+    // A picture file (PNG, GIF, JPEG and the other formats Qt reads), its size() in pixels;
+    // nullopt when the file cannot be read as a picture.
+    virtual std::optional<QImage> readPicture(const QString &path) = 0;
+    virtual bool capsLockOn() = 0;
 };
 
 Backend &backend();

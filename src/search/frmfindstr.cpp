@@ -102,8 +102,7 @@ QWidget *frmFindStr::buildReplacePage()
 // The search texts start from the document's selection, wholly selected so typing replaces it.
 void frmFindStr::Form_Load()
 {
-    const TextModel *text = activeText();
-    const QString selected = text ? text->SelText() : QString();
+    const QString selected = activeSelection();
     txtSearch_->setText(selected);
     txtSearch_->selectAll();
     txtSearch2_->setText(selected);

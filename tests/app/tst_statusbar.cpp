@@ -1,4 +1,5 @@
 #include "app/statusbar.h"
+#include "support/scriptedplatform.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -13,6 +14,7 @@ private Q_SLOTS:
     void showsDateAndTime();
     void textPanelKeepsWhatWasWritten();
     void capsPanelFollowsCapsLock();
+    void capsPanelFollowsScriptedCapsLock();
 };
 
 void tst_StatusBar::showsDateAndTime()
@@ -46,6 +48,17 @@ void tst_StatusBar::capsPanelFollowsCapsLock()
     QCOMPARE(bar.panelText(2), QStringLiteral("CAPS"));
     XkbLockModifiers(display, XkbUseCoreKbd, LockMask, 0);
     XSync(display, False);
+    bar.refresh();
+    QCOMPARE(bar.panelText(2), QString());
+}
+
+void tst_StatusBar::capsPanelFollowsScriptedCapsLock()
+{
+    ScriptedPlatform platform;
+    platform.capsLock = true;
+    StatusBar bar;
+    QCOMPARE(bar.panelText(2), QStringLiteral("CAPS"));
+    platform.capsLock = false;
     bar.refresh();
     QCOMPARE(bar.panelText(2), QString());
 }

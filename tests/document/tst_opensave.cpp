@@ -1,7 +1,7 @@
+#include "document/activedocument.h"
 #include "document/filedrop.h"
 #include "document/module1.h"
 #include "document/textbox.h"
-#include "format/wrapcommands.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
 
@@ -221,7 +221,7 @@ void tst_OpenSave::newLinesTakeTheDocumentBreak()
     if (key)
         QTest::keyClick(&w.active()->textBox(), Qt::Key(key));
     else
-        WrapCommands::insertText(markup);
+        replaceActiveSelection(markup);
     w.trigger("mnuSave");
     QCOMPARE(files->read("page.html"), saved);
 }

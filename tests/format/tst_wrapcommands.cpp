@@ -1,3 +1,6 @@
+#include "document/module1.h"
+#include "format/wrapcommands.h"
+#include "support/barehost.h"
 #include "support/windowtest.h"
 
 #include <QTest>
@@ -20,6 +23,7 @@ private Q_SLOTS:
     void toolbarButtonsRunTheCommands_data();
     void toolbarButtonsRunTheCommands();
     void everyCommandIsSafeWithoutDocument();
+    void commandRunsWithoutMainWindow();
 
 private:
     WindowFixture w;
@@ -147,6 +151,21 @@ void tst_WrapCommands::everyCommandIsSafeWithoutDocument()
           "mnuComment", "mnuAddSel", "mnuBR", "mnuNOBR", "mnuK1", "mnuK2", "mnuK3", "mnuK4"})
         w.trigger(entry);
     QCOMPARE(w.mdi->children().size(), 0);
+}
+
+void tst_WrapCommands::commandRunsWithoutMainWindow()
+{
+    w.stop();
+    BareHost host;
+    frmChild *document = Module1::NewDocument();
+    document->Text().setText(QStringLiteral("xabcy"));
+    document->Text().setSelStart(1);
+    document->Text().setSelLength(3);
+
+    WrapCommands::Bold();
+
+    QCOMPARE(document->Text().Text(), QStringLiteral("x<B>abc</B>y"));
+    QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
 }
 
 QTEST_MAIN(tst_WrapCommands)

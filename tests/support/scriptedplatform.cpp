@@ -1,5 +1,7 @@
 #include "support/scriptedplatform.h"
 
+#include "platform/picturefile.h"
+
 ScriptedPlatform::ScriptedPlatform() { platform::setBackend(this); }
 
 ScriptedPlatform::~ScriptedPlatform() { platform::setBackend(nullptr); }
@@ -32,4 +34,11 @@ void ScriptedPlatform::setClipboardText(const QString &text)
 {
     clipboard = text;
     ++clipboardWrites;
+}
+
+std::optional<QImage> ScriptedPlatform::readPicture(const QString &path)
+{
+    if (pictures.contains(path))
+        return pictures.value(path);
+    return platform::readPictureFile(path);
 }

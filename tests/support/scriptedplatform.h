@@ -5,8 +5,10 @@
 
 #include "platform/platform.h"
 
+#include <QHash>
 #include <QList>
 #include <QQueue>
+#include <QUrl>
 
 class ScriptedPlatform final : public platform::Backend {
 public:
@@ -38,4 +40,15 @@ public:
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString &text) override;
     void beep() override { ++beeps; }
+
+    // Addresses opened in the desktop's browser.
+    QList<QUrl> openedUrls;
+    void openUrl(const QUrl &url) override { openedUrls << url; }
+
+    // Pictures by path; a path not given here is read from its file.
+    QHash<QString, QImage> pictures;
+    std::optional<QImage> readPicture(const QString &path) override;
+
+    bool capsLock = false;
+    bool capsLockOn() override { return capsLock; }
 };

@@ -1,0 +1,32 @@
+#pragma once
+
+// What the document windows need of the window that holds them: the area they live in, the
+// file dialog they share, the status text, the cut entry and the document-open and
+// no-document states. The main window implements it; tests can hold documents in a bare
+// area instead. There is one host at a time, from its construction to its destruction.
+
+#include <QString>
+
+class QMdiArea;
+struct FileDialogState;
+
+class DocumentHost {
+public:
+    DocumentHost();
+    virtual ~DocumentHost();
+    DocumentHost(const DocumentHost &) = delete;
+    DocumentHost &operator=(const DocumentHost &) = delete;
+
+    // The host of this run; null while there is none.
+    static DocumentHost *current();
+
+    virtual QMdiArea &mdiArea() = 0;
+    // The open and save as dialogs' shared state.
+    virtual FileDialogState &CD() = 0;
+    // The document information text of status bar panel 1.
+    virtual void setStatusText(const QString &text) = 0;
+    // The cut entry follows whether the active document holds any text.
+    virtual void setCutEnabled(bool enabled) = 0;
+    virtual void enterDocumentOpenState() = 0;
+    virtual void enterNoDocumentState() = 0;
+};

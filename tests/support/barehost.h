@@ -1,0 +1,27 @@
+#pragma once
+
+// Document windows without a main window: a host over a bare area that records what the
+// documents tell it. Commands on the active document run against it like against the main
+// window.
+
+#include "document/documenthost.h"
+#include "document/filedialogstate.h"
+
+#include <QMdiArea>
+
+class BareHost final : public DocumentHost {
+public:
+    FileDialogState fileDialog;
+    QString statusText;
+    bool cutEnabled = false;
+    bool documentOpen = false;
+    // Last, so that it and its documents go first, while what they report to is still there.
+    QMdiArea area;
+
+    QMdiArea &mdiArea() override { return area; }
+    FileDialogState &CD() override { return fileDialog; }
+    void setStatusText(const QString &text) override { statusText = text; }
+    void setCutEnabled(bool enabled) override { cutEnabled = enabled; }
+    void enterDocumentOpenState() override { documentOpen = true; }
+    void enterNoDocumentState() override { documentOpen = false; }
+};
