@@ -1,9 +1,12 @@
 #pragma once
 
 // A platform backend for benchmarks: file dialogs answer with one file, every message box is
-// shown on stderr and cancelled, choosers are cancelled.
+// shown on stderr and cancelled, choosers are cancelled; nothing else reaches the desktop.
 
 #include "platform/platform.h"
+
+#include <QImage>
+#include <QUrl>
 
 #include <cstdio>
 
@@ -27,6 +30,9 @@ public:
     QString clipboardText() override { return {}; }
     void setClipboardText(const QString &) override {}
     void beep() override {}
+    void openUrl(const QUrl &) override {}
+    std::optional<QImage> readPicture(const QString &) override { return std::nullopt; }
+    bool capsLockOn() override { return false; }
 
 private:
     QString file_;

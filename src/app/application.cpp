@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/frmmdi.h"
+#include "app/programicon.h"
 #include "document/textbox.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ int runZurne(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zurne"));
+    QApplication::setWindowIcon(programIcon());
     setUpJapanese(app);
     frmMDI mainWindow;
     mainWindow.show();

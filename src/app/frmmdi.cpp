@@ -1,6 +1,7 @@
 #include "app/frmmdi.h"
 
 #include "app/menutable.h"
+#include "app/programicon.h"
 #include "app/statusbar.h"
 #include "app/toolbaricons.h"
 #include "app/toolbartable.h"
@@ -69,7 +70,11 @@ frmMDI::frmMDI()
     LoadedWindows::add(this);
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("VEK Zurne"));
+    // Document windows have no icon of their own and show this one.
+    setWindowIcon(programIcon());
     setCentralWidget(area_);
+    // A closed document hands the focus to the one used before it, not to the oldest.
+    area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     setStatusBar(SBar_);
     area_->viewport()->setAcceptDrops(true);
     area_->viewport()->installEventFilter(this);
@@ -342,16 +347,16 @@ void frmMDI::mnuHLink_Click() {}
 void frmMDI::mnuImage_Click() {}
 void frmMDI::mnuList_Click() { showListDialog(this); }
 void frmMDI::mnuTableMake_Click() {}
-void frmMDI::mnuAddSel_Click() { WrapCommands::AddSel(); }
+void frmMDI::mnuAddSel_Click() { WrapCommands::wrap(WrapCommands::AddSel); }
 void frmMDI::mnuForm_Click() {}
 void frmMDI::mnuTextarea_Click() {}
 void frmMDI::mnuCheckbox_Click() {}
 void frmMDI::mnuSubmit_Click() {}
 void frmMDI::mnuSelectBox_Click() {}
 void frmMDI::mnuHR_Click() { showRuleDialog(this); }
-void frmMDI::mnuBR_Click() { WrapCommands::BR(); }
-void frmMDI::mnuNOBR_Click() { WrapCommands::NOBR(); }
-void frmMDI::mnuComment_Click() { WrapCommands::Comment(); }
+void frmMDI::mnuBR_Click() { WrapCommands::insert(WrapCommands::BR); }
+void frmMDI::mnuNOBR_Click() { WrapCommands::insert(WrapCommands::NOBR); }
+void frmMDI::mnuComment_Click() { WrapCommands::wrap(WrapCommands::Comment); }
 void frmMDI::mnuFrame_Click() {}
 void frmMDI::mnuMapArea_Click() {}
 
@@ -359,18 +364,18 @@ void frmMDI::mnuMapArea_Click() {}
 void frmMDI::mnuColor_Click() { showPageColorDialog(this); }
 void frmMDI::mnuFontH_Click() { showFontSizeDialog(this); }
 void frmMDI::mnuBaseFont_Click() { showFontSizeDialog(this); }
-void frmMDI::mnuK1_Click() { WrapCommands::K1(); }
-void frmMDI::mnuK2_Click() { WrapCommands::K2(); }
-void frmMDI::mnuK3_Click() { WrapCommands::K3(); }
-void frmMDI::mnuK4_Click() { WrapCommands::K4(); }
+void frmMDI::mnuK1_Click() { WrapCommands::insert(WrapCommands::K1); }
+void frmMDI::mnuK2_Click() { WrapCommands::insert(WrapCommands::K2); }
+void frmMDI::mnuK3_Click() { WrapCommands::insert(WrapCommands::K3); }
+void frmMDI::mnuK4_Click() { WrapCommands::insert(WrapCommands::K4); }
 void frmMDI::mnuMarquee_Click() { showMarqueeDialog(this); }
-void frmMDI::mnuLeft_Click() { WrapCommands::Left(); }
-void frmMDI::mnuRight_Click() { WrapCommands::Right(); }
-void frmMDI::mnuCenter_Click() { WrapCommands::Center(); }
-void frmMDI::mnuBold_Click() { WrapCommands::Bold(); }
-void frmMDI::mnuItalic_Click() { WrapCommands::Italic(); }
-void frmMDI::mnuUnderLine_Click() { WrapCommands::UnderLine(); }
-void frmMDI::mnuTorikesi_Click() { WrapCommands::Torikesi(); }
+void frmMDI::mnuLeft_Click() { WrapCommands::wrap(WrapCommands::Left); }
+void frmMDI::mnuRight_Click() { WrapCommands::wrap(WrapCommands::Right); }
+void frmMDI::mnuCenter_Click() { WrapCommands::wrap(WrapCommands::Center); }
+void frmMDI::mnuBold_Click() { WrapCommands::wrap(WrapCommands::Bold); }
+void frmMDI::mnuItalic_Click() { WrapCommands::wrap(WrapCommands::Italic); }
+void frmMDI::mnuUnderLine_Click() { WrapCommands::wrap(WrapCommands::UnderLine); }
+void frmMDI::mnuTorikesi_Click() { WrapCommands::wrap(WrapCommands::Torikesi); }
 
 // Window
 void frmMDI::mnuCascade_Click() { area_->cascadeSubWindows(); }

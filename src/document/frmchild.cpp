@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMenu>
 #include <QStringList>
 
 const QString frmChild::Untitled = QStringLiteral("（無題）");
@@ -41,6 +42,7 @@ frmChild::frmChild(DocumentHost &host)
     setAttribute(Qt::WA_DeleteOnClose);
     Text_->setModel(model_);
     setWidget(Text_);
+    leaveControlKeysToTheMenus();
     LoadedWindows::add(this);
     host_.mdiArea().addSubWindow(this);
 
@@ -54,6 +56,20 @@ frmChild::frmChild(DocumentHost &host)
                     Form_Activate();
             });
     Form_Load();
+}
+
+// The window's own menu binds Ctrl+W to close, which is also the key of a menu entry: a key
+// bound twice runs neither. Every Ctrl+letter belongs to the menus; close keeps Ctrl+F4.
+void frmChild::leaveControlKeysToTheMenus()
+{
+    for (QAction *entry : systemMenu()->actions()) {
+        QList<QKeySequence> kept = entry->shortcuts();
+        kept.removeIf([](const QKeySequence &key) {
+            return key.count() == 1 && key[0].keyboardModifiers() == Qt::ControlModifier
+                   && key[0].key() >= Qt::Key_A && key[0].key() <= Qt::Key_Z;
+        });
+        entry->setShortcuts(kept);
+    }
 }
 
 frmChild::~frmChild() { LoadedWindows::remove(this); }

@@ -46,6 +46,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void leaveControlKeysToTheMenus();
     void Form_Load();
     void Form_Activate();
     void Text_Change();

@@ -71,7 +71,9 @@ void OpenDocument()
     if (!host)
         return;
     FileDialogState &CD = host->CD();
-    CD.initialDir = platform::GetSetting(SettingsApp, SettingsSection, SettingsKey, NoFolder);
+    // "?" stands for no stored folder; it names none, so the dialog starts in its default.
+    const QString stored = platform::GetSetting(SettingsApp, SettingsSection, SettingsKey, NoFolder);
+    CD.initialDir = stored == NoFolder ? QString() : stored;
     const std::optional<QString> chosen =
         CD.choose(host->mdiArea().window(), platform::FileMode::Open, OpenFilter);
     if (!chosen)

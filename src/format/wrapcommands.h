@@ -3,25 +3,36 @@
 // The wrap and insert commands: fixed markup around the active document's selection, or in
 // its place. The main window's menu entries and toolbar buttons run them.
 
+#include <QString>
+
 namespace WrapCommands {
 
-// Wrap the selection; with nothing selected the pair goes in at the caret.
-void Bold();
-void Italic();
-void UnderLine();
-void Torikesi();
-void Left();
-void Right();
-void Center();
-void Comment();
-void AddSel();
+struct Pair {
+    QString prefix;
+    QString suffix;
+};
 
-// Replace the selection.
-void BR();
-void NOBR();
-void K1();
-void K2();
-void K3();
-void K4();
+inline const Pair Bold{QStringLiteral("<B>"), QStringLiteral("</B>")};
+inline const Pair Italic{QStringLiteral("<I>"), QStringLiteral("</I>")};
+inline const Pair UnderLine{QStringLiteral("<U>"), QStringLiteral("</U>")};
+inline const Pair Torikesi{QStringLiteral("<S>"), QStringLiteral("</S>")};
+inline const Pair Left{QStringLiteral("<DIV ALIGN=LEFT>"), QStringLiteral("</DIV>")};
+inline const Pair Right{QStringLiteral("<DIV ALIGN=RIGHT>"), QStringLiteral("</DIV>")};
+inline const Pair Center{QStringLiteral("<CENTER>"), QStringLiteral("</CENTER>")};
+inline const Pair Comment{QStringLiteral("<!--"), QStringLiteral("-->")};
+inline const Pair AddSel{QStringLiteral("<TD>"), QStringLiteral("</TD>")};
+
+inline const QString BR = QStringLiteral("<BR>");
+inline const QString NOBR = QStringLiteral("<NOBR>");
+inline const QString K1 = QStringLiteral("&lt;");
+inline const QString K2 = QStringLiteral("&gt;");
+inline const QString K3 = QStringLiteral("&quot;");
+inline const QString K4 = QStringLiteral("&amp;");
+
+// Replaces the selection with prefix + selection + suffix; with nothing selected the pair
+// goes in at the caret.
+void wrap(const Pair &pair);
+// Replaces the selection with `markup`.
+void insert(const QString &markup);
 
 } // namespace WrapCommands

@@ -1,6 +1,7 @@
 #include "platform/platform.h"
 
 #include "platform/capslock.h"
+#include "platform/filedialog.h"
 #include "platform/picturefile.h"
 
 #include <QApplication>
@@ -50,19 +51,6 @@ QMessageBox::Icon standardIcon(Icon icon)
     return QMessageBox::NoIcon;
 }
 
-// "desc|pattern|desc|pattern" becomes Qt's "desc (pattern1 pattern2);;...".
-QString qtFilter(const QString &filter)
-{
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
-    }
-    return filters.join(QStringLiteral(";;"));
-}
-
 class DesktopBackend final : public Backend {
 public:
     Answer message(QWidget *parent, const Message &m) override
@@ -79,16 +67,8 @@ public:
 
     std::optional<QString> fileName(QWidget *parent, const FileRequest &r) override
     {
-        QFileDialog dialog(parent, QString(), r.initialDir, qtFilter(r.filter));
-        if (r.mode == FileMode::Open) {
-            dialog.setAcceptMode(QFileDialog::AcceptOpen);
-            dialog.setFileMode(QFileDialog::ExistingFile);
-        } else {
-            dialog.setAcceptMode(QFileDialog::AcceptSave);
-            dialog.setFileMode(QFileDialog::AnyFile);
-        }
-        if (!r.initialFile.isEmpty())
-            dialog.selectFile(r.initialFile);
+        QFileDialog dialog(parent);
+        prepareFileDialog(dialog, r);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return dialog.selectedFiles().constFirst();

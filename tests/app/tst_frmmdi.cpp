@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QFile>
 #include <QFileInfo>
+#include "app/menutable.h"
+#include "app/programicon.h"
 #include "document/module1.h"
 
 class tst_frmMDI : public QObject {
@@ -34,6 +36,8 @@ private Q_SLOTS:
     void tileHorizontallyStacksFullWidth();
     void closingMainWindowStopsAtCancel();
     void activatingDocumentRewritesStatusText();
+    void noKeyIsBoundTwice();
+    void windowsShowTheProgramIcon();
 
 private:
     QStringList visibleTopMenus() const;
@@ -294,6 +298,30 @@ void tst_frmMDI::activatingDocumentRewritesStatusText()
     QCOMPARE(w.mdi->SBar().text(), path + u" / ﾌｧｲﾙｻｲｽﾞ 10ﾊﾞｲﾄ / 更新日時 "_qs + stamp);
     w.mdi->mdiArea().setActiveSubWindow(untitled);
     QCOMPARE(w.mdi->SBar().text(), QStringLiteral("（無題）"));
+}
+
+// Every key of the menu table against the others and against a document window's own menu.
+void tst_frmMDI::noKeyIsBoundTwice()
+{
+    QMultiHash<QString, QString> owners;
+    for (const MenuEntry &entry : menuTable()) {
+        if (!entry.shortcut.isEmpty())
+            owners.insert(entry.shortcut.toString(), QString::fromLatin1(entry.name));
+    }
+    for (QAction *entry : w.active()->systemMenu()->actions()) {
+        for (const QKeySequence &key : entry->shortcuts())
+            owners.insert(key.toString(), QStringLiteral("window menu: ") + entry->text());
+    }
+    for (const QString &key : owners.uniqueKeys())
+        QVERIFY2(owners.count(key) == 1, qPrintable(key + ": " + owners.values(key).join(", ")));
+}
+
+void tst_frmMDI::windowsShowTheProgramIcon()
+{
+    const QImage program = programIcon().pixmap(16).toImage();
+    QVERIFY(!program.isNull());
+    QCOMPARE(w.mdi->windowIcon().pixmap(16).toImage(), program);
+    QCOMPARE(w.active()->windowIcon().pixmap(16).toImage(), program);
 }
 
 QTEST_MAIN(tst_frmMDI)

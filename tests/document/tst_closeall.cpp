@@ -1,4 +1,5 @@
 #include "document/loadedwindows.h"
+#include "document/module1.h"
 #include "document/textbox.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
@@ -25,6 +26,8 @@ private Q_SLOTS:
     void yesKeepsTheWindowWhenTheSaveFails_data();
     void yesKeepsTheWindowWhenTheSaveFails();
     void failedSaveStopsCloseAll();
+    void closeActivatesTheDocumentUsedLast();
+    void cancelledCloseAllActivatesTheKeptDocument();
 
 private:
     frmChild *openModified(const QString &name);
@@ -200,6 +203,34 @@ void tst_CloseAll::failedSaveStopsCloseAll()
     QCOMPARE(w.mdi->children(), (QList<frmChild *>{oldest, newest}));
     QCOMPARE(newest->Tag(), QStringLiteral("CHANGE"));
     QVERIFY(w.mdi->isVisible());
+}
+
+void tst_CloseAll::closeActivatesTheDocumentUsedLast()
+{
+    frmChild *oldest = w.active();
+    frmChild *worked = Module1::NewDocument();
+    Module1::NewDocument();
+    w.mdi->mdiArea().setActiveSubWindow(worked);
+    frmChild *newest = Module1::NewDocument();
+    QVERIFY(oldest != worked && worked != newest);
+
+    w.trigger("mnuClose");
+
+    QCOMPARE(w.active(), worked);
+}
+
+void tst_CloseAll::cancelledCloseAllActivatesTheKeptDocument()
+{
+    w.closeAllClean();
+    openModified("a.html");
+    frmChild *kept = openModified("b.html");
+    openModified("c.html");
+    w.platform->answers << Answer::No << Answer::Cancel;
+
+    w.trigger("mnuAllClose");
+
+    QCOMPARE(w.mdi->children().size(), 2);
+    QCOMPARE(w.active(), kept);
 }
 
 QTEST_MAIN(tst_CloseAll)

@@ -183,6 +183,7 @@ void tst_frmChild::menuShortcutsWinOverWidgetBindings_data()
         << int(Qt::Key_K) << QStringLiteral("x&lt;yz");
     QTest::newRow("ctrl+b wraps") << int(Qt::Key_B) << QStringLiteral("x<B></B>yz");
     QTest::newRow("ctrl+y is ampersand, not redo") << int(Qt::Key_Y) << QStringLiteral("x&amp;yz");
+    QTest::newRow("ctrl+w is quot, not close") << int(Qt::Key_W) << QStringLiteral("x&quot;yz");
 }
 
 void tst_frmChild::menuShortcutsWinOverWidgetBindings()

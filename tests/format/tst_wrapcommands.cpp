@@ -162,7 +162,7 @@ void tst_WrapCommands::commandRunsWithoutMainWindow()
     document->Text().setSelStart(1);
     document->Text().setSelLength(3);
 
-    WrapCommands::Bold();
+    WrapCommands::wrap(WrapCommands::Bold);
 
     QCOMPARE(document->Text().Text(), QStringLiteral("x<B>abc</B>y"));
     QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));

@@ -1,0 +1,6 @@
+#include "app/programicon.h"
+
+QIcon programIcon()
+{
+    return QIcon(QStringLiteral(":/app/zurne.svg"));
+}
