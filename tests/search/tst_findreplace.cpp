@@ -5,16 +5,13 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-Q_DECLARE_METATYPE(Comparison)
-
-// The find and replace steps on a text model, press by press. Each press is traced as the
-// selection it leaves, "start+length selected text", prefixed with "end " when the step
-// found nothing; replace presses trace the whole text first.
+// The find and replace steps on a text model, press by press. A press is traced as the
+// selection it leaves, "start+length selected", after "end " when it found nothing; replace
+// presses trace the whole text first.
 class tst_findreplace : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    void init() { model = std::make_unique<TextModel>(edit); }
     void search_data();
     void search();
     void replace_data();
@@ -23,128 +20,88 @@ private Q_SLOTS:
     void replaceAll();
 
 private:
-    void prepare(const QString &text, int selStart, int selLength);
-    QString selection() const;
-    QString traced(bool found, const QString &state) const;
+    void prepare(const QString &text, int selStart, int selLength)
+    {
+        model->setText(text);
+        model->setSelStart(selStart);
+        model->setSelLength(selLength);
+    }
+    QString state(bool found, const QString &text = QString()) const
+    {
+        return (found ? QString() : QStringLiteral("end ")) + text +
+               QStringLiteral("%1+%2 %3")
+                   .arg(model->SelStart())
+                   .arg(model->SelLength())
+                   .arg(model->SelText());
+    }
 
-    QPlainTextEdit *edit = nullptr;
-    TextModel *model = nullptr;
+    QPlainTextEdit edit;
+    std::unique_ptr<TextModel> model;
 };
-
-void tst_findreplace::init()
-{
-    edit = new QPlainTextEdit;
-    model = new TextModel(*edit);
-}
-
-void tst_findreplace::cleanup()
-{
-    delete model;
-    delete edit;
-}
-
-void tst_findreplace::prepare(const QString &text, int selStart, int selLength)
-{
-    model->setText(text);
-    model->setSelStart(selStart);
-    model->setSelLength(selLength);
-}
-
-QString tst_findreplace::selection() const
-{
-    return QStringLiteral("%1+%2 %3")
-        .arg(model->SelStart())
-        .arg(model->SelLength())
-        .arg(model->SelText());
-}
-
-QString tst_findreplace::traced(bool found, const QString &state) const
-{
-    return found ? state : QStringLiteral("end ") + state;
-}
 
 namespace {
 
-QString s(const char16_t *text)
+void row(const char *name, const char *text, int selStart, int selLength, const char *what,
+         const char *with, const QStringList &presses)
 {
-    return QString::fromUtf16(text);
+    QTest::newRow(name) << QString::fromUtf8(text) << selStart << selLength
+                        << QString::fromUtf8(what) << QString::fromUtf8(with) << presses;
+}
+
+void columns()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("selStart");
+    QTest::addColumn<int>("selLength");
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("with"); // search rows: "exact" or "loose"
+    QTest::addColumn<QStringList>("presses");
 }
 
 } // namespace
 
 void tst_findreplace::search_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<QString>("what");
-    QTest::addColumn<Comparison>("comparison");
-    QTest::addColumn<QStringList>("presses");
-
-    const QString three = QStringLiteral("abc x abc x abc");
-    QTest::newRow("first press from the top whatever the caret")
-        << three << 12 << "abc" << Comparison::Exact << QStringList{"0+3 abc"};
-    QTest::newRow("next presses, last one stays selected")
-        << three << 12 << "abc" << Comparison::Exact
-        << QStringList{"0+3 abc", "6+3 abc", "12+3 abc", "end 12+3 abc"};
-    QTest::newRow("abc finds ABC loosely")
-        << "x ABC" << 0 << "abc" << Comparison::Loose << QStringList{"2+3 ABC"};
-    QTest::newRow("abc misses ABC exactly")
-        << "x ABC" << 3 << "abc" << Comparison::Exact << QStringList{"end 3+0 "};
-    QTest::newRow("voiced half-width after CR LF")
-        << s(u"<P>\r\nｶﾞｷﾞ</P>") << 0 << s(u"ぎ") << Comparison::Loose << QStringList{s(u"7+2 ｷﾞ")};
-    QTest::newRow("across a line break")
-        << "a\r\nb" << 0 << "a\r\nb" << Comparison::Exact << QStringList{"0+4 a\r\nb"};
-    QTest::newRow("half a line break is passed over")
-        << "a\r\nb\r\nc" << 0 << "\nc" << Comparison::Exact << QStringList{"end 0+0 "};
-    QTest::newRow("empty search text")
-        << "abc" << 1 << "" << Comparison::Loose << QStringList{"end 1+0 "};
+    columns();
+    const char *three = "abc x abc x abc";
+    row("first press from the top whatever the caret", three, 12, 0, "abc", "exact",
+        {"0+3 abc", "6+3 abc", "12+3 abc", "end 12+3 abc"});
+    row("abc finds ABC loosely", "x ABC", 0, 0, "abc", "loose", {"2+3 ABC"});
+    row("selection covers what matched, after CR LF", "<P>\r\nｶﾞｷﾞ</P>", 0, 0, "ぎ", "loose",
+        {"7+2 ｷﾞ"});
+    row("half a line break is passed over", "a\r\nb\r\nc", 0, 0, "\nc", "exact", {"end 0+0 "});
+    row("empty search text", "abc", 1, 1, "", "loose", {"end 1+1 b"});
 }
 
 void tst_findreplace::search()
 {
     QFETCH(QString, text);
-    QFETCH(int, caret);
+    QFETCH(int, selStart);
+    QFETCH(int, selLength);
     QFETCH(QString, what);
-    QFETCH(Comparison, comparison);
+    QFETCH(QString, with);
     QFETCH(QStringList, presses);
-    prepare(text, caret, 0);
+    prepare(text, selStart, selLength);
+    const Comparison comparison = with == "exact" ? Comparison::Exact : Comparison::Loose;
     QStringList trace;
-    for (int press = 0; press < presses.size(); ++press) {
-        const SearchStart start = press == 0 ? SearchStart::Top : SearchStart::AfterSelection;
-        const bool found = searchNext(*model, what, start, comparison);
-        trace << traced(found, selection());
-    }
+    for (SearchStart start = SearchStart::Top; trace.size() < presses.size();
+         start = SearchStart::AfterSelection)
+        trace << state(searchNext(*model, what, start, comparison));
     QCOMPARE(trace, presses);
 }
 
 void tst_findreplace::replace_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("selStart");
-    QTest::addColumn<int>("selLength");
-    QTest::addColumn<QString>("what");
-    QTest::addColumn<QString>("with");
-    QTest::addColumn<QStringList>("presses");
-
-    QTest::newRow("non-matching selection only selects") << "xa a" << 0 << 1 << "a"
-                                                         << "b" << QStringList{"xa a | 1+1 a"};
-    QTest::newRow("search from the start of the selection") << "a ab" << 2 << 2 << "a"
-                                                            << "b" << QStringList{"a ab | 2+1 a"};
-    QTest::newRow("first press selects, next ones replace")
-        << "a a a" << 0 << 0 << "a"
-        << "b"
-        << QStringList{"a a a | 0+1 a", "b a a | 2+1 a", "b b a | 4+1 a", "end b b b | 5+0 "};
-    QTest::newRow("aa: a by aa ends")
-        << "aa" << 0 << 0 << "a"
-        << "aa" << QStringList{"aa | 0+1 a", "aaa | 2+1 a", "end aaaa | 4+0 "};
-    QTest::newRow("always exact") << s(u"A ａ ｱ a") << 0 << 0 << "a"
-                                  << "b" << QStringList{s(u"A ａ ｱ a | 6+1 a")};
-    QTest::newRow("replacement with a line break")
-        << "a|b|" << 1 << 1 << "|"
-        << "<BR>\n"
-        << QStringList{"a<BR>\r\nb| | 8+1 |", "end a<BR>\r\nb<BR>\r\n | 14+0 "};
-    QTest::newRow("empty search text") << "abc" << 1 << 0 << ""
-                                       << "x" << QStringList{"end abc | 1+0 "};
+    columns();
+    row("non-matching selection only selects", "xa a", 0, 1, "a", "b", {"xa a 1+1 a"});
+    row("searches from the selection's start", "a ab", 2, 2, "a", "b", {"a ab 2+1 a"});
+    row("first press selects, next ones replace", "a a a", 0, 0, "a", "b",
+        {"a a a 0+1 a", "b a a 2+1 a", "b b a 4+1 a", "end b b b 5+0 "});
+    row("aa: a by aa ends", "aa", 0, 0, "a", "aa", {"aa 0+1 a", "aaa 2+1 a", "end aaaa 4+0 "});
+    row("always exact", "A ａ ｱ a", 0, 0, "a", "b", {"A ａ ｱ a 6+1 a"});
+    row("replacement with a line break", "a|b|", 1, 1, "|", "<BR>\n",
+        {"a<BR>\r\nb| 8+1 |", "end a<BR>\r\nb<BR>\r\n 14+0 "});
+    row("empty search text", "abc", 1, 0, "", "x", {"end abc 1+0 "});
 }
 
 void tst_findreplace::replace()
@@ -157,71 +114,45 @@ void tst_findreplace::replace()
     QFETCH(QStringList, presses);
     prepare(text, selStart, selLength);
     QStringList trace;
-    for (qsizetype press = 0; press < presses.size(); ++press) {
+    while (trace.size() < presses.size()) {
         const bool found = replaceNext(*model, what, with);
-        trace << traced(found, model->Text() + QStringLiteral(" | ") + selection());
+        trace << state(found, model->Text() + QLatin1Char(' '));
     }
     QCOMPARE(trace, presses);
 }
 
 void tst_findreplace::replaceAll_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("caret");
-    QTest::addColumn<QString>("what");
-    QTest::addColumn<QString>("with");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<int>("expectedCaret");
-
-    QTest::newRow("aaaa: a by b") << "aaaa" << 0 << "a"
-                                  << "b"
-                                  << "bbbb" << 4;
-    QTest::newRow("aa: a by aa") << "aa" << 0 << "a"
-                                 << "aa"
-                                 << "aaaa" << 4;
-    QTest::newRow("starts at the top whatever the caret") << "a x a x" << 7 << "a"
-                                                          << "bc"
-                                                          << "bc x bc x" << 7;
-    QTest::newRow("by nothing") << "<B>a</B><B>" << 0 << "<B>"
-                                << ""
-                                << "a</B>" << 5;
-    QTest::newRow("nothing found: caret to the top") << "abc" << 2 << "x"
-                                                     << "y"
-                                                     << "abc" << 0;
-    QTest::newRow("line breaks replaced") << "a\r\nb\r\nc" << 0 << "\r\n"
-                                          << "<BR>\r\n"
-                                          << "a<BR>\r\nb<BR>\r\nc" << 14;
-    QTest::newRow("lone LF replacement is a line break") << "a|b" << 0 << "|"
-                                                         << "\n"
-                                                         << "a\r\nb" << 3;
-    QTest::newRow("half-width voiced, exact")
-        << s(u"ｶﾞガ") << 0 << s(u"ガ") << s(u"が") << s(u"ｶﾞが") << 3;
-    QTest::newRow("empty search text changes nothing") << "abc" << 2 << ""
-                                                       << "x"
-                                                       << "abc" << 2;
+    columns();
+    row("aaaa: a by b", "aaaa", 0, 0, "a", "b", {"bbbb 4+0 "});
+    row("aa: a by aa", "aa", 0, 0, "a", "aa", {"aaaa 4+0 "});
+    row("starts at the top whatever the caret", "a x a x", 7, 0, "a", "bc", {"bc x bc x 7+0 "});
+    row("by nothing", "<B>a</B><B>", 0, 0, "<B>", "", {"a</B> 5+0 "});
+    row("nothing found: caret to the top", "abc", 2, 1, "x", "y", {"abc 0+0 "});
+    row("line breaks", "a\r\nb\r\nc", 0, 0, "\r\n", "<BR>\r\n", {"a<BR>\r\nb<BR>\r\nc 14+0 "});
+    row("lone LF replacement is a line break", "a|b", 0, 0, "|", "\n", {"a\r\nb 3+0 "});
+    row("empty search text changes nothing", "abc", 2, 1, "", "x", {"abc 2+1 c"});
 }
 
-// The same text and caret as replace-one pressed until it finds nothing, and one undo step.
+// The same text and caret as replace one pressed until it finds nothing, in one undo step.
 void tst_findreplace::replaceAll()
 {
     QFETCH(QString, text);
-    QFETCH(int, caret);
+    QFETCH(int, selStart);
+    QFETCH(int, selLength);
     QFETCH(QString, what);
     QFETCH(QString, with);
-    QFETCH(QString, expected);
-    QFETCH(int, expectedCaret);
+    QFETCH(QStringList, presses);
     if (!what.isEmpty()) {
         prepare(text, 0, 0);
         while (replaceNext(*model, what, with)) {
         }
-        QCOMPARE(model->Text(), expected);
-        QCOMPARE(selection(), QStringLiteral("%1+0 ").arg(expectedCaret));
+        QCOMPARE(state(true, model->Text() + QLatin1Char(' ')), presses.first());
     }
-    prepare(text, caret, 0);
+    prepare(text, selStart, selLength);
     ::replaceAll(*model, what, with);
-    QCOMPARE(model->Text(), expected);
-    QCOMPARE(selection(), QStringLiteral("%1+0 ").arg(expectedCaret));
-    edit->undo();
+    QCOMPARE(state(true, model->Text() + QLatin1Char(' ')), presses.first());
+    edit.undo();
     QCOMPARE(model->Text(), text);
 }
 

@@ -11,273 +11,207 @@
 #include <QTabWidget>
 #include <QTest>
 
-// What the find and replace window adds to the find and replace steps: how each command opens
-// it, its load step, the check boxes and messages of its buttons, where the focus goes, and
-// what reaches the active document.
+// What the window adds to the find and replace steps: how each entry opens it, its load step,
+// its check boxes, messages and focus, and what reaches the active document.
 class tst_frmFindStr : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
-    void cleanup();
-    void entryOpensModelessOnSearchPage_data();
-    void entryOpensModelessOnSearchPage();
-    void findAgainKeepsTheFields();
-    void replaceEntryOpensModalOnReplacePage();
-    void replaceEntryWhileOpenModeless();
-    void search_data();
-    void search();
-    void replaceOneAndAll();
-    void emptySearchTextOnlyEnds_data();
-    void emptySearchTextOnlyEnds();
-    void buttonsWithoutDocument_data();
-    void buttonsWithoutDocument();
+    void cleanup() { w.stop(); }
+    void findEntryOpensModeless_data();
+    void findEntryOpensModeless();
+    void entriesWhileOpenKeepTheFields();
+    void replaceEntryOpensModal();
+    void searchPresses_data();
+    void searchPresses();
+    void replaceKeepsTheFocus();
+    void onlyTheEndMessage_data();
+    void onlyTheEndMessage();
     void cancelUnloads();
 
 private:
-    frmFindStr &openFind();
-    template <class Control> Control &the(const char *name)
+    frmFindStr &window() const { return *w.mdi->findChild<frmFindStr *>(); }
+    template <class Control> Control &the(const QString &name) const
     {
-        return control<Control>(*window, QString::fromLatin1(name));
+        return control<Control>(window(), name);
     }
-    QString selection() const;
-    QStringList messages() const;
+    QString selection() const
+    {
+        return QStringLiteral("%1+%2").arg(w.text().SelStart()).arg(w.text().SelLength());
+    }
 
     WindowFixture w;
-    frmFindStr *window = nullptr;
 };
+
+namespace {
+
+const QString Page = QStringLiteral("<P>abc</P>\r\n<P>ABC</P>\r\n<P>abc</P>");
+const QString SearchEnded = QStringLiteral("文書の検索が終了しました");
+const QString ReplaceEnded = QStringLiteral("文書の検索と置換が終了しました");
+
+// The message as the user sees it: title, icon and text.
+QString shown(const platform::Message &m)
+{
+    const bool information =
+        m.icon == platform::Icon::Information && m.buttons == platform::Buttons::Ok;
+    return m.title + (information ? QStringLiteral(" (i) ") : QStringLiteral(" (?) ")) + m.text;
+}
+
+} // namespace
 
 void tst_frmFindStr::init()
 {
     w.start();
-    w.text().setText(QStringLiteral("<P>abc</P>\r\n<P>ABC</P>\r\n<P>abc</P>"));
+    w.text().setText(Page);
     w.select(3, 3);
 }
 
-void tst_frmFindStr::cleanup()
-{
-    window = nullptr;
-    w.stop();
-}
-
-frmFindStr &tst_frmFindStr::openFind()
-{
-    w.trigger("mnuFind");
-    window = w.mdi->findChild<frmFindStr *>();
-    if (!window)
-        qFatal("the find entry opened no window");
-    return *window;
-}
-
-QString tst_frmFindStr::selection() const
-{
-    return QStringLiteral("%1+%2 %3")
-        .arg(w.text().SelStart())
-        .arg(w.text().SelLength())
-        .arg(w.text().SelText());
-}
-
-// Every message shown, as title, icon and text.
-QStringList tst_frmFindStr::messages() const
-{
-    QStringList shown;
-    for (const platform::Message &m : w.platform->messages) {
-        const bool information =
-            m.icon == platform::Icon::Information && m.buttons == platform::Buttons::Ok;
-        shown << m.title + (information ? QStringLiteral(" (i) ") : QStringLiteral(" (?) ")) +
-                     m.text;
-    }
-    return shown;
-}
-
-void tst_frmFindStr::entryOpensModelessOnSearchPage_data()
+void tst_frmFindStr::findEntryOpensModeless_data()
 {
     QTest::addColumn<bool>("toolbar");
     QTest::newRow("menu entry") << false;
     QTest::newRow("standard toolbar button") << true;
 }
 
-void tst_frmFindStr::entryOpensModelessOnSearchPage()
+void tst_frmFindStr::findEntryOpensModeless()
 {
     QFETCH(bool, toolbar);
-    if (toolbar)
-        w.mdi->tbrNormalButton(9)->trigger();
-    else
-        w.trigger("mnuFind");
-    window = w.mdi->findChild<frmFindStr *>();
-    QVERIFY(window && window->isVisible() && !window->isModal());
-    QCOMPARE(window->windowTitle(), QStringLiteral("検索＆置換"));
-    QVERIFY(LoadedWindows::contains(window));
-    auto &tabs = the<QTabWidget>("SSTab");
-    QCOMPARE(tabs.currentIndex(), 0);
-    QCOMPARE(QStringList({tabs.tabText(0), tabs.tabText(1)}), QStringList({"検索", "置換"}));
-    QCOMPARE(window->focusWidget(), &the<QLineEdit>("txtSearch"));
+    toolbar ? w.mdi->tbrNormalButton(9)->trigger() : w.trigger("mnuFind");
+    QVERIFY(window().isVisible() && !window().isModal() && LoadedWindows::contains(&window()));
+    QCOMPARE(window().windowTitle(), QStringLiteral("検索＆置換"));
+    QCOMPARE(the<QTabWidget>("SSTab").currentIndex(), 0);
+    QCOMPARE(window().focusWidget(), &the<QLineEdit>("txtSearch"));
     QCOMPARE(the<QLineEdit>("txtSearch").selectedText(), QStringLiteral("abc"));
     QCOMPARE(the<QLineEdit>("txtSearch2").text(), QStringLiteral("abc"));
-    QCOMPARE(the<QLineEdit>("txtReplace").text(), QString());
-    QVERIFY(the<QCheckBox>("chkTop").isChecked());
-    QVERIFY(!the<QCheckBox>("chkMozi").isChecked());
+    QVERIFY(the<QCheckBox>("chkTop").isChecked() && !the<QCheckBox>("chkMozi").isChecked());
 }
 
-void tst_frmFindStr::findAgainKeepsTheFields()
+// No load step again; the replace entry cannot make the open window modal: it comes to the
+// front on its replace page.
+void tst_frmFindStr::entriesWhileOpenKeepTheFields()
 {
-    openFind();
+    w.trigger("mnuFind");
     the<QLineEdit>("txtSearch").setText(QStringLiteral("typed"));
-    the<QTabWidget>("SSTab").setCurrentIndex(1);
     w.select(0, 3);
-    QCOMPARE(&openFind(), window);
-    QCOMPARE(the<QLineEdit>("txtSearch").text(), QStringLiteral("typed"));
+    w.trigger("mnuReplace");
+    QCOMPARE(the<QTabWidget>("SSTab").currentIndex(), 1);
+    QVERIFY(!window().isModal());
+    w.trigger("mnuFind");
+    QCOMPARE(w.mdi->findChildren<frmFindStr *>().size(), 1);
     QCOMPARE(the<QTabWidget>("SSTab").currentIndex(), 0);
+    QCOMPARE(the<QLineEdit>("txtSearch").text(), QStringLiteral("typed"));
 }
 
-void tst_frmFindStr::replaceEntryOpensModalOnReplacePage()
+void tst_frmFindStr::replaceEntryOpensModal()
 {
     QStringList seen;
-    QVERIFY(driveModal(w.mdi->action(QStringLiteral("mnuReplace")), [&](QDialog &shown) {
-        seen << shown.objectName() << QString::number(shown.isModal())
-             << QString::number(control<QTabWidget>(shown, QStringLiteral("SSTab")).currentIndex())
-             << control<QLineEdit>(shown, QStringLiteral("txtSearch2")).text();
-        control<QLineEdit>(shown, QStringLiteral("txtReplace")).setText(QStringLiteral("x"));
-        control<QPushButton>(shown, QStringLiteral("cmdAllReplace")).click();
+    QVERIFY(driveModal(w.mdi->action(QStringLiteral("mnuReplace")), [&](QDialog &dialog) {
+        seen << QString::number(dialog.isModal()) << QString::number(dialog.parent() != nullptr)
+             << QString::number(control<QTabWidget>(dialog, QStringLiteral("SSTab")).currentIndex())
+             << control<QLineEdit>(dialog, QStringLiteral("txtSearch2")).text();
+        control<QLineEdit>(dialog, QStringLiteral("txtReplace")).setText(QStringLiteral("x"));
+        control<QPushButton>(dialog, QStringLiteral("cmdAllReplace")).click();
     }));
-    QCOMPARE(seen, QStringList({"frmFindStr", "1", "1", "abc"}));
+    QCOMPARE(seen, QStringList({"1", "0", "1", "abc"}));
     QCOMPARE(w.text().Text(), QStringLiteral("<P>x</P>\r\n<P>ABC</P>\r\n<P>x</P>"));
-    QVERIFY(!w.mdi->findChild<frmFindStr *>());
+    QCOMPARE(w.active()->Tag(), QStringLiteral("CHANGE"));
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(shown(w.platform->messages[0]), QStringLiteral("Zurne (i) ") + ReplaceEnded);
+    w.active()->textBox().undo();
+    QCOMPARE(w.text().Text(), Page);
 }
 
-// The open window cannot turn modal: it comes to the front on its replace page, fields kept.
-void tst_frmFindStr::replaceEntryWhileOpenModeless()
+void tst_frmFindStr::searchPresses_data()
 {
-    openFind();
-    the<QLineEdit>("txtReplace").setText(QStringLiteral("kept"));
-    w.trigger("mnuReplace");
-    QCOMPARE(w.mdi->findChildren<frmFindStr *>().size(), 1);
-    QVERIFY(window->isVisible() && !window->isModal());
-    QCOMPARE(the<QTabWidget>("SSTab").currentIndex(), 1);
-    QCOMPARE(the<QLineEdit>("txtReplace").text(), QStringLiteral("kept"));
-}
-
-void tst_frmFindStr::search_data()
-{
-    QTest::addColumn<QString>("what");
     QTest::addColumn<bool>("exact");
     QTest::addColumn<QStringList>("presses");
-    QTest::newRow("from the top, then on, then the end")
-        << "abc" << true << QStringList{"3+3 abc", "27+3 abc", "end 27+3 abc"};
-    QTest::newRow("case ignored unless chkMozi")
-        << "abc" << false << QStringList{"3+3 abc", "15+3 ABC", "27+3 abc"};
-    QTest::newRow("nothing found") << "xyz" << false << QStringList{"end 30+0 "};
+    QTest::newRow("chkMozi checked: exact") << true << QStringList{"3+3", "27+3", "end 27+3"};
+    QTest::newRow("chkMozi unchecked: ABC too") << false << QStringList{"3+3", "15+3", "27+3"};
 }
 
-// Each press unchecks chkTop and hands the focus to the document; only the end shows a message.
-void tst_frmFindStr::search()
+// Each press from the top first, then on; chkTop unchecked and the found text shown in the
+// document, which takes the focus.
+void tst_frmFindStr::searchPresses()
 {
-    QFETCH(QString, what);
     QFETCH(bool, exact);
     QFETCH(QStringList, presses);
+    w.trigger("mnuFind");
     w.select(30, 0);
-    openFind();
-    the<QLineEdit>("txtSearch").setText(what);
     the<QCheckBox>("chkMozi").setChecked(exact);
     QStringList trace;
-    for (qsizetype press = 0; press < presses.size(); ++press) {
-        const qsizetype shown = w.platform->messages.size();
-        window->activateWindow();
+    while (trace.size() < presses.size()) {
+        const qsizetype before = w.platform->messages.size();
+        window().activateWindow();
         the<QPushButton>("cmdSearch").click();
-        const bool ended = w.platform->messages.size() > shown;
-        trace << (ended ? QStringLiteral("end ") : QString()) + selection();
+        trace << (w.platform->messages.size() > before ? QStringLiteral("end ") : QString()) +
+                     selection();
         QVERIFY(!the<QCheckBox>("chkTop").isChecked());
         QTRY_COMPARE(QApplication::focusWidget(), &w.active()->textBox());
     }
     QCOMPARE(trace, presses);
-    if (presses.last().startsWith(QLatin1String("end")))
-        QCOMPARE(messages().last(), QStringLiteral("Zurne (i) 文書の検索が終了しました"));
+    for (const platform::Message &m : w.platform->messages)
+        QCOMPARE(shown(m), QStringLiteral("Zurne (i) ") + SearchEnded);
 }
 
-// Replace one through the window; replace all from the top in one undo step with one message.
-void tst_frmFindStr::replaceOneAndAll()
+void tst_frmFindStr::replaceKeepsTheFocus()
 {
-    openFind();
+    w.trigger("mnuFind");
     QTRY_COMPARE(QApplication::focusWidget(), &the<QLineEdit>("txtSearch"));
-    the<QLineEdit>("txtSearch2").setText(QStringLiteral("abc"));
     the<QLineEdit>("txtReplace").setText(QStringLiteral("<B>abc</B>"));
     the<QPushButton>("cmdReplace").click();
     QCOMPARE(w.text().Text(), QStringLiteral("<P><B>abc</B></P>\r\n<P>ABC</P>\r\n<P>abc</P>"));
-    QCOMPARE(selection(), QStringLiteral("34+3 abc"));
-    QCOMPARE(w.active()->Tag(), QStringLiteral("CHANGE"));
+    QCOMPARE(selection(), QStringLiteral("34+3"));
     QCoreApplication::processEvents();
     QCOMPARE(QApplication::focusWidget(), &the<QLineEdit>("txtSearch"));
-    QVERIFY(messages().isEmpty());
-
-    w.text().setText(QStringLiteral("abc\r\nabc"));
-    w.select(8, 0);
-    the<QPushButton>("cmdAllReplace").click();
-    QCOMPARE(w.text().Text(), QStringLiteral("<B>abc</B>\r\n<B>abc</B>"));
-    QCOMPARE(selection(), QStringLiteral("22+0 "));
-    QCOMPARE(messages(), QStringList{"Zurne (i) 文書の検索と置換が終了しました"});
-    w.active()->textBox().undo();
-    QCOMPARE(w.text().Text(), QStringLiteral("abc\r\nabc"));
 }
 
-void tst_frmFindStr::emptySearchTextOnlyEnds_data()
+void tst_frmFindStr::onlyTheEndMessage_data()
 {
     QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("document");
     QTest::addColumn<QString>("message");
-    QTest::newRow("search") << "cmdSearch"
-                            << "文書の検索が終了しました";
-    QTest::newRow("replace") << "cmdReplace"
-                             << "文書の検索と置換が終了しました";
-    QTest::newRow("replace all") << "cmdAllReplace"
-                                 << "文書の検索と置換が終了しました";
+    for (const bool document : {true, false}) {
+        const char *when = document ? "empty search text" : "no document";
+        QTest::addRow("%s: search", when) << "cmdSearch" << document << SearchEnded;
+        QTest::addRow("%s: replace", when) << "cmdReplace" << document << ReplaceEnded;
+        QTest::addRow("%s: replace all", when) << "cmdAllReplace" << document << ReplaceEnded;
+    }
 }
 
-void tst_frmFindStr::emptySearchTextOnlyEnds()
+// An empty search text, or no document open beside the window: each button ends at once.
+void tst_frmFindStr::onlyTheEndMessage()
 {
     QFETCH(QString, button);
+    QFETCH(bool, document);
     QFETCH(QString, message);
-    openFind();
-    the<QLineEdit>("txtSearch").clear();
-    the<QLineEdit>("txtSearch2").clear();
-    the<QLineEdit>("txtReplace").setText(QStringLiteral("x"));
-    control<QPushButton>(*window, button).click();
-    QCOMPARE(messages(), QStringList{QStringLiteral("Zurne (i) ") + message});
-    QCOMPARE(w.text().Text(), QStringLiteral("<P>abc</P>\r\n<P>ABC</P>\r\n<P>abc</P>"));
-    QCOMPARE(selection(), QStringLiteral("3+3 abc"));
+    w.trigger("mnuFind");
+    if (document) {
+        the<QLineEdit>("txtSearch").clear();
+        the<QLineEdit>("txtSearch2").clear();
+    } else {
+        w.closeAllClean();
+    }
+    the<QPushButton>(button).click();
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(shown(w.platform->messages[0]), QStringLiteral("Zurne (i) ") + message);
+    QVERIFY(window().isVisible());
+    if (document)
+        QCOMPARE(w.text().Text() + selection(), Page + QStringLiteral("3+3"));
 }
 
-void tst_frmFindStr::buttonsWithoutDocument_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::newRow("search") << "cmdSearch";
-    QTest::newRow("replace") << "cmdReplace";
-    QTest::newRow("replace all") << "cmdAllReplace";
-}
-
-// The modeless window outlives the last document: its buttons only end the search.
-void tst_frmFindStr::buttonsWithoutDocument()
-{
-    QFETCH(QString, button);
-    openFind();
-    w.closeAllClean();
-    QVERIFY(w.mdi->children().isEmpty());
-    control<QPushButton>(*window, button).click();
-    QCOMPARE(messages().size(), 1);
-    QVERIFY(window->isVisible());
-    QVERIFY(w.mdi->children().isEmpty());
-}
-
+// Each cancel button unloads the window; the next opening runs the load step again.
 void tst_frmFindStr::cancelUnloads()
 {
-    for (const char *cancel : {"cmdCancel", "cmdCancel2"}) {
-        openFind();
-        the<QLineEdit>("txtSearch").setText(QStringLiteral("typed"));
+    for (const QString cancel : {"cmdCancel", "cmdCancel2"}) {
+        w.trigger("mnuFind");
         the<QCheckBox>("chkTop").setChecked(false);
-        QPointer<frmFindStr> closed = window;
+        QPointer<frmFindStr> unloaded = &window();
         the<QPushButton>(cancel).click();
-        QTRY_VERIFY(!closed);
-        openFind();
-        QCOMPARE(the<QLineEdit>("txtSearch").text(), QStringLiteral("abc"));
+        QTRY_VERIFY(!unloaded);
+        w.trigger("mnuFind");
         QVERIFY(the<QCheckBox>("chkTop").isChecked());
-        window->close();
+        window().close();
+        QTRY_VERIFY(!w.mdi->findChild<frmFindStr *>());
     }
 }
 
