@@ -20,6 +20,24 @@ private Q_SLOTS:
     void replaceAll();
 
 private:
+    struct Row {
+        QString text;
+        QString what;
+        QString with;
+        QStringList presses;
+    };
+    // The current row, its text and selection put into the model.
+    Row prepared()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, selStart);
+        QFETCH(int, selLength);
+        QFETCH(QString, what);
+        QFETCH(QString, with);
+        QFETCH(QStringList, presses);
+        prepare(text, selStart, selLength);
+        return {text, what, with, presses};
+    }
     void prepare(const QString &text, int selStart, int selLength)
     {
         model->setText(text);
@@ -75,19 +93,13 @@ void tst_findreplace::search_data()
 
 void tst_findreplace::search()
 {
-    QFETCH(QString, text);
-    QFETCH(int, selStart);
-    QFETCH(int, selLength);
-    QFETCH(QString, what);
-    QFETCH(QString, with);
-    QFETCH(QStringList, presses);
-    prepare(text, selStart, selLength);
-    const Comparison comparison = with == "exact" ? Comparison::Exact : Comparison::Loose;
+    const Row r = prepared();
+    const Comparison comparison = r.with == "exact" ? Comparison::Exact : Comparison::Loose;
     QStringList trace;
-    for (SearchStart start = SearchStart::Top; trace.size() < presses.size();
+    for (SearchStart start = SearchStart::Top; trace.size() < r.presses.size();
          start = SearchStart::AfterSelection)
-        trace << state(searchNext(*model, what, start, comparison));
-    QCOMPARE(trace, presses);
+        trace << state(searchNext(*model, r.what, start, comparison));
+    QCOMPARE(trace, r.presses);
 }
 
 void tst_findreplace::replace_data()
@@ -106,19 +118,13 @@ void tst_findreplace::replace_data()
 
 void tst_findreplace::replace()
 {
-    QFETCH(QString, text);
-    QFETCH(int, selStart);
-    QFETCH(int, selLength);
-    QFETCH(QString, what);
-    QFETCH(QString, with);
-    QFETCH(QStringList, presses);
-    prepare(text, selStart, selLength);
+    const Row r = prepared();
     QStringList trace;
-    while (trace.size() < presses.size()) {
-        const bool found = replaceNext(*model, what, with);
+    while (trace.size() < r.presses.size()) {
+        const bool found = replaceNext(*model, r.what, r.with);
         trace << state(found, model->Text() + QLatin1Char(' '));
     }
-    QCOMPARE(trace, presses);
+    QCOMPARE(trace, r.presses);
 }
 
 void tst_findreplace::replaceAll_data()
@@ -137,23 +143,17 @@ void tst_findreplace::replaceAll_data()
 // The same text and caret as replace one pressed until it finds nothing, in one undo step.
 void tst_findreplace::replaceAll()
 {
-    QFETCH(QString, text);
-    QFETCH(int, selStart);
-    QFETCH(int, selLength);
-    QFETCH(QString, what);
-    QFETCH(QString, with);
-    QFETCH(QStringList, presses);
-    if (!what.isEmpty()) {
-        prepare(text, 0, 0);
-        while (replaceNext(*model, what, with)) {
-        }
-        QCOMPARE(state(true, model->Text() + QLatin1Char(' ')), presses.first());
-    }
-    prepare(text, selStart, selLength);
-    ::replaceAll(*model, what, with);
-    QCOMPARE(state(true, model->Text() + QLatin1Char(' ')), presses.first());
+    const Row r = prepared();
+    ::replaceAll(*model, r.what, r.with);
+    QCOMPARE(state(true, model->Text() + QLatin1Char(' ')), r.presses.first());
     edit.undo();
-    QCOMPARE(model->Text(), text);
+    QCOMPARE(model->Text(), r.text);
+    if (r.what.isEmpty())
+        return;
+    prepare(r.text, 0, 0);
+    while (replaceNext(*model, r.what, r.with)) {
+    }
+    QCOMPARE(state(true, model->Text() + QLatin1Char(' ')), r.presses.first());
 }
 
 QTEST_MAIN(tst_findreplace)
