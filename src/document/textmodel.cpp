@@ -91,32 +91,6 @@ int endOf(const QTextBlock &block)
     return block.position() + block.length() - 1;
 }
 
-// The widget position of a model offset on `block`, the block numbered `number`. An offset
-// between the CR and the LF of a line break stays at the end of the line.
-int positionOn(const QTextBlock &block, int number, qsizetype modelOffset)
-{
-    const qsizetype inBlock = modelOffset - (block.position() + number);
-    return block.position() + int(std::min<qsizetype>(inBlock, block.length() - 1));
-}
-
-// The widget positions of ascending model offsets, in one walk over the blocks.
-std::vector<int> positionsOf(const QTextDocument &document, const std::vector<qsizetype> &offsets)
-{
-    std::vector<int> positions;
-    positions.reserve(offsets.size());
-    QTextBlock block = document.begin();
-    int number = 0;
-    for (const qsizetype offset : offsets) {
-        for (QTextBlock next = block.next();
-             next.isValid() && next.position() + number + 1 <= offset; next = block.next()) {
-            block = next;
-            ++number;
-        }
-        positions.push_back(positionOn(block, number, offset));
-    }
-    return positions;
-}
-
 } // namespace
 
 TextModel::TextModel(QPlainTextEdit &widget) : widget_(widget), document_(*widget.document()) {}
@@ -278,7 +252,7 @@ void TextModel::replaceEach(const std::vector<qsizetype> &starts, qsizetype leng
     bounds.reserve(starts.size() * 2);
     for (const qsizetype start : starts)
         bounds.insert(bounds.end(), {start, start + length});
-    const std::vector<int> positions = positionsOf(document_, bounds);
+    const std::vector<int> positions = toWidgetPositions(bounds);
     QTextCursor cursor(&document_);
     QTextCursor caret(&document_);
     cursor.beginEditBlock();
@@ -314,7 +288,27 @@ int TextModel::toWidgetPosition(qsizetype modelOffset) const
         else
             high = mid - 1;
     }
-    return positionOn(document_.findBlockByNumber(low), low, modelOffset);
+    const QTextBlock block = document_.findBlockByNumber(low);
+    const qsizetype inBlock = modelOffset - (block.position() + low);
+    // An offset between the CR and the LF of a line break stays at the end of the line.
+    return block.position() + int(std::min<qsizetype>(inBlock, block.length() - 1));
+}
+
+// As toWidgetPosition, for ascending offsets in one walk over the blocks.
+std::vector<int> TextModel::toWidgetPositions(const std::vector<qsizetype> &offsets) const
+{
+    std::vector<int> positions;
+    positions.reserve(offsets.size());
+    QTextBlock block = document_.begin();
+    for (const qsizetype offset : offsets) {
+        for (QTextBlock next = block.next();
+             next.isValid() && toModelOffset(next.position()) <= offset; next = block.next())
+            block = next;
+        const qsizetype inBlock = offset - toModelOffset(block.position());
+        positions.push_back(block.position() +
+                            int(std::min<qsizetype>(inBlock, block.length() - 1)));
+    }
+    return positions;
 }
 
 qsizetype TextModel::SelStart() const

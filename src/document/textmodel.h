@@ -69,6 +69,7 @@ public:
 private:
     QString modelText(int from, int to) const;
     void replaceSelection(QTextCursor &cursor, const QString &text);
+    std::vector<int> toWidgetPositions(const std::vector<qsizetype> &offsets) const;
     void fill(const QString &text);
     void keepFileBreaks(const std::vector<LineBreak> &perLine);
     void addFinalLineBreak();
