@@ -6,6 +6,7 @@
 #include "app/toolbaricons.h"
 #include "app/toolbartable.h"
 #include "app/windowarrangement.h"
+#include "dialogs/modeless.h"
 #include "document/closeall.h"
 #include "document/filedialogstate.h"
 #include "document/filedrop.h"
@@ -19,8 +20,17 @@
 #include "format/frmlist.h"
 #include "format/frmmarquee.h"
 #include "format/wrapcommands.h"
+#include "forms/frmbutton.h"
+#include "forms/frmcheck.h"
+#include "forms/frmform.h"
+#include "forms/frmselectbox.h"
+#include "forms/frmtextarea.h"
+#include "imagemap/frmmaparea.h"
 #include "platform/platform.h"
 #include "search/frmfindstr.h"
+#include "structure/frmframeteigi.h"
+#include "structure/frmimagelink.h"
+#include "structure/frmtable.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -343,22 +353,22 @@ void frmMDI::mnuHTMLTBar_Click()
 }
 
 // Tags
-void frmMDI::mnuHLink_Click() {}
-void frmMDI::mnuImage_Click() {}
+void frmMDI::mnuHLink_Click() { showModeless<frmImageLink>(*this).showPage(frmImageLink::LinkPage); }
+void frmMDI::mnuImage_Click() { showModeless<frmImageLink>(*this).showPage(frmImageLink::ImagePage); }
 void frmMDI::mnuList_Click() { showListDialog(this); }
-void frmMDI::mnuTableMake_Click() {}
+void frmMDI::mnuTableMake_Click() { showModal<frmTable>(this); }
 void frmMDI::mnuAddSel_Click() { WrapCommands::wrap(WrapCommands::AddSel); }
-void frmMDI::mnuForm_Click() {}
-void frmMDI::mnuTextarea_Click() {}
-void frmMDI::mnuCheckbox_Click() {}
-void frmMDI::mnuSubmit_Click() {}
-void frmMDI::mnuSelectBox_Click() {}
+void frmMDI::mnuForm_Click() { showModal<frmForm>(this); }
+void frmMDI::mnuTextarea_Click() { showModal<frmTextarea>(this); }
+void frmMDI::mnuCheckbox_Click() { showModal<frmCheck>(this); }
+void frmMDI::mnuSubmit_Click() { showModal<frmButton>(this); }
+void frmMDI::mnuSelectBox_Click() { showModal<frmSelectbox>(this); }
 void frmMDI::mnuHR_Click() { showRuleDialog(this); }
 void frmMDI::mnuBR_Click() { WrapCommands::insert(WrapCommands::BR); }
 void frmMDI::mnuNOBR_Click() { WrapCommands::insert(WrapCommands::NOBR); }
 void frmMDI::mnuComment_Click() { WrapCommands::wrap(WrapCommands::Comment); }
-void frmMDI::mnuFrame_Click() {}
-void frmMDI::mnuMapArea_Click() {}
+void frmMDI::mnuFrame_Click() { showModeless<frmFrameTeigi>(*this); }
+void frmMDI::mnuMapArea_Click() { showModeless<frmMapArea>(*this); }
 
 // Document expression
 void frmMDI::mnuColor_Click() { showPageColorDialog(this); }

@@ -1,0 +1,41 @@
+#include "forms/frmbutton.h"
+
+#include "dialogs/dialogcontrols.h"
+#include "document/activedocument.h"
+#include "forms/buttonmarkup.h"
+#include "forms/formdialogparts.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// The option ids follow the order of ButtonKind.
+frmButton::frmButton(QWidget *parent)
+    : Dialog(parent, QStringLiteral("frmButton"), QStringLiteral("ﾎﾞﾀﾝ設定")),
+      kind_(makeNamedOptions(this, {{QStringLiteral("optSubmit"), QStringLiteral("転送(Submit)")},
+                                    {QStringLiteral("optReset"), QStringLiteral("ﾘｾｯﾄ(Reset)")}})),
+      txtName_(makeFormField(this, QStringLiteral("txtName"))),
+      txtValue_(makeFormField(this, QStringLiteral("txtValue")))
+{
+    kind_->button(int(ButtonKind::Submit))->setChecked(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(
+        makeOptionFrame(this, QStringLiteral("Frame1"), QStringLiteral("ﾎﾞﾀﾝの種類"), kind_));
+    layout->addLayout(makeFieldGrid(
+        this, {{{QStringLiteral("Label1"), QStringLiteral("フィールド名：")}, txtName_},
+               {{QStringLiteral("Label2"), QStringLiteral("ボタン名：")}, txtValue_}}));
+    QPushButton *cmdOK =
+        addConfirmButtons(*this, *layout, {QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ")});
+    connect(cmdOK, &QPushButton::clicked, this, &frmButton::cmdOK_Click);
+}
+
+void frmButton::cmdOK_Click()
+{
+    replaceActiveSelection(buttonMarkup(
+        {static_cast<ButtonKind>(kind_->checkedId()), txtName_->text(), txtValue_->text()}));
+    accept();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+// The button dialog: puts one submit or reset button in place of the selection.
+
+#include "dialogs/dialog.h"
+
+class QButtonGroup;
+class QLineEdit;
+
+class frmButton : public Dialog {
+    Q_OBJECT
+public:
+    explicit frmButton(QWidget *parent = nullptr);
+
+private:
+    void cmdOK_Click();
+
+    QButtonGroup *kind_;
+    QLineEdit *txtName_;
+    QLineEdit *txtValue_;
+};

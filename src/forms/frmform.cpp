@@ -1,0 +1,45 @@
+#include "forms/frmform.h"
+
+#include "dialogs/dialogcontrols.h"
+#include "document/activedocument.h"
+#include "forms/formdialogparts.h"
+#include "forms/formmarkup.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// The option ids follow the order of FormMethod.
+frmForm::frmForm(QWidget *parent)
+    : Dialog(parent, QStringLiteral("frmForm"), QStringLiteral("ﾌｫｰﾑの設定")),
+      method_(makeNamedOptions(this, {{QStringLiteral("optGet"), QStringLiteral("GET")},
+                                      {QStringLiteral("OptPost"), QStringLiteral("POST")}})),
+      txtURL_(makeFormField(this, QStringLiteral("txtURL"))),
+      Check_(makeCheckBox(this, QStringLiteral("Check"), QStringLiteral("ﾒｰﾙｱﾄﾞﾚｽ(&M)")))
+{
+    method_->button(int(FormMethod::Post))->setChecked(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(
+        makeOptionFrame(this, QStringLiteral("Frame1"), QStringLiteral("Method"), method_));
+    layout->addWidget(
+        makeLabel(this, QStringLiteral("Label1"), QStringLiteral("ﾒｰﾙｱﾄﾞﾚｽorCGIへのｱﾄﾞﾚｽ")));
+    layout->addWidget(txtURL_);
+    layout->addWidget(Check_);
+    QPushButton *cmdOK =
+        addConfirmButtons(*this, *layout, {QStringLiteral("optCancel"), QStringLiteral("ｷｬﾝｾﾙ")});
+    connect(cmdOK, &QPushButton::clicked, this, &frmForm::cmdOK_Click);
+}
+
+void frmForm::cmdOK_Click()
+{
+    const FormDestination destination =
+        Check_->isChecked() ? FormDestination::Mail : FormDestination::Program;
+    replaceActiveSelection(formMarkup({static_cast<FormMethod>(method_->checkedId()), destination,
+                                       txtURL_->text(), activeSelection()}));
+    accept();
+}

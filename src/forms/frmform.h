@@ -1,0 +1,23 @@
+#pragma once
+
+// The form element dialog: wraps the selected text in a FORM element sent by the chosen
+// method to a server program or a mail address.
+
+#include "dialogs/dialog.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+
+class frmForm : public Dialog {
+    Q_OBJECT
+public:
+    explicit frmForm(QWidget *parent = nullptr);
+
+private:
+    void cmdOK_Click();
+
+    QButtonGroup *method_;
+    QLineEdit *txtURL_;
+    QCheckBox *Check_;
+};

@@ -1,0 +1,46 @@
+#include "forms/frmselectbox.h"
+
+#include "dialogs/dialogcontrols.h"
+#include "document/activedocument.h"
+#include "forms/formdialogparts.h"
+#include "forms/selectmarkup.h"
+#include "platform/platform.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// The three labels form one control array and share their name.
+frmSelectbox::frmSelectbox(QWidget *parent)
+    : Dialog(parent, QStringLiteral("frmSelectbox"), QStringLiteral("ｾﾚｸﾄﾎﾞｯｸｽ設定")),
+      txtName_(makeFormField(this, QStringLiteral("txtName"))),
+      txtHeight_(makeFormField(this, QStringLiteral("txtHeight"))),
+      txtOption_(makeFormField(this, QStringLiteral("txtOption"), QStringLiteral("1"))),
+      chkMultiple_(makeCheckBox(this, QStringLiteral("chkMultiple"), QStringLiteral("複数選択可")))
+{
+    const QString label = QStringLiteral("Label1");
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(makeFieldGrid(this, {{{label, QStringLiteral("フィールド名：")}, txtName_},
+                                           {{label, QStringLiteral("高さ：")}, txtHeight_},
+                                           {{label, QStringLiteral("項目数：")}, txtOption_}}));
+    layout->addWidget(chkMultiple_);
+    QPushButton *cmdOK = addConfirmButtons(
+        *this, *layout, {QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ(&C)")});
+    connect(cmdOK, &QPushButton::clicked, this, &frmSelectbox::cmdOK_Click);
+}
+
+void frmSelectbox::cmdOK_Click()
+{
+    const SelectChoice choice =
+        chkMultiple_->isChecked() ? SelectChoice::Multiple : SelectChoice::Single;
+    const std::optional<QString> markup =
+        selectMarkup({txtName_->text(), txtHeight_->text(), txtOption_->text(), choice});
+    if (!markup) {
+        platform::showMessage(this, {.text = QStringLiteral("入力エラー")});
+        return;
+    }
+    replaceActiveSelection(*markup);
+    accept();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+// The text field dialog: puts one single-line INPUT field or one TEXTAREA in place of the
+// selection.
+
+#include "dialogs/dialog.h"
+
+class QButtonGroup;
+class QLineEdit;
+
+class frmTextarea : public Dialog {
+    Q_OBJECT
+public:
+    explicit frmTextarea(QWidget *parent = nullptr);
+
+private:
+    void cmdOK_Click();
+
+    QButtonGroup *kind_;
+    QLineEdit *txtName_;
+    QLineEdit *txtValue_;
+    QLineEdit *txtSize_;
+    QLineEdit *txtMax_;
+    QLineEdit *txtRows_;
+    QLineEdit *txtCols_;
+};

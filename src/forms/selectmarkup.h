@@ -1,0 +1,23 @@
+#pragma once
+
+// Markup of the select box dialog: a SELECT start tag, empty OPTION lines to fill in, and
+// the end tag.
+
+#include <QString>
+#include <optional>
+
+enum class SelectChoice { Single, Multiple };
+
+struct SelectFields {
+    QString name;
+    QString height;
+    QString optionCount;
+    SelectChoice choice = SelectChoice::Single;
+};
+
+// NAME always, SIZE only when the height is not empty, MULTIPLE for a multiple choice; every
+// line ends with CR LF. The option count is read strictly as a decimal number (sign, point
+// and exponent allowed, blanks and tabs around it) and rounded half to even; a count of 0 or
+// less gives no OPTION line. nullopt when the count is empty, not a number or outside 16
+// bits.
+std::optional<QString> selectMarkup(const SelectFields &fields);

@@ -1,0 +1,73 @@
+#include "imagemap/frmmapload.h"
+
+#include "dialogs/dialogcontrols.h"
+#include "document/activedocument.h"
+#include "imagemap/frmmaparea.h"
+#include "imagemap/mapmarkup.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmMapLoad::frmMapLoad(QWidget *owner)
+    : Dialog(owner, QStringLiteral("frmMapLoad"), QStringLiteral("設定")),
+      area_(static_cast<frmMapArea &>(*owner))
+{
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    QGroupBox *imageFrame =
+        makeFrame(this, QStringLiteral("マップ定義"), QStringLiteral("画像設定"));
+    txtURL_ = makeTextField(imageFrame, QStringLiteral("txtURL"));
+    txtMapName_ = makeTextField(imageFrame, QStringLiteral("txtMapName"));
+    auto *imageGrid = new QGridLayout(imageFrame);
+    addFieldRow(imageGrid, 0,
+                makeLabel(imageFrame, QStringLiteral("Label1"), QStringLiteral("画像URL：")),
+                txtURL_);
+    addFieldRow(imageGrid, 1,
+                makeLabel(imageFrame, QStringLiteral("Label2"), QStringLiteral("ﾏｯﾌﾟ名：")),
+                txtMapName_);
+
+    QGroupBox *areaFrame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("ｴﾘｱ設定"));
+    txtLinkURL_ = makeTextField(areaFrame, QStringLiteral("txtLinkURL"));
+    QPushButton *cmdOK = makeButton(areaFrame, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
+    QPushButton *cmdCancel =
+        makeButton(areaFrame, QStringLiteral("cmdCancel"), QStringLiteral("やり直し"));
+    connect(cmdOK, &QPushButton::clicked, this, &frmMapLoad::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmMapLoad::cmdCancel_Click);
+    setDefaultButton(cmdOK);
+    setCancelButton(cmdCancel);
+    auto *areaGrid = new QGridLayout(areaFrame);
+    addFieldRow(areaGrid, 0,
+                makeLabel(areaFrame, QStringLiteral("Label3"), QStringLiteral("ﾘﾝｸURL：")),
+                txtLinkURL_);
+    areaGrid->addLayout(makeButtonRow(cmdOK, cmdCancel), 1, 0, 1, 2);
+
+    Check1_ = makeCheckBox(this, QStringLiteral("Check1"), QStringLiteral("ｴﾘｱのみ設定"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(imageFrame);
+    layout->addWidget(areaFrame);
+    layout->addWidget(Check1_);
+}
+
+// With every document closed there is nowhere to write: the window stays as it is, so the
+// user can open a document and confirm again.
+void frmMapLoad::cmdOK_Click()
+{
+    if (!activeDocument())
+        return;
+    const MapFields fields{txtURL_->text(), txtMapName_->text(), txtLinkURL_->text(),
+                           Check1_->isChecked()};
+    replaceActiveSelection(mapMarkup(fields, area_.shapeMode(), areaValues()));
+    area_.hideShapes();
+    close();
+}
+
+void frmMapLoad::cmdCancel_Click()
+{
+    area_.hideShapes();
+    close();
+}

@@ -1,0 +1,143 @@
+#include "structure/frmframeteigi.h"
+
+#include "dialogs/dialogcontrols.h"
+#include "document/activedocument.h"
+#include "platform/platform.h"
+#include "structure/framesetmarkup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString NotANumber = QStringLiteral("数字を記入してください");
+
+} // namespace
+
+frmFrameTeigi::frmFrameTeigi(QWidget *owner)
+    : Dialog(owner, QStringLiteral("frmFrameTeigi"), QStringLiteral("ﾌﾚｰﾑ作成"))
+{
+    txtTitle_ = makeTextField(this, QStringLiteral("txtTitle"));
+    QPushButton *cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
+    connect(cmdOK, &QPushButton::clicked, this, &frmFrameTeigi::cmdOK_Click);
+    QPushButton *command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("ｷｬﾝｾﾙ"));
+    closeOnClick(command1, this);
+    setDefaultButton(cmdOK);
+    setCancelButton(command1);
+
+    auto *titleRow = new QHBoxLayout;
+    titleRow->addWidget(
+        makeLabel(this, QStringLiteral("Label1"), QStringLiteral("ホームページタイトル：")));
+    titleRow->addWidget(txtTitle_);
+    auto *frames = new QHBoxLayout;
+    frames->addWidget(buildFrameFrame(0, QStringLiteral("上（左）のﾌﾚｰﾑ")));
+    frames->addWidget(buildFrameFrame(1, QStringLiteral("下（右）のﾌﾚｰﾑ")));
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(titleRow);
+    layout->addWidget(buildSplitFrame());
+    layout->addLayout(buildSizeRows());
+    layout->addLayout(frames);
+    layout->addLayout(makeButtonRow(cmdOK, command1));
+}
+
+QLineEdit *frmFrameTeigi::makeRatioField(const QString &name)
+{
+    QLineEdit *field = makeTextField(this, name, ResetRatio);
+    field->setMaxLength(4);
+    return field;
+}
+
+QGroupBox *frmFrameTeigi::buildSplitFrame()
+{
+    QGroupBox *frame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("分割方向"));
+    optCols_ = makeOption(frame, QStringLiteral("optCols"), QStringLiteral("縦"));
+    optCols_->setChecked(true);
+    auto *layout = new QHBoxLayout(frame);
+    layout->addWidget(optCols_);
+    layout->addWidget(makeOption(frame, QStringLiteral("optRows"), QStringLiteral("横")));
+    return frame;
+}
+
+QGridLayout *frmFrameTeigi::buildSizeRows()
+{
+    txtHaba_ = makeRatioField(QStringLiteral("txtHaba"));
+    txtHaba2_ = makeRatioField(QStringLiteral("txtHaba2"));
+    connect(txtHaba_, &QLineEdit::textChanged, this, [this] { ratioChanged(txtHaba_, txtHaba2_); });
+    connect(txtHaba2_, &QLineEdit::textChanged, this,
+            [this] { ratioChanged(txtHaba2_, txtHaba_); });
+    Combo1_ = makeCombo(this, QStringLiteral("Combo1"),
+                        {QStringLiteral("AUTO"), QStringLiteral("YES"), QStringLiteral("NO")});
+    Combo1_->setEditable(true);
+    Check1_ = makeCheckBox(this, QStringLiteral("Check1"), QStringLiteral("ｽｸﾛｰﾙﾊﾞｰのﾄﾞﾗｯｸﾞ可"));
+    Check1_->setChecked(true);
+
+    auto *grid = new QGridLayout;
+    addFieldRow(grid, 0, makeLabel(this, QStringLiteral("Label2"), QStringLiteral("ﾌﾚｰﾑの比率：")),
+                txtHaba_);
+    grid->addWidget(makeLabel(this, QStringLiteral("Label3"), QStringLiteral("：")), 0, 2);
+    grid->addWidget(txtHaba2_, 0, 3);
+    grid->addWidget(makeLabel(this, QStringLiteral("Label4"), QStringLiteral("ｽｸﾛｰﾙﾊﾞｰ：")), 1, 0);
+    grid->addWidget(Combo1_, 1, 1, 1, 3);
+    grid->addWidget(Check1_, 2, 0, 1, 4);
+    return grid;
+}
+
+QGroupBox *frmFrameTeigi::buildFrameFrame(int index, const QString &caption)
+{
+    QGroupBox *frame = makeFrame(this, QStringLiteral("Frame%1").arg(index + 2), caption);
+    txtURL_[index] = makeTextField(frame, QStringLiteral("txtURL(%1)").arg(index));
+    txtName_[index] = makeTextField(frame, QStringLiteral("txtName(%1)").arg(index));
+    auto *grid = new QGridLayout(frame);
+    addFieldRow(grid, 0, makeLabel(frame, QStringLiteral("LabelURL"), QStringLiteral("URL：")),
+                txtURL_[index]);
+    addFieldRow(grid, 1, makeLabel(frame, QStringLiteral("LabelName"), QStringLiteral("NAME：")),
+                txtName_[index]);
+    return frame;
+}
+
+// The partner's own change would compute the value this field already holds, so it is
+// not let to answer; a reset writes this field, whose change then sets the partner.
+void frmFrameTeigi::ratioChanged(QLineEdit *field, QLineEdit *partner)
+{
+    if (settingPartner_)
+        return;
+    const PartnerRatio change = partnerRatio(field->text());
+    switch (change.outcome) {
+    case PartnerRatio::Set: {
+        const QScopedValueRollback guard(settingPartner_, true);
+        partner->setText(change.text);
+        break;
+    }
+    case PartnerRatio::Keep:
+        break;
+    case PartnerRatio::Reset:
+        field->setText(change.text);
+        platform::showMessage(this, {.text = NotANumber});
+        break;
+    }
+}
+
+FrameDefinition frmFrameTeigi::frameDefinition(int index) const
+{
+    return {txtURL_[index]->text(), txtName_[index]->text()};
+}
+
+void frmFrameTeigi::cmdOK_Click()
+{
+    const QString page = frameSetPage(
+        {txtTitle_->text(), optCols_->isChecked() ? FrameSplit::Columns : FrameSplit::Rows,
+         txtHaba_->text(), txtHaba2_->text(), Combo1_->currentText(),
+         Check1_->isChecked() ? FrameResize::Allowed : FrameResize::Fixed, frameDefinition(0),
+         frameDefinition(1)});
+    newDocumentWithText(page, TextMark::Modified);
+    close();
+}

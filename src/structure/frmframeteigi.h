@@ -1,0 +1,40 @@
+#pragma once
+
+// The frame set dialog: builds a page of two frames and opens it as a new document. Its
+// two ratio fields keep adding up to 100.
+
+#include "dialogs/dialog.h"
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+struct FrameDefinition;
+
+class frmFrameTeigi : public Dialog {
+    Q_OBJECT
+public:
+    explicit frmFrameTeigi(QWidget *owner);
+
+private:
+    QGroupBox *buildSplitFrame();
+    QGridLayout *buildSizeRows();
+    QGroupBox *buildFrameFrame(int index, const QString &caption);
+    QLineEdit *makeRatioField(const QString &name);
+    void ratioChanged(QLineEdit *field, QLineEdit *partner);
+    FrameDefinition frameDefinition(int index) const;
+    void cmdOK_Click();
+
+    QLineEdit *txtTitle_ = nullptr;
+    QRadioButton *optCols_ = nullptr;
+    QLineEdit *txtHaba_ = nullptr;
+    QLineEdit *txtHaba2_ = nullptr;
+    QComboBox *Combo1_ = nullptr;
+    QCheckBox *Check1_ = nullptr;
+    QLineEdit *txtURL_[2] = {};
+    QLineEdit *txtName_[2] = {};
+    // Set while a ratio field writes its partner, whose own change must not answer back.
+    bool settingPartner_ = false;
+};

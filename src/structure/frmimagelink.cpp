@@ -1,0 +1,189 @@
+#include "structure/frmimagelink.h"
+
+#include "dialogs/dialogcontrols.h"
+#include "document/activedocument.h"
+#include "platform/platform.h"
+#include "structure/linkmarkup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <limits>
+
+namespace {
+
+const QString PictureFilter =
+    QStringLiteral("画像ﾌｧｲﾙ(*.jpg;*.gif)|*.jpg;*.gif|全てのﾌｧｲﾙ(*.*)|*.*");
+
+// Fields of this dialog hold whatever the user types, however long.
+QLineEdit *makeUnlimitedField(QWidget *parent, const QString &name)
+{
+    QLineEdit *field = makeTextField(parent, name);
+    field->setMaxLength(std::numeric_limits<int>::max());
+    return field;
+}
+
+} // namespace
+
+frmImageLink::frmImageLink(QWidget *owner)
+    : Dialog(owner, QStringLiteral("frmImageLink"), QStringLiteral("設定")),
+      SSTab1_(new QTabWidget(this))
+{
+    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1_->addTab(buildLinkPage(), QStringLiteral("ﾊｲﾊﾟｰﾘﾝｸ　"));
+    SSTab1_->addTab(buildImagePage(), QStringLiteral("　画像　"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(SSTab1_);
+    Form_Load();
+}
+
+QWidget *frmImageLink::buildLinkPage()
+{
+    auto *page = new QWidget;
+    txtURL_ = makeUnlimitedField(page, QStringLiteral("txtURL"));
+    chkMail_ = makeCheckBox(page, QStringLiteral("chkMail"), QStringLiteral("ﾒｰﾙ(&M)"));
+    txtMozi_ = makeUnlimitedField(page, QStringLiteral("txtMozi"));
+    Combo_ = makeCombo(page, QStringLiteral("Combo"),
+                       {QStringLiteral("指定しない"), QStringLiteral("開いているﾌﾞﾗｳｻﾞ(_top)"),
+                        QStringLiteral("新しいｳｨﾝﾄﾞｳに表示(_blank) ")});
+    connect(Combo_, &QComboBox::currentIndexChanged, this, &frmImageLink::Combo_Click);
+    QPushButton *cmdMove =
+        makeButton(page, QStringLiteral("cmdMove"), QStringLiteral("文章の代わりに画像を使用"));
+    connect(cmdMove, &QPushButton::clicked, this, &frmImageLink::cmdMove_Click);
+    QPushButton *cmdLinkOK =
+        makeButton(page, QStringLiteral("cmdLinkOK"), QStringLiteral("決定(&N)"));
+    connect(cmdLinkOK, &QPushButton::clicked, this, &frmImageLink::cmdLinkOK_Click);
+    QPushButton *cmdCancel = makeButton(page, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));
+    closeOnClick(cmdCancel, this);
+
+    auto *grid = new QGridLayout(page);
+    addFieldRow(grid, 0, makeLabel(page, QStringLiteral("Label1"), QStringLiteral("URL：")),
+                txtURL_);
+    grid->addWidget(chkMail_, 1, 1);
+    addFieldRow(grid, 2, makeLabel(page, QStringLiteral("Label2"), QStringLiteral("文章：")),
+                txtMozi_);
+    addFieldRow(grid, 3, makeLabel(page, QStringLiteral("Label3"), QStringLiteral("表示設定：")),
+                Combo_);
+    grid->addWidget(cmdMove, 4, 1);
+    grid->setRowStretch(5, 1);
+    grid->addLayout(makeButtonRow(cmdLinkOK, cmdCancel), 6, 0, 1, 2);
+    return page;
+}
+
+QWidget *frmImageLink::buildImagePage()
+{
+    auto *page = new QWidget;
+    txtImageURL_ = makeUnlimitedField(page, QStringLiteral("txtImageURL"));
+    QPushButton *command1 = makeButton(page, QStringLiteral("Command1"), QStringLiteral("参照..."));
+    connect(command1, &QPushButton::clicked, this, &frmImageLink::Command1_Click);
+    txtDaitai_ = makeUnlimitedField(page, QStringLiteral("txtDaitai"));
+    txtWidth_ = makeUnlimitedField(page, QStringLiteral("txtWidth"));
+    txtHeight_ = makeUnlimitedField(page, QStringLiteral("txtHeight"));
+    txtBorder_ = makeUnlimitedField(page, QStringLiteral("txtBorder"));
+    Combo1_ = makeCombo(page, QStringLiteral("Combo1"),
+                        {QStringLiteral("TOP"), QStringLiteral("MIDDLE"), QStringLiteral("BOTTOM"),
+                         QStringLiteral("LEFT"), QStringLiteral("RIGHT")});
+    Combo1_->setEditable(true);
+    QPushButton *cmdImageOK =
+        makeButton(page, QStringLiteral("cmdImageOK"), QStringLiteral("決定(&N)"));
+    connect(cmdImageOK, &QPushButton::clicked, this, &frmImageLink::cmdImageOK_Click);
+    QPushButton *cmdCancel2 =
+        makeButton(page, QStringLiteral("cmdCancel2"), QStringLiteral("ｷｬﾝｾﾙ"));
+    closeOnClick(cmdCancel2, this);
+
+    auto *grid = new QGridLayout(page);
+    addFieldRow(grid, 0, makeLabel(page, QStringLiteral("Label4"), QStringLiteral("画像のURL：")),
+                txtImageURL_, command1);
+    addFieldRow(grid, 1, makeLabel(page, QStringLiteral("Label5"), QStringLiteral("代替文字：")),
+                txtDaitai_);
+    addFieldRow(grid, 2, makeLabel(page, QStringLiteral("Label6"), QStringLiteral("横幅：")),
+                txtWidth_);
+    addFieldRow(grid, 3, makeLabel(page, QStringLiteral("Label7"), QStringLiteral("縦幅：")),
+                txtHeight_);
+    addFieldRow(grid, 4, makeLabel(page, QStringLiteral("Label8"), QStringLiteral("境界線：")),
+                txtBorder_);
+    addFieldRow(grid, 5, makeLabel(page, QStringLiteral("Label9"), QStringLiteral("表示場所：")),
+                Combo1_);
+    grid->setRowStretch(6, 1);
+    grid->addLayout(makeButtonRow(cmdImageOK, cmdCancel2), 7, 0, 1, 3);
+    return page;
+}
+
+// Runs once, when the window is created: showing it again keeps everything.
+void frmImageLink::Form_Load()
+{
+    LinkTag_.clear();
+    Combo_->setCurrentIndex(0);
+    Combo_Click(0);
+    Combo1_->setCurrentIndex(0);
+    ImageAsLink_ = false;
+    txtMozi_->setText(activeSelection());
+}
+
+void frmImageLink::showPage(Page page)
+{
+    SSTab1_->setCurrentIndex(page);
+    (page == LinkPage ? txtURL_ : txtImageURL_)->setFocus(Qt::OtherFocusReason);
+}
+
+void frmImageLink::Combo_Click(int position)
+{
+    LinkTarget_ = linkTarget(position);
+}
+
+void frmImageLink::GetTemp()
+{
+    LinkTag_ = linkTag({txtURL_->text(),
+                        chkMail_->isChecked() ? LinkScheme::Mail : LinkScheme::Plain, LinkTarget_});
+}
+
+void frmImageLink::cmdLinkOK_Click()
+{
+    GetTemp();
+    writeAndClose(wrapInLink(LinkTag_, txtMozi_->text()));
+}
+
+void frmImageLink::cmdMove_Click()
+{
+    GetTemp();
+    ImageAsLink_ = true;
+    SSTab1_->setCurrentIndex(ImagePage);
+}
+
+// A file that is not a picture, like a cancelled chooser, changes nothing and says
+// nothing.
+void frmImageLink::Command1_Click()
+{
+    const std::optional<QString> path = platform::backend().fileName(
+        this, {platform::FileMode::Open, PictureFilter, QString(), QString()});
+    if (!path)
+        return;
+    const std::optional<QImage> picture = platform::backend().readPicture(*path);
+    if (!picture)
+        return;
+    txtWidth_->setText(QString::number(picture->width()));
+    txtHeight_->setText(QString::number(picture->height()));
+    txtImageURL_->setText(QFileInfo(*path).fileName());
+}
+
+void frmImageLink::cmdImageOK_Click()
+{
+    const QString image =
+        imageTag({txtImageURL_->text(), txtDaitai_->text(), txtWidth_->text(), txtHeight_->text(),
+                  txtBorder_->text(), Combo1_->currentText()});
+    writeAndClose(ImageAsLink_ ? wrapInLink(LinkTag_, image) : image);
+}
+
+void frmImageLink::writeAndClose(const QString &markup)
+{
+    if (!activeDocument())
+        return;
+    replaceActiveSelection(markup);
+    close();
+}

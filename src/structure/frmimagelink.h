@@ -1,0 +1,55 @@
+#pragma once
+
+// The image and link dialog: a link around text, an image, or an image inside a link, in
+// place of the active document's selection. It stays open beside the documents and
+// writes into whichever document is active when a confirm button is pressed.
+
+#include "dialogs/dialog.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QTabWidget;
+
+class frmImageLink : public Dialog {
+    Q_OBJECT
+public:
+    enum Page { LinkPage = 0, ImagePage = 1 };
+
+    explicit frmImageLink(QWidget *owner);
+
+    // Brings `page` forward with the focus in its first field; every field keeps its value.
+    void showPage(Page page);
+
+private:
+    QWidget *buildLinkPage();
+    QWidget *buildImagePage();
+    void Form_Load();
+    void Combo_Click(int position);
+    void GetTemp();
+    void cmdLinkOK_Click();
+    void cmdMove_Click();
+    void Command1_Click();
+    void cmdImageOK_Click();
+    // Puts `markup` in place of the active document's selection and closes; with no
+    // document open it writes nothing and stays open.
+    void writeAndClose(const QString &markup);
+
+    // The opening anchor as last fixed, the chosen target frame, and whether the image
+    // page writes its image inside that anchor.
+    QString LinkTag_;
+    QString LinkTarget_;
+    bool ImageAsLink_ = false;
+
+    QTabWidget *SSTab1_;
+    QLineEdit *txtURL_ = nullptr;
+    QCheckBox *chkMail_ = nullptr;
+    QLineEdit *txtMozi_ = nullptr;
+    QComboBox *Combo_ = nullptr;
+    QLineEdit *txtImageURL_ = nullptr;
+    QLineEdit *txtDaitai_ = nullptr;
+    QLineEdit *txtWidth_ = nullptr;
+    QLineEdit *txtHeight_ = nullptr;
+    QLineEdit *txtBorder_ = nullptr;
+    QComboBox *Combo1_ = nullptr;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+// The table dialog: puts the skeleton of a whole table in place of the selection.
+
+#include "dialogs/dialog.h"
+#include "format/colorchooser.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+class frmTable : public Dialog {
+    Q_OBJECT
+public:
+    explicit frmTable(QWidget *parent = nullptr);
+
+private:
+    QGroupBox *buildBasicFrame();
+    QGroupBox *buildTableFrame();
+    QGroupBox *buildCellFrame();
+    // A colour button of the dialog's one chooser, writing into `field`.
+    QPushButton *makeColorButton(QWidget *parent, const QString &name, QLineEdit *field);
+    void cmdOK_Click();
+
+    QLineEdit *txtBorder_ = nullptr;
+    QLineEdit *txtWidth_ = nullptr;
+    QLineEdit *txtHeight_ = nullptr;
+    QLineEdit *txtBorderColor_ = nullptr;
+    QLineEdit *txtBGcolor_ = nullptr;
+    QCheckBox *chkBR_ = nullptr;
+    QLineEdit *txtPadding_ = nullptr;
+    QLineEdit *txtSpacing_ = nullptr;
+    QLineEdit *txtCellColor_ = nullptr;
+    QLineEdit *txtRetu_ = nullptr;
+    QLineEdit *txtGyou_ = nullptr;
+    QComboBox *cmbPos_ = nullptr;
+    ColorChooser CD_;
+};

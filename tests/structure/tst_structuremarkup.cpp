@@ -1,0 +1,181 @@
+#include "structure/framesetmarkup.h"
+#include "structure/linkmarkup.h"
+#include "structure/tablemarkup.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(PartnerRatio::Outcome)
+
+namespace {
+
+QString lines(const QStringList &list, const QString &last = QStringLiteral("\r\n"))
+{
+    return list.join(QStringLiteral("\r\n")) + last;
+}
+
+// `rows` rows of `columns` bare cells, each row on one line.
+QString bareTable(int rows, int columns)
+{
+    const QString row =
+        "<TR><TD>" + QStringLiteral("</TD><TD>").repeated(columns - 1) + "</TD></TR>\r\n";
+    return "<TABLE>\r\n" + row.repeated(rows) + "</TABLE>\r\n";
+}
+
+} // namespace
+
+// The builders of the image and link, table and frame set dialogs, one data-driven test each.
+class tst_structuremarkup : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void link_data();
+    void link();
+    void table_data();
+    void table();
+    void frameSet_data();
+    void frameSet();
+    void partnerRatio_data();
+    void partnerRatio();
+};
+
+// Link rows: URL, "mail", target position, text. Image rows: the six image fields.
+void tst_structuremarkup::link_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("new window") << QStringList{"index.html", "", "2", "Home"}
+                                << "<A HREF='index.html' TARGET='_blank'>Home</A>";
+    QTest::newRow("everything empty") << QStringList{"", "", "0", ""} << "<A HREF=''></A>";
+    QTest::newRow("mail keeps its target")
+        << QStringList{"a@b.jp", "mail", "1", "m"} << "<A HREF='MAILTO:a@b.jp' TARGET='_top'>m</A>";
+    QTest::newRow("image, typed alignment")
+        << QStringList{"a.jpg", "絵", "1x", "", "", "ABSMIDDLE"}
+        << "<IMG SRC='a.jpg' ALT='絵' WIDTH='1x' HEIGHT='' BORDER='' ALIGN='ABSMIDDLE'>";
+}
+
+void tst_structuremarkup::link()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, expected);
+    const QStringList &f = fields;
+    const LinkScheme scheme = f[1].isEmpty() ? LinkScheme::Plain : LinkScheme::Mail;
+    QCOMPARE(f.size() == 4 ? wrapInLink(linkTag({f[0], scheme, linkTarget(f[2].toInt())}), f[3])
+                           : imageTag({f[0], f[1], f[2], f[3], f[4], f[5]}),
+             expected);
+}
+
+// Rows, columns, alignment, cell colour, "br" for chkBR, then the table attributes in order.
+void tst_structuremarkup::table_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("expected");
+    const QString none = NoCellAlignment, refused = QStringLiteral("(refused)");
+    QTest::newRow("twelve lines") << QStringList{"2", "2", none, "", ""}
+                                  << lines({"<TABLE>", "<TR><TD>", "", "</TD><TD>", "",
+                                            "</TD></TR>", "<TR><TD>", "", "</TD><TD>", "",
+                                            "</TD></TR>", "</TABLE>"});
+    const QString row = "<TR><TD BGCOLOR='#FF0000' ALIGN='CENTER'></TD>"
+                        "<TD BGCOLOR='#FF0000' ALIGN='CENTER'></TD></TR>";
+    QTest::newRow("four lines") << QStringList{"2", "2", "CENTER", "#FF0000", "br", "1"}
+                                << lines({"<TABLE BORDER='1'>", row, row, "</TABLE>"});
+    QTest::newRow("cleared alignment")
+        << QStringList{"1", "1", "", "", ""}
+        << lines({"<TABLE>", "<TR><TD ALIGN=''>", "", "</TD></TR>", "</TABLE>"});
+    for (const char *rows : {"0", "abc"})
+        QTest::addRow("rows \"%s\"", rows)
+            << QStringList{rows, "3", none, "", ""} << lines({"<TABLE>", "</TABLE>"});
+    const struct {
+        const char *name, *rows, *columns;
+        int builtRows, builtColumns; // 0: refused
+    } counts[] = {{"columns 0: one cell", "1", "0", 1, 1},
+                  {"leading numbers, 2.5 to 2", "2.5rows", "3 cells", 2, 3},
+                  {"columns 3.5 less one to 2", "1", "3.5", 1, 3},
+                  {"most cells", "1000", "100", 1000, 100},
+                  {"one cell too many", "1000", "100.6", 0, 0},
+                  {"highest row counter", "32767", "1", 32767, 1},
+                  {"rows beyond 16 bits", "32767.5", "1", 0, 0},
+                  {"columns beyond 16 bits", "0", "40000", 0, 0}};
+    for (const auto &c : counts) {
+        QTest::newRow(c.name) << QStringList{c.rows, c.columns, none, "", "br"}
+                              << (c.builtRows ? bareTable(c.builtRows, c.builtColumns) : refused);
+    }
+    QTest::newRow("markup too long")
+        << QStringList{"100", "100", QString(1000, 'x'), "", "br"} << refused;
+}
+
+void tst_structuremarkup::table()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, expected);
+    QStringList t = fields.mid(5);
+    t.resize(7);
+    const CellBreaks breaks = fields[4].isEmpty() ? CellBreaks::EmptyLine : CellBreaks::None;
+    const TableFields table{t[0], t[1],      t[2],      t[3],      t[4],      t[5],
+                            t[6], fields[3], fields[2], fields[1], fields[0], breaks};
+    QCOMPARE(tableMarkup(table).value_or(QStringLiteral("(refused)")), expected);
+}
+
+// Title, "rows", sizes, scrolling, "fixed" for Check1 unchecked, URL and name of each frame;
+// expected: line 5 and lines 8 to 10 of the page.
+void tst_structuremarkup::frameSet_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList frames{"menu.html", "menu", "main.html", "main"};
+    QTest::newRow("sixteen lines")
+        << QStringList{"Top", "", "30", "70", "AUTO", ""} + frames
+        << QStringList{"Top", "<FRAMESET COLS='30,70'>",
+                       "<FRAME SRC='menu.html' NAME='menu' SCROLLING='AUTO'>",
+                       "<FRAME SRC='main.html' NAME='main' SCROLLING='AUTO'>"};
+    QTest::newRow("NORESIZE")
+        << QStringList{"Top", "", "30", "70", "AUTO", "fixed"} + frames
+        << QStringList{"Top", "<FRAMESET COLS='30,70'>",
+                       "<FRAME SRC='menu.html' NAME='menu' SCROLLING='AUTO' NORESIZE>",
+                       "<FRAME SRC='main.html' NAME='main' SCROLLING='AUTO' NORESIZE>"};
+}
+
+void tst_structuremarkup::frameSet()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, expected);
+    const QStringList &f = fields;
+    const FrameSplit split = f[1].isEmpty() ? FrameSplit::Columns : FrameSplit::Rows;
+    const FrameResize resize = f[5].isEmpty() ? FrameResize::Allowed : FrameResize::Fixed;
+    const QString page =
+        frameSetPage({f[0], split, f[2], f[3], f[4], resize, {f[6], f[7]}, {f[8], f[9]}});
+    QCOMPARE(page, lines({"<HTML>", "<HEAD>", "<META NAME = 'GENERATOR' CONTENT='VEK Zurne'>",
+                          "<TITLE>", expected[0], "</TITLE>", "</HEAD>", expected[1], expected[2],
+                          expected[3], "</FRAMESET>", "", "<NOFRAMES>",
+                          "このページを表示するにはフレームを表示できる日本語対応のブラウザが"
+                          "必要です。",
+                          "</NOFRAMES>", "</HTML>"},
+                         QString()));
+}
+
+void tst_structuremarkup::partnerRatio_data()
+{
+    QTest::addColumn<QString>("ratio");
+    QTest::addColumn<PartnerRatio::Outcome>("outcome");
+    QTest::addColumn<QString>("partner");
+    const PartnerRatio::Outcome set = PartnerRatio::Set, keep = PartnerRatio::Keep;
+    QTest::newRow("30 to 70") << "30" << set << "70";
+    QTest::newRow("33.5 to 66.5") << "33.5" << set << "66.5";
+    QTest::newRow("no binary fraction") << " 99.9 " << set << "0.1";
+    QTest::newRow("100.5 rounds to 100, full value") << "100.5" << set << "-0.5";
+    QTest::newRow("150 keeps the partner") << "150" << keep << "";
+    QTest::newRow("-5 keeps the partner") << "-5" << keep << "";
+    for (const char *unreadable : {"", "3a", "40000"})
+        QTest::addRow("\"%s\" resets", unreadable) << unreadable << PartnerRatio::Reset << "50";
+}
+
+void tst_structuremarkup::partnerRatio()
+{
+    QFETCH(QString, ratio);
+    QFETCH(PartnerRatio::Outcome, outcome);
+    QFETCH(QString, partner);
+    const PartnerRatio result = ::partnerRatio(ratio);
+    QCOMPARE(result.outcome, outcome);
+    QCOMPARE(result.text, partner);
+}
+
+QTEST_APPLESS_MAIN(tst_structuremarkup)
+#include "tst_structuremarkup.moc"
