@@ -4,7 +4,9 @@
 // and replace all. Each reads the text and the selection afresh and leaves the found
 // occurrence selected; none shows a message, the window does that when a step reports the
 // end. Matches are never selected across the two characters of a line break: the text box
-// cannot split one, so such a match is passed over.
+// cannot split one, so such a match is passed over. Offsets are the document's, counted from
+// 0 (a line break counts two): the search's first position after the selection, SelStart +
+// SelLength + 1 counted from 1, is offset SelStart + SelLength here.
 
 #include "search/textsearch.h"
 
