@@ -3,8 +3,8 @@
 // The steps of find and replace on a document's text: the search button, the replace button
 // and replace all. Each reads the text and the selection afresh and leaves the found
 // occurrence selected; none shows a message, the window does that when a step reports the
-// end. Matches are never selected across the two characters of a line break: the text box
-// cannot split one, so such a match is passed over. Offsets are the document's, counted from
+// end. A match that starts or ends between the CR and the LF of a line break is passed over:
+// the text box cannot split a line break to select it. Offsets are the document's, counted from
 // 0 (a line break counts two): the search's first position after the selection, SelStart +
 // SelLength + 1 counted from 1, is offset SelStart + SelLength here.
 
