@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -19,6 +20,15 @@ namespace {
 
 const QString SearchEnded = QStringLiteral("文書の検索が終了しました");
 const QString ReplaceEnded = QStringLiteral("文書の検索と置換が終了しました");
+
+// A row of `grid`: a label whose access key puts the focus in `field`, and the field.
+void addFieldRowWithKey(QGridLayout *grid, int row, const char *label, const QString &caption,
+                        QLineEdit *field)
+{
+    QLabel *shown = makeLabel(field->parentWidget(), QString::fromLatin1(label), caption);
+    shown->setBuddy(field);
+    addFieldRow(grid, row, shown, field);
+}
 
 // The active document's text, or null when no document is open.
 TextModel *activeText()
@@ -56,9 +66,7 @@ QWidget *frmFindStr::buildSearchPage()
     closeOnClick(cmdCancel, this);
 
     auto *grid = new QGridLayout;
-    addFieldRow(grid, 0,
-                makeLabel(page, QStringLiteral("Label1"), QStringLiteral("検索する文字列(&N)：")),
-                txtSearch_);
+    addFieldRowWithKey(grid, 0, "Label1", QStringLiteral("検索する文字列(&N)："), txtSearch_);
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(grid);
     layout->addWidget(chkTop_);
@@ -84,14 +92,10 @@ QWidget *frmFindStr::buildReplacePage()
     closeOnClick(cmdCancel2, this);
 
     auto *grid = new QGridLayout;
-    addFieldRow(grid, 0,
-                makeLabel(page, QStringLiteral("Label2"), QStringLiteral("検索する文字列(&N)：")),
-                txtSearch2_);
-    addFieldRow(grid, 1,
-                makeLabel(page, QStringLiteral("Label3"), QStringLiteral("置換する文字列(&I)：")),
-                txtReplace_);
+    addFieldRowWithKey(grid, 0, "Label2", QStringLiteral("検索する文字列(&N)："), txtSearch2_);
+    addFieldRowWithKey(grid, 1, "Label3", QStringLiteral("置換する文字列(&I)："), txtReplace_);
     auto *buttons = makeButtonRow(cmdReplace, cmdCancel2);
-    buttons->insertWidget(1, cmdAllReplace);
+    buttons->insertWidget(2, cmdAllReplace);
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(grid);
     layout->addStretch();

@@ -6,6 +6,7 @@
 #include "support/windowtest.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -84,6 +85,9 @@ void tst_frmFindStr::findEntryOpensModeless()
     QCOMPARE(the<QLineEdit>("txtSearch").selectedText(), QStringLiteral("abc"));
     QCOMPARE(the<QLineEdit>("txtSearch2").text(), QStringLiteral("abc"));
     QVERIFY(the<QCheckBox>("chkTop").isChecked() && !the<QCheckBox>("chkMozi").isChecked());
+    for (const auto &[label, field] :
+         {std::pair{"Label1", "txtSearch"}, {"Label2", "txtSearch2"}, {"Label3", "txtReplace"}})
+        QCOMPARE(the<QLabel>(label).buddy(), &the<QLineEdit>(field));
 }
 
 // No load step again; the replace entry cannot make the open window modal: it comes to the
