@@ -3,6 +3,7 @@
 // A platform backend for benchmarks: file dialogs answer with one file, every message box is
 // shown on stderr and cancelled, choosers are cancelled; nothing else reaches the desktop.
 
+#include "platform/helperprocess.h"
 #include "platform/platform.h"
 
 #include <QImage>
@@ -33,6 +34,12 @@ public:
     void openUrl(const QUrl &) override {}
     std::optional<QImage> readPicture(const QString &) override { return std::nullopt; }
     bool capsLockOn() override { return false; }
+    QString programFolder() override { return {}; }
+    std::unique_ptr<platform::HelperProcess> startHelper(const QString &,
+                                                         const QStringList &) override
+    {
+        return nullptr;
+    }
 
 private:
     QString file_;

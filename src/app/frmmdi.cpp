@@ -1,5 +1,7 @@
 #include "app/frmmdi.h"
 
+#include "app/frmabout.h"
+#include "app/help.h"
 #include "app/menutable.h"
 #include "app/programicon.h"
 #include "app/statusbar.h"
@@ -27,6 +29,7 @@
 #include "forms/frmtextarea.h"
 #include "imagemap/frmmaparea.h"
 #include "platform/platform.h"
+#include "preview/previewcommand.h"
 #include "search/frmfindstr.h"
 #include "structure/frmframeteigi.h"
 #include "structure/frmimagelink.h"
@@ -342,7 +345,7 @@ void frmMDI::mnuFind_Click() { showFindWindow(*this); }
 void frmMDI::mnuReplace_Click() { showReplaceWindow(*this); }
 
 // View
-void frmMDI::mnuWB_Click() {}
+void frmMDI::mnuWB_Click() { PreviewCommand::mnuWB_Click(*this); }
 void frmMDI::mnuToolBar_Click()
 {
     tbrNormal_->setVisible(actions_.value(QStringLiteral("mnuToolBar"))->isChecked());
@@ -393,5 +396,5 @@ void frmMDI::mnuTile_Click() { WindowArrangement::tileHorizontally(*area_); }
 void frmMDI::mnuIcon_Click() { WindowArrangement::arrangeIcons(*area_); }
 
 // Help
-void frmMDI::mnuHTML_Click() {}
-void frmMDI::mnuAbout_Click() {}
+void frmMDI::mnuHTML_Click() { Help::mnuHTML_Click(*this); }
+void frmMDI::mnuAbout_Click() { showModal<frmAbout>(this); }

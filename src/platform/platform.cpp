@@ -1,5 +1,6 @@
 #include "platform/platform.h"
 
+#include "platform/helperprocess.h"
 #include "platform/capslock.h"
 #include "platform/filedialog.h"
 #include "platform/picturefile.h"
@@ -103,6 +104,12 @@ public:
         return readPictureFile(path);
     }
     bool capsLockOn() override { return readCapsLock(); }
+    QString programFolder() override { return QCoreApplication::applicationDirPath(); }
+    std::unique_ptr<HelperProcess> startHelper(const QString &program,
+                                               const QStringList &arguments) override
+    {
+        return startHelperProcess(program, arguments);
+    }
 };
 
 Backend *replacementBackend = nullptr;

@@ -1,20 +1,25 @@
 #pragma once
 
 // The one layer between the program and the desktop: message boxes, file, colour and
-// font choosers, the clipboard, key sending, pictures, web addresses and the Caps Lock
-// state. Everything here goes through a Backend that tests replace with a scripted one, so
-// no other code touches QMessageBox, QFileDialog, QColorDialog, QFontDialog, QClipboard,
-// QImageReader, QDesktopServices or the display's keyboard state directly.
+// font choosers, the clipboard, key sending, pictures, web addresses, the Caps Lock
+// state, the program's folder and the helper programs it starts. Everything here goes
+// through a Backend that tests replace with a scripted one, so no other code touches
+// QMessageBox, QFileDialog, QColorDialog, QFontDialog, QClipboard, QImageReader,
+// QDesktopServices, QProcess or the display's keyboard state directly.
 
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <memory>
 #include <optional>
 
 class QUrl;
 class QWidget;
 
 namespace platform {
+
+class HelperProcess;
 
 enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Icon { None, Question, Exclamation, Information, Critical };
@@ -60,6 +65,11 @@ public:
     // nullopt when the file cannot be read as a picture.
     virtual std::optional<QImage> readPicture(const QString &path) = 0;
     virtual bool capsLockOn() = 0;
+    // The folder of the program's executable, where its helper programs and pages lie.
+    virtual QString programFolder() = 0;
+    // Starts `program` (a full path); null when it could not be started.
+    virtual std::unique_ptr<HelperProcess> startHelper(const QString &program,
+                                                       const QStringList &arguments) = 0;
 };
 
 Backend &backend();

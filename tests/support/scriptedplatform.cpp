@@ -1,5 +1,6 @@
 #include "support/scriptedplatform.h"
 
+#include "platform/helperprocess.h"
 #include "platform/picturefile.h"
 
 ScriptedPlatform::ScriptedPlatform() { platform::setBackend(this); }
@@ -41,4 +42,11 @@ std::optional<QImage> ScriptedPlatform::readPicture(const QString &path)
     if (pictures.contains(path))
         return pictures.value(path);
     return platform::readPictureFile(path);
+}
+
+std::unique_ptr<platform::HelperProcess> ScriptedPlatform::startHelper(const QString &program,
+                                                                       const QStringList &arguments)
+{
+    helperStarts << program;
+    return platform::startHelperProcess(program, arguments);
 }

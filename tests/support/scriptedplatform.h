@@ -51,4 +51,13 @@ public:
 
     bool capsLock = false;
     bool capsLockOn() override { return capsLock; }
+
+    // The program's folder: the build's, where the helper programs and the guide pages are.
+    QString programDir = QStringLiteral(ZURNE_PROGRAM_DIR);
+    QString programFolder() override { return programDir; }
+
+    // Helper programs started, in order. They run for real.
+    QStringList helperStarts;
+    std::unique_ptr<platform::HelperProcess> startHelper(const QString &program,
+                                                         const QStringList &arguments) override;
 };

@@ -1,0 +1,94 @@
+// From the preview command (F5) to the browser's report that the page has loaded, for a
+// page of about 100 KB: the first preview of a run, which starts the browser program, and
+// the next ones, which reuse it. The command writes the file each time, as it always does.
+//
+//   bench_preview [runs]        `runs` program runs (default 5), each with one first preview
+//                               and ten next ones; medians over all of them. The memory is
+//                               the editor's own peak: the browser runs in its own processes.
+
+#include "app/frmmdi.h"
+#include "document/frmchild.h"
+#include "document/module1.h"
+#include "platform/codepage.h"
+#include "preview/frmwb.h"
+#include "support/benchsupport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int NextPreviews = 10;
+
+// F5 and the wait for the load to finish; milliseconds.
+double timePreview(frmMDI &mdi)
+{
+    const double start = bench::nowMs();
+    mdi.action(QStringLiteral("mnuWB"))->trigger();
+    QEventLoop loop;
+    QObject::connect(frmWB::find(mdi), &frmWB::loadFinished, &loop, &QEventLoop::quit);
+    loop.exec();
+    return bench::nowMs() - start;
+}
+
+// One program run: prints the first preview's time, the next ones', and the peak KiB.
+void runPreviews(const QString &page)
+{
+    Module1::PendingFileName = page;
+    frmMDI mdi;
+    mdi.show();
+    QApplication::processEvents();
+    std::printf("%.3f", timePreview(mdi));
+    for (int i = 0; i < NextPreviews; ++i)
+        std::printf(" %.3f", timePreview(mdi));
+    std::printf(" %lld\n", bench::peakResidentKiB());
+}
+
+QString writePage(const QTemporaryDir &dir)
+{
+    const QString text = QStringLiteral("<HTML><HEAD><TITLE>bench</TITLE></HEAD><BODY>\r\n") +
+                         bench::sampleText(100 * 1024) + QStringLiteral("</BODY></HTML>\r\n");
+    QFile file(dir.filePath(QStringLiteral("page.html")));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(codepage::encode(text, codepage::system()).bytes);
+    return file.fileName();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() > 2 && arguments[1] == QLatin1String("run")) {
+        runPreviews(arguments[2]);
+        return 0;
+    }
+    const int runs = arguments.size() > 1 ? arguments[1].toInt() : 5;
+    QTemporaryDir dir;
+    const QString page = writePage(dir);
+    QList<double> first, next, mb;
+    for (int run = 0; run < runs; ++run) {
+        const QList<QByteArray> times =
+            bench::runSelf(arguments[0], {QStringLiteral("run"), page}).trimmed().split(' ');
+        if (times.size() != 2 + NextPreviews)
+            continue;
+        first << times[0].toDouble();
+        for (int i = 1; i <= NextPreviews; ++i)
+            next << times[i].toDouble();
+        mb << times.last().toDouble() / 1024.0;
+    }
+    std::printf("F5 to load-finished, %lld KB page (%s, median of %d runs)\n",
+                QFileInfo(page).size() / 1024,
+                qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("default"))),
+                runs);
+    bench::report(QStringLiteral("first preview (browser start included)"), first, mb);
+    bench::report(QStringLiteral("next preview"), next, mb);
+    return 0;
+}

@@ -1,0 +1,81 @@
+#include "app/frmabout.h"
+
+#include "app/help.h"
+#include "app/programicon.h"
+#include "platform/platform.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+const QString frmAbout::HomePage = QStringLiteral("https://zurne.example.org/");
+
+namespace {
+
+QLabel *label(const char *name, const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QLabel *iconImage()
+{
+    QLabel *image = label("Image1", QString());
+    image->setPixmap(programIcon().pixmap(32, 32));
+    return image;
+}
+
+QLabel *programName()
+{
+    QLabel *name = label("Label1", QStringLiteral("VEK Zurne"));
+    QFont font(QStringLiteral("MS Serif"), 14);
+    font.setStyleHint(QFont::Serif);
+    name->setFont(font);
+    return name;
+}
+
+QFrame *separatorLine()
+{
+    auto *line = new QFrame;
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *owner)
+    : Dialog(owner, QStringLiteral("frmAbout"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報")),
+      lblVer_(label("lblVer", QString())),
+      Command1_(new QPushButton(QStringLiteral("VEKサイトへGO！！")))
+{
+    Command1_->setObjectName(QStringLiteral("Command1"));
+    Command1_->setAutoDefault(false);
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(iconImage(), 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(programName(), 0, 1, 1, 2);
+    grid->addWidget(lblVer_, 1, 1, 1, 2);
+    grid->addWidget(separatorLine(), 2, 0, 1, 3);
+    grid->addWidget(label("Label4", QStringLiteral("バグ情報や感想をお待ちしています。")), 3, 0, 1,
+                    3);
+    grid->addWidget(label("Label5", QStringLiteral("URL：")), 4, 0, 1, 2);
+    grid->addWidget(Command1_, 4, 2);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    connect(Command1_, &QPushButton::clicked, this, &frmAbout::Command1_Click);
+    Form_Load();
+}
+
+void frmAbout::Form_Load()
+{
+    lblVer_->setText(Help::programVersionText());
+}
+
+// The box stays open: the page opens beside it.
+void frmAbout::Command1_Click()
+{
+    platform::backend().openUrl(QUrl(HomePage));
+}
