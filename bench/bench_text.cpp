@@ -1,18 +1,25 @@
-// A 1 MB and a 10 MB text put into a document (text set, model built, window shown and
-// idle), then a selection in its middle replaced: Zurne beside a bare QPlainTextEdit given
-// the same text with setPlainText in the same run.
+// A 1 MB and a 10 MB text with LF line breaks, and a 10 MB text on one line (a minified
+// page), put into a document as a file's text (text set, window shown and idle); then a
+// selection in its middle replaced, a key typed in its middle, and the processor time the
+// program takes at rest afterwards, its caret blinking. Zurne beside a bare QPlainTextEdit
+// given the same text with setPlainText in the same run.
 //
 //   bench_text [runs]        each case `runs` times (default 3)
 
 #include "app/frmmdi.h"
 #include "document/frmchild.h"
+#include "document/textbox.h"
 #include "support/benchsupport.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <QTimer>
 
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -25,21 +32,62 @@ void settle()
 struct Timings {
     double setMs = 0;
     double replaceMs = 0;
+    double keyMs = 0;
+    double idlePercent = 0;
 };
 
 void print(const Timings &t, qint64 baseKiB)
 {
-    std::printf("%.3f %.3f %lld %lld\n", t.setMs, t.replaceMs, bench::residentKiB(), baseKiB);
+    std::printf("%.3f %.3f %.3f %.2f %lld %lld\n", t.setMs, t.replaceMs, t.keyMs, t.idlePercent,
+                bench::residentKiB(), baseKiB);
 }
 
-void runBare(int argc, char **argv, qint64 bytes)
+QString sample(qint64 bytes, const QString &shape)
 {
-    QApplication app(argc, argv);
+    QString text = bench::sampleText(bytes);
+    if (shape == QLatin1String("oneline"))
+        return text.remove(u"\r\n"_qs);
+    return text.replace(u"\r\n"_qs, u"\n"_qs);
+}
+
+// One key typed where the caret stands, until the widget is idle again.
+double typeKey(QPlainTextEdit &edit)
+{
+    const double start = bench::nowMs();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QApplication::sendEvent(&edit, &press);
+    settle();
+    return bench::nowMs() - start;
+}
+
+double processCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1e6;
+}
+
+// Processor time used over three seconds of rest, in percent of one core.
+double idlePercent(QPlainTextEdit &edit)
+{
+    edit.window()->activateWindow();
+    edit.setFocus();
+    settle();
+    const double cpuStart = processCpuMs();
+    const double start = bench::nowMs();
+    QEventLoop loop;
+    QTimer::singleShot(3000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return 100.0 * (processCpuMs() - cpuStart) / (bench::nowMs() - start);
+}
+
+void runBare(qint64 bytes, const QString &shape)
+{
     QPlainTextEdit edit;
     edit.resize(1000, 700);
     edit.show();
     settle();
-    QString text = bench::sampleText(bytes);
+    QString text = sample(bytes, shape);
     const qint64 base = bench::residentKiB();
     Timings t;
     double start = bench::nowMs();
@@ -54,21 +102,23 @@ void runBare(int argc, char **argv, qint64 bytes)
     cursor.insertText(QStringLiteral("<B>x</B>"));
     settle();
     t.replaceMs = bench::nowMs() - start;
+    edit.setTextCursor(cursor);
+    t.keyMs = typeKey(edit);
+    t.idlePercent = idlePercent(edit);
     print(t, base);
 }
 
-void runZurne(int argc, char **argv, qint64 bytes)
+void runZurne(qint64 bytes, const QString &shape)
 {
-    QApplication app(argc, argv);
     frmMDI window;
     window.show();
     settle();
-    QString text = bench::sampleText(bytes);
+    QString text = sample(bytes, shape);
     const qint64 base = bench::residentKiB();
     TextModel &model = window.activeChild()->Text();
     Timings t;
     double start = bench::nowMs();
-    model.setText(text);
+    model.setFileText(text, TextModel::Ending::LineBreakAdded);
     settle();
     t.setMs = bench::nowMs() - start;
     text = QString();
@@ -78,45 +128,62 @@ void runZurne(int argc, char **argv, qint64 bytes)
     model.setSelText(QStringLiteral("<B>x</B>"));
     settle();
     t.replaceMs = bench::nowMs() - start;
+    t.keyMs = typeKey(window.activeChild()->textBox());
+    t.idlePercent = idlePercent(window.activeChild()->textBox());
     print(t, base);
+}
+
+void runAll(const char *program, int runs)
+{
+    const struct {
+        qint64 bytes;
+        const char *shape;
+    } cases[] = {
+        {qint64(1) << 20, "lines"}, {qint64(10) << 20, "lines"}, {qint64(10) << 20, "oneline"}};
+    std::printf("text (LF lines or one line), median of %d: set+shown+idle, memory after (over "
+                "empty window), replace in middle, key typed in middle, processor at rest\n",
+                runs);
+    for (const auto &c : cases) {
+        for (const char *name : {"bare", "zurne"}) {
+            QList<double> setMs, replaceMs, keyMs, idle, mb, grownMb;
+            for (int run = 0; run < runs; ++run) {
+                const QList<QByteArray> out =
+                    bench::runSelf(QString::fromLocal8Bit(program),
+                                   {QString::fromLatin1(name), QString::number(c.bytes),
+                                    QString::fromLatin1(c.shape)})
+                        .trimmed()
+                        .split(' ');
+                if (out.size() != 6)
+                    continue;
+                setMs << out[0].toDouble();
+                replaceMs << out[1].toDouble();
+                keyMs << out[2].toDouble();
+                idle << out[3].toDouble();
+                mb << out[4].toDouble() / 1024;
+                grownMb << (out[4].toDouble() - out[5].toDouble()) / 1024;
+            }
+            std::printf(
+                "%3lld MB %-7s %-6s set %8.1f ms  memory %7.1f MB (+%6.1f MB)  replace %8.2f "
+                "ms  key %8.2f ms  at rest %5.1f %%\n",
+                c.bytes >> 20, c.shape, name, bench::median(setMs), bench::median(mb),
+                bench::median(grownMb), bench::median(replaceMs), bench::median(keyMs),
+                bench::median(idle));
+            std::fflush(stdout);
+        }
+    }
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
-    const qint64 bytes = argc > 2 ? QByteArray(argv[2]).toLongLong() : 0;
-    if (mode == QLatin1String("bare"))
-        runBare(argc, argv, bytes);
-    if (mode == QLatin1String("zurne"))
-        runZurne(argc, argv, bytes);
-    if (bytes)
-        return 0;
-
-    const int runs = mode.isEmpty() ? 3 : mode.toInt();
-    for (const qint64 size : {qint64(1) << 20, qint64(10) << 20}) {
-        std::printf("%lld MB text (median of %d): set+shown+idle, memory after (over empty window), replace in middle\n",
-                    size >> 20, runs);
-        for (const char *name : {"bare", "zurne"}) {
-            QList<double> setMs, replaceMs, mb, grownMb;
-            for (int run = 0; run < runs; ++run) {
-                const QList<QByteArray> out =
-                    bench::runSelf(QString::fromLocal8Bit(argv[0]),
-                                   {QString::fromLatin1(name), QString::number(size)})
-                        .trimmed()
-                        .split(' ');
-                if (out.size() != 4)
-                    continue;
-                setMs << out[0].toDouble();
-                replaceMs << out[1].toDouble();
-                mb << out[2].toDouble() / 1024;
-                grownMb << (out[2].toDouble() - out[3].toDouble()) / 1024;
-            }
-            std::printf("  %-6s set %8.1f ms   memory %7.1f MB (+%6.1f MB)   replace %6.2f ms\n", name,
-                        bench::median(setMs), bench::median(mb), bench::median(grownMb),
-                        bench::median(replaceMs));
-        }
-    }
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() == 4 && args[1] == QLatin1String("bare"))
+        runBare(args[2].toLongLong(), args[3]);
+    else if (args.size() == 4 && args[1] == QLatin1String("zurne"))
+        runZurne(args[2].toLongLong(), args[3]);
+    else
+        runAll(argv[0], args.size() == 2 ? args[1].toInt() : 3);
     return 0;
 }

@@ -28,6 +28,15 @@ bool hasOpenableName(const QString &path)
            || upper.endsWith(QLatin1String(".HTML"));
 }
 
+// A device, FIFO or socket says what it is; other failures keep the plain message.
+QString readFailedMessage(const LoadedText &loaded)
+{
+    const QString message = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました");
+    if (loaded.failure == platform::FileReadResult::Failure::NotRegularFile)
+        return message + QLatin1Char('\n') + loaded.failureReason;
+    return message;
+}
+
 } // namespace
 
 bool accepts(const QMimeData *data)
@@ -59,18 +68,18 @@ void drop(QDropEvent *event)
 
 void openDroppedFile(const QString &path)
 {
-    if (QFileInfo(path).size() > MaxBytes) {
+    const LoadedText loaded = readTextWhole(path, MaxBytes);
+    if (loaded.failure == platform::FileReadResult::Failure::TooLarge) {
         platform::warn(nullptr, QStringLiteral("ﾌｧｲﾙｻｲｽﾞが大きすぎます"));
         return;
     }
-    const std::optional<LoadedText> loaded = readTextWhole(path);
-    frmChild *document = loaded ? Module1::NewDocument() : nullptr;
+    frmChild *document = loaded.ok() ? Module1::NewDocument() : nullptr;
     if (!document) {
-        platform::warn(nullptr, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました"));
+        platform::warn(nullptr, readFailedMessage(loaded));
         return;
     }
-    document->Text().setFileText(loaded->text, TextModel::Ending::AsInFile);
-    document->setCodePage(loaded->codePage);
+    document->Text().setFileText(loaded.text, TextModel::Ending::AsInFile);
+    document->setEncoding(loaded.encoding);
     document->setCaption(path);
     document->setTag(QString());
 }

@@ -90,14 +90,15 @@ bool frmChild::loadPendingFile()
 {
     const QString path = Module1::PendingFileName;
     Module1::PendingFileName.clear();
-    const std::optional<LoadedText> loaded = readTextWhole(path);
-    if (!loaded) {
-        platform::warn(this, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました") + QLatin1Char('\n') + path);
+    const LoadedText loaded = readTextWhole(path);
+    if (!loaded.ok()) {
+        platform::warn(this, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n") + path +
+                                 QLatin1Char('\n') + loaded.failureReason);
         return false;
     }
     setCaption(path);
-    model_.setFileText(loaded->text, TextModel::Ending::LineBreakAdded);
-    setCodePage(loaded->codePage);
+    model_.setFileText(loaded.text, TextModel::Ending::LineBreakAdded);
+    setEncoding(loaded.encoding);
     return true;
 }
 

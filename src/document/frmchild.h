@@ -3,8 +3,8 @@
 // A document window: one HTML source text inside the main window.
 
 #include "document/textmodel.h"
+#include "platform/textencoding.h"
 
-#include <QByteArray>
 #include <QMdiSubWindow>
 
 class DocumentHost;
@@ -31,9 +31,9 @@ public:
     void setCaption(const QString &caption) { setWindowTitle(caption); }
     bool isUntitled() const { return Caption() == Untitled; }
 
-    // The code page the document's file is read and written in.
-    QByteArray codePage() const { return codePage_; }
-    void setCodePage(const QByteArray &name) { codePage_ = name; }
+    // How the document's file was read and is written.
+    const TextEncoding &encoding() const { return encoding_; }
+    void setEncoding(const TextEncoding &encoding) { encoding_ = encoding; }
 
     // The text shown in status bar panel 1 while this window is active.
     QString documentInfo() const;
@@ -57,5 +57,5 @@ private:
     TextBox *Text_;
     TextModel model_;
     QString Tag_;
-    QByteArray codePage_;
+    TextEncoding encoding_;
 };

@@ -1,22 +1,23 @@
 #include "document/linebreaks.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
 
-// Calls `found(kind)` for every break of `text` in order. A CR directly followed by LF is
-// one break, as the text widget counts it.
+// Calls `found(kind, lineEnd)` for every break of `text` in order; `lineEnd` is the index of
+// its first character. A CR directly followed by LF is one break, as the widget counts it.
 template <typename Found> void forEachBreak(QStringView text, Found found)
 {
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = text[i].unicode();
         if (c == u'\n') {
-            found(LineBreak::Lf);
+            found(LineBreak::Lf, i);
         } else if (c == u'\r') {
             const bool pair = i + 1 < n && text[i + 1] == u'\n';
+            found(pair ? LineBreak::CrLf : LineBreak::Cr, i);
             i += pair ? 1 : 0;
-            found(pair ? LineBreak::CrLf : LineBreak::Cr);
         }
     }
 }
@@ -40,10 +41,14 @@ LineBreaks lineBreaksOf(QStringView text)
 {
     LineBreaks breaks;
     std::array<qsizetype, 3> counts{};
-    forEachBreak(text, [&](LineBreak kind) {
+    qsizetype lineStart = 0;
+    forEachBreak(text, [&](LineBreak kind, qsizetype lineEnd) {
         breaks.perLine.push_back(kind);
         ++counts[std::size_t(kind)];
+        breaks.longestLine = std::max(breaks.longestLine, lineEnd - lineStart);
+        lineStart = lineEnd + breakText(kind).size();
     });
+    breaks.longestLine = std::max(breaks.longestLine, text.size() - lineStart);
     for (const LineBreak kind : {LineBreak::Lf, LineBreak::Cr}) {
         if (counts[std::size_t(kind)] > counts[std::size_t(breaks.mostCommon)])
             breaks.mostCommon = kind;
@@ -59,6 +64,6 @@ bool endsWithLineBreak(QStringView text)
 qsizetype countLineBreaks(QStringView text)
 {
     qsizetype count = 0;
-    forEachBreak(text, [&count](LineBreak) { ++count; });
+    forEachBreak(text, [&count](LineBreak, qsizetype) { ++count; });
     return count;
 }

@@ -13,11 +13,12 @@ enum class LineBreak : char { CrLf, Lf, Cr };
 // The characters of `lineBreak`.
 QLatin1StringView breakText(LineBreak lineBreak);
 
-// The break that ends every line of `text` in order, and the one the most lines use (CR LF
-// for a text without breaks; on a tie CR LF, then LF, then CR).
+// The break that ends every line of `text` in order, the one the most lines use (CR LF for
+// a text without breaks; on a tie CR LF, then LF, then CR), and the longest line's length.
 struct LineBreaks {
     std::vector<LineBreak> perLine;
     LineBreak mostCommon = LineBreak::CrLf;
+    qsizetype longestLine = 0;
 };
 LineBreaks lineBreaksOf(QStringView text);
 

@@ -105,9 +105,11 @@ bool SaveDocumentAs(frmChild &document)
 bool WriteDocument(frmChild &document, const QString &path)
 {
     const QString text = document.Text().fileText();
-    const codepage::Encoded encoded = codepage::encode(text, document.codePage());
+    const codepage::Encoded encoded = codepage::encode(text, document.encoding());
     if (!encoded.ok()) {
-        platform::warn(&document, unencodableMessage(path, text, encoded.unencodableAt, document.codePage()));
+        platform::warn(&document,
+                       unencodableMessage(path, text, encoded.unencodableAt,
+                                          codepage::effectiveCodePage(document.encoding())));
         return false;
     }
     const platform::FileWriteResult written = platform::writeWholeFile(path, encoded.bytes);

@@ -1,7 +1,6 @@
 #include "document/savemessages.h"
 
 #include "document/linebreaks.h"
-#include "platform/codepage.h"
 
 namespace {
 
@@ -35,7 +34,7 @@ QString unencodableMessage(const QString &path, const QString &text, qsizetype o
 {
     const QString character = characterAt(text, offset);
     const qsizetype line = countLineBreaks(QStringView(text).first(offset)) + 1;
-    const QString codePageName = QString::fromLatin1(codepage::baseName(codePage));
+    const QString codePageName = QString::fromLatin1(codePage);
     return notSaved(path) + QStringLiteral("%1 行目の文字「%2」(%3) は文字コード %4 で表せません。")
                                 .arg(line)
                                 .arg(character, codePointOf(character), codePageName);

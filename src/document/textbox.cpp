@@ -59,6 +59,10 @@ void TextBox::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_Backspace)
+        model_->moveOffPieceBreaks(TextModel::Direction::Backward);
+    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_Delete)
+        model_->moveOffPieceBreaks(TextModel::Direction::Forward);
     QPlainTextEdit::keyPressEvent(event);
 }
 

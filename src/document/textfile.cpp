@@ -2,28 +2,14 @@
 
 #include "platform/codepage.h"
 
-#include <QFile>
-
-namespace {
-
-std::optional<QByteArray> readBytes(const QString &path)
+LoadedText readTextWhole(const QString &path, qint64 maxBytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
-}
-
-} // namespace
-
-std::optional<LoadedText> readTextWhole(const QString &path)
-{
-    const std::optional<QByteArray> bytes = readBytes(path);
-    if (!bytes)
-        return std::nullopt;
-    codepage::Decoded decoded = codepage::decode(*bytes);
-    return LoadedText{std::move(decoded.text), std::move(decoded.codePage)};
+    const platform::FileReadResult read = platform::readWholeFile(path, maxBytes);
+    if (!read.ok())
+        return {{}, {}, read.failure, read.reason};
+    codepage::Decoded decoded = codepage::decode(read.bytes);
+    LoadedText loaded;
+    loaded.text = std::move(decoded.text);
+    loaded.encoding = std::move(decoded.encoding);
+    return loaded;
 }

@@ -1,16 +1,22 @@
 #pragma once
 
-// Reading document files as text.
+// Reading document files as text: the bytes through the bounded reader, the text through
+// the code-page decoder.
 
-#include <QByteArray>
+#include "platform/filereader.h"
+#include "platform/textencoding.h"
+
 #include <QString>
-#include <optional>
 
 struct LoadedText {
     QString text;
-    // The code page the bytes were read in, and that the document is saved back in.
-    QByteArray codePage;
+    // How the bytes were read, and how the document is saved back.
+    TextEncoding encoding;
+    // Why the file was not read; the text is empty then.
+    platform::FileReadResult::Failure failure = platform::FileReadResult::Failure::None;
+    QString failureReason;
+    bool ok() const { return failure == platform::FileReadResult::Failure::None; }
 };
 
-// The whole file with its line breaks untouched; nullopt when it cannot be read.
-std::optional<LoadedText> readTextWhole(const QString &path);
+// The whole file with its line breaks untouched, when it holds at most `maxBytes`.
+LoadedText readTextWhole(const QString &path, qint64 maxBytes = platform::MaxFileBytes);

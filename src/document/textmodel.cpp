@@ -17,8 +17,16 @@ const QLatin1StringView CrLf("\r\n");
 constexpr int DocumentBreakState = -1;
 // The file's last line had no break; kept only while the document ends with that line.
 constexpr int NoBreakState = 3;
+// No break at all: the line goes on in the next block.
+constexpr int ContinuedState = 4;
+
+// Longer lines are shown in pieces of this length, one block each. The widget lays out and
+// paints a block whole: a line of megabytes (a minified page) would take seconds at every
+// key press and every blink of the caret.
+constexpr qsizetype PieceLength = 2000;
 
 constexpr char16_t Placeholder = 0xFFFD;
+constexpr char16_t ParagraphSeparator = 0x2029; // a block break in the widget's text
 
 // A placeholder that carries this property is the character it names.
 constexpr int OriginalCharacter = QTextFormat::UserProperty + 1;
@@ -26,7 +34,7 @@ constexpr int OriginalCharacter = QTextFormat::UserProperty + 1;
 // Characters the widget turns into block or frame breaks.
 bool isWidgetBreak(char16_t c)
 {
-    return c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
+    return c == ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1;
 }
 
 struct TaggedCharacter {
@@ -38,6 +46,9 @@ struct TaggedCharacter {
 // Most texts have none and keep their string, which spares a copy of a large file.
 QString widgetForm(const QString &text, std::vector<TaggedCharacter> &tagged)
 {
+    if (!text.contains(QChar(ParagraphSeparator)) && !text.contains(QChar(0xFDD0)) &&
+        !text.contains(QChar(0xFDD1)))
+        return text;
     QString form = text;
     const QStringView scanned(text);
     for (qsizetype i = 0; i < scanned.size(); ++i) {
@@ -70,43 +81,106 @@ char16_t originalAt(const QTextBlock &block, int position)
     return original.isValid() ? char16_t(original.toInt()) : 0;
 }
 
-// Appends the characters of `block` at widget positions [from, to), placeholders resolved.
-void appendBlockText(QString &out, const QTextBlock &block, int from, int to)
+// Appends `line`, which starts at widget position `position`, placeholders resolved.
+void appendLine(QString &out, QStringView line, const QTextBlock &block, int position)
 {
-    const QString text = block.text();
-    const QStringView part = QStringView(text).sliced(from - block.position(), to - from);
-    if (!part.contains(QChar(Placeholder))) {
-        out += part;
+    if (!line.contains(QChar(Placeholder))) {
+        out += line;
         return;
     }
-    for (qsizetype i = 0; i < part.size(); ++i) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
         const char16_t original =
-            part[i] == QChar(Placeholder) ? originalAt(block, from + int(i)) : 0;
-        out += original ? QChar(original) : part[i];
+            line[i] == QChar(Placeholder) ? originalAt(block, position + int(i)) : 0;
+        out += original ? QChar(original) : line[i];
     }
 }
 
-int endOf(const QTextBlock &block)
+// The widget's text of positions [from, to), a block break as U+2029. The whole text comes
+// faster without a cursor.
+QString widgetText(QTextDocument &document, int from, int to)
 {
-    return block.position() + block.length() - 1;
+    if (from == 0 && to == document.characterCount() - 1)
+        return document.toRawText();
+    QTextCursor cursor(&document);
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    return cursor.selectedText();
+}
+
+// The text of widget positions [from, to) with `breakAfter(block)` after each block's line.
+// The widget's text is copied once, whole, rather than line by line.
+template <typename BreakAfter>
+QString joinedLines(QTextDocument &document, int from, int to, qsizetype size,
+                    BreakAfter breakAfter)
+{
+    const QString raw = widgetText(document, from, to);
+    QString out;
+    out.reserve(size);
+    QTextBlock block = document.findBlock(from);
+    for (qsizetype lineStart = 0;; block = block.next()) {
+        const qsizetype lineEnd = raw.indexOf(QChar(ParagraphSeparator), lineStart);
+        const QStringView line = QStringView(raw).sliced(lineStart).first(
+            (lineEnd < 0 ? raw.size() : lineEnd) - lineStart);
+        appendLine(out, line, block, from + int(lineStart));
+        if (lineEnd < 0)
+            return out;
+        out += breakAfter(block);
+        lineStart = lineEnd + 1;
+    }
+}
+
+// `text` with a block break between the pieces of every line longer than PieceLength;
+// `states` (one per line) becomes one per block, ContinuedState for every piece but the last.
+QString inPieces(QStringView text, std::vector<signed char> &states)
+{
+    QString form;
+    form.reserve(text.size() + text.size() / PieceLength + 1);
+    std::vector<signed char> blockStates;
+    std::size_t line = 0;
+    qsizetype column = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\n' || c == u'\r') {
+            form += c;
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                form += text[++i];
+            blockStates.push_back(states[line++]);
+            column = 0;
+            continue;
+        }
+        if (column >= PieceLength && !c.isLowSurrogate()) {
+            form += u'\n';
+            blockStates.push_back(ContinuedState);
+            column = 0;
+        }
+        form += c;
+        ++column;
+    }
+    states = std::move(blockStates);
+    return form;
 }
 
 } // namespace
 
-TextModel::TextModel(QPlainTextEdit &widget) : widget_(widget), document_(*widget.document()) {}
+TextModel::TextModel(QPlainTextEdit &widget)
+    : widget_(widget), document_(*widget.document()),
+      changed_(QObject::connect(&document_, &QTextDocument::contentsChanged,
+                                [this] { pieceBreaks_.reset(); }))
+{
+}
+
+TextModel::~TextModel()
+{
+    QObject::disconnect(changed_);
+}
 
 // The model text of widget positions [from, to).
 QString TextModel::modelText(int from, int to) const
 {
-    QString out;
-    out.reserve(toModelOffset(to) - toModelOffset(from));
-    for (QTextBlock block = document_.findBlock(from); block.isValid() && block.position() <= to;
-         block = block.next()) {
-        appendBlockText(out, block, std::max(from, block.position()), std::min(to, endOf(block)));
-        if (endOf(block) < to)
-            out += CrLf;
-    }
-    return out;
+    return joinedLines(document_, from, to, toModelOffset(to) - toModelOffset(from),
+                       [](const QTextBlock &block) {
+                           return block.userState() == ContinuedState ? QLatin1StringView() : CrLf;
+                       });
 }
 
 QString TextModel::Text() const
@@ -114,10 +188,12 @@ QString TextModel::Text() const
     return modelText(0, document_.characterCount() - 1);
 }
 
-void TextModel::fill(const QString &text)
+// `states` holds the user state of every block but the last.
+void TextModel::fill(const QString &text, std::vector<signed char> states, qsizetype longestLine)
 {
+    hasPieces_ = longestLine > PieceLength;
     std::vector<TaggedCharacter> tagged;
-    const QString form = widgetForm(text, tagged);
+    const QString form = widgetForm(hasPieces_ ? inPieces(text, states) : text, tagged);
     // The widget gives the whole new text the caret's character format, which must not be
     // the tag of a character the old text held.
     QTextCursor plain(&document_);
@@ -126,36 +202,45 @@ void TextModel::fill(const QString &text)
     widget_.setPlainText(form);
     if (!tagged.empty())
         applyTags(document_, 0, tagged);
+    setBlockStates(states);
+    // Undo restores a removed block without its state, which would turn the break between
+    // two pieces of a line into a line break of its own.
+    document_.setUndoRedoEnabled(!hasPieces_);
     widget_.setTextCursor(QTextCursor(&document_));
 }
 
 void TextModel::setText(const QString &text)
 {
-    fill(text);
+    const LineBreaks breaks = lineBreaksOf(text);
+    fill(text, std::vector<signed char>(breaks.perLine.size(), DocumentBreakState),
+         breaks.longestLine);
 }
 
 void TextModel::setFileText(const QString &text, Ending ending)
 {
     const LineBreaks breaks = lineBreaksOf(text);
     documentBreak_ = breaks.mostCommon;
-    fill(text);
-    keepFileBreaks(breaks.perLine);
+    // Only lines whose break differs from the document's need to remember it.
+    std::vector<signed char> states;
+    states.reserve(breaks.perLine.size());
+    for (const LineBreak lineBreak : breaks.perLine)
+        states.push_back(lineBreak == documentBreak_ ? DocumentBreakState : int(lineBreak));
+    fill(text, std::move(states), breaks.longestLine);
     if (ending == Ending::LineBreakAdded && !text.isEmpty() && !endsWithLineBreak(text))
         addFinalLineBreak();
 }
 
-// Only lines whose break differs from the document's need to remember it.
-void TextModel::keepFileBreaks(const std::vector<LineBreak> &perLine)
+void TextModel::setBlockStates(const std::vector<signed char> &states)
 {
-    const auto differs = [this](LineBreak b) { return b != documentBreak_; };
-    if (std::none_of(perLine.begin(), perLine.end(), differs))
+    if (std::all_of(states.begin(), states.end(),
+                    [](signed char state) { return state == DocumentBreakState; }))
         return;
     QTextBlock block = document_.begin();
-    for (const LineBreak lineBreak : perLine) {
-        if (differs(lineBreak))
-            block.setUserState(int(lineBreak));
+    for (const signed char state : states) {
+        block.setUserState(state);
         block = block.next();
     }
+    pieceBreaks_.reset();
 }
 
 // The open command ends the file's last line with a break; the save leaves it out again.
@@ -172,9 +257,9 @@ void TextModel::addFinalLineBreak()
 std::optional<LineBreak> TextModel::breakAfter(const QTextBlock &block) const
 {
     const QTextBlock next = block.next();
-    if (!next.isValid())
-        return std::nullopt;
     const int state = block.userState();
+    if (!next.isValid() || state == ContinuedState)
+        return std::nullopt;
     if (state == NoBreakState && !next.next().isValid() && next.length() == 1)
         return std::nullopt;
     if (state >= int(LineBreak::CrLf) && state <= int(LineBreak::Cr))
@@ -184,20 +269,59 @@ std::optional<LineBreak> TextModel::breakAfter(const QTextBlock &block) const
 
 QString TextModel::fileText() const
 {
-    QString out;
-    out.reserve(length());
-    for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
-        appendBlockText(out, block, block.position(), endOf(block));
-        if (const std::optional<LineBreak> lineBreak = breakAfter(block))
-            out += breakText(*lineBreak);
+    return joinedLines(document_, 0, document_.characterCount() - 1, length(),
+                       [this](const QTextBlock &block) {
+                           const std::optional<LineBreak> lineBreak = breakAfter(block);
+                           return lineBreak ? breakText(*lineBreak) : QLatin1StringView();
+                       });
+}
+
+// The numbers of the blocks whose line goes on in the next block, in order; found again
+// after every change of the text, and only in a document that was given long lines.
+const std::vector<int> &TextModel::pieceBreaks() const
+{
+    if (!pieceBreaks_) {
+        pieceBreaks_.emplace();
+        if (hasPieces_) {
+            for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
+                if (block.userState() == ContinuedState)
+                    pieceBreaks_->push_back(block.blockNumber());
+            }
+        }
     }
-    return out;
+    return *pieceBreaks_;
+}
+
+// The model offset of widget position `position` in block `number`. Every block break
+// before it is one widget character; in the model a line break counts two, a break between
+// two pieces of a line none.
+qsizetype TextModel::offsetAt(int number, int position) const
+{
+    const std::vector<int> &breaks = pieceBreaks();
+    const qsizetype pieces =
+        std::lower_bound(breaks.begin(), breaks.end(), number) - breaks.begin();
+    return position + (number - pieces) - pieces;
+}
+
+void TextModel::moveOffPieceBreaks(Direction direction)
+{
+    QTextCursor cursor = widget_.textCursor();
+    if (cursor.hasSelection())
+        return;
+    if (direction == Direction::Forward) {
+        while (cursor.atBlockEnd() && cursor.block().userState() == ContinuedState)
+            cursor.movePosition(QTextCursor::NextCharacter);
+    } else {
+        while (cursor.atBlockStart() && cursor.block().previous().userState() == ContinuedState)
+            cursor.movePosition(QTextCursor::PreviousCharacter);
+    }
+    widget_.setTextCursor(cursor);
 }
 
 qsizetype TextModel::length() const
 {
-    // Each block break is one widget character but two in the model (CR LF).
-    return document_.characterCount() - 1 + document_.blockCount() - 1;
+    const QTextBlock last = document_.lastBlock();
+    return offsetAt(last.blockNumber(), last.position()) + last.length() - 1;
 }
 
 bool TextModel::isEmpty() const
@@ -270,26 +394,26 @@ void TextModel::replaceEach(const std::vector<qsizetype> &starts, qsizetype leng
 
 qsizetype TextModel::toModelOffset(int widgetPosition) const
 {
-    return widgetPosition + document_.findBlock(widgetPosition).blockNumber();
+    const QTextBlock block = document_.findBlock(widgetPosition);
+    return offsetAt(block.blockNumber(), widgetPosition);
 }
 
 int TextModel::toWidgetPosition(qsizetype modelOffset) const
 {
     if (modelOffset <= 0)
         return 0;
-    // The block whose model start (widget position + block number) is the last one not
-    // after the offset.
+    // The last block whose model start is not after the offset.
     int low = 0;
     int high = document_.blockCount() - 1;
     while (low < high) {
         const int mid = (low + high + 1) / 2;
-        if (document_.findBlockByNumber(mid).position() + mid <= modelOffset)
+        if (offsetAt(mid, document_.findBlockByNumber(mid).position()) <= modelOffset)
             low = mid;
         else
             high = mid - 1;
     }
     const QTextBlock block = document_.findBlockByNumber(low);
-    const qsizetype inBlock = modelOffset - (block.position() + low);
+    const qsizetype inBlock = modelOffset - offsetAt(low, block.position());
     // An offset between the CR and the LF of a line break stays at the end of the line.
     return block.position() + int(std::min<qsizetype>(inBlock, block.length() - 1));
 }

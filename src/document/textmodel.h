@@ -9,10 +9,13 @@
 // or inserted by a command) gets the document's break, the one most lines of the file use.
 // Characters the widget would turn into block or frame breaks (U+2029, U+FDD0, U+FDD1) are
 // held as a placeholder tagged with their code point, so they come back unchanged.
+// A very long line is shown in pieces, one block each, with no break between them in the
+// model or the file; such a document has no undo.
 // This class is the only place that translates offsets and line breaks.
 
 #include "document/linebreaks.h"
 
+#include <QMetaObject>
 #include <QString>
 
 #include <optional>
@@ -26,6 +29,9 @@ class QTextDocument;
 class TextModel {
 public:
     explicit TextModel(QPlainTextEdit &widget);
+    ~TextModel();
+    TextModel(const TextModel &) = delete;
+    TextModel &operator=(const TextModel &) = delete;
 
     // The whole text, CR LF between lines.
     QString Text() const;
@@ -44,7 +50,6 @@ public:
     // The text to write to the file: every line with its own break. A last line that had
     // no break in the file gets none as long as the document still ends with it.
     QString fileText() const;
-    LineBreak documentBreak() const { return documentBreak_; }
 
     QString SelText() const;
     // Replaces the selection (or inserts at the caret); the caret ends after `text`. Every
@@ -62,6 +67,11 @@ public:
     // Selects `length` characters from SelStart on (clamped to the text).
     void setSelLength(qsizetype length);
 
+    // Puts the caret where a Backspace (Backward) or a Delete (Forward) removes a character
+    // of the text rather than the break between two pieces of a long line.
+    enum class Direction { Backward, Forward };
+    void moveOffPieceBreaks(Direction direction);
+
     // Offset conversions between this model and the widget's cursor positions.
     qsizetype toModelOffset(int widgetPosition) const;
     int toWidgetPosition(qsizetype modelOffset) const;
@@ -70,12 +80,17 @@ private:
     QString modelText(int from, int to) const;
     void replaceSelection(QTextCursor &cursor, const QString &text);
     std::vector<int> toWidgetPositions(const std::vector<qsizetype> &offsets) const;
-    void fill(const QString &text);
-    void keepFileBreaks(const std::vector<LineBreak> &perLine);
+    void fill(const QString &text, std::vector<signed char> states, qsizetype longestLine);
+    void setBlockStates(const std::vector<signed char> &states);
     void addFinalLineBreak();
     std::optional<LineBreak> breakAfter(const QTextBlock &block) const;
+    const std::vector<int> &pieceBreaks() const;
+    qsizetype offsetAt(int number, int position) const;
 
     QPlainTextEdit &widget_;
     QTextDocument &document_;
     LineBreak documentBreak_ = LineBreak::CrLf;
+    bool hasPieces_ = false;
+    mutable std::optional<std::vector<int>> pieceBreaks_;
+    QMetaObject::Connection changed_;
 };

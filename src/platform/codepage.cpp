@@ -1,79 +1,49 @@
 #include "platform/codepage.h"
 
-#include <QSysInfo>
+#include "platform/cp932forms.h"
+#include "platform/iconvconverter.h"
+#include "platform/rawbytes.h"
 
 #include <algorithm>
 #include <optional>
 
-#include <cerrno>
-#include <iconv.h>
 #include <langinfo.h>
 #include <locale.h>
 
 namespace codepage {
 namespace {
 
-constexpr char16_t FirstStandIn = 0xEF80;
-constexpr char16_t LastStandIn = 0xEFFF;
+using rawbytes::isStandIn;
+using rawbytes::standInFor;
 
-bool isStandIn(QChar c) { return c.unicode() >= FirstStandIn && c.unicode() <= LastStandIn; }
-QChar standInFor(char byte) { return QChar(char16_t(0xEF00 + quint8(byte))); }
-char byteFor(QChar standIn) { return char(standIn.unicode() - 0xEF00); }
+struct ByteOrderMark {
+    QByteArrayView bytes;
+    const char *codePage;
+};
 
-const char *nativeUtf16()
+const ByteOrderMark ByteOrderMarks[] = {
+    {"\xEF\xBB\xBF", Utf8},
+    {"\xFF\xFE", Utf16Le},
+    {"\xFE\xFF", Utf16Be},
+};
+
+const ByteOrderMark *markOf(const QByteArray &bytes)
 {
-    return QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
+    for (const ByteOrderMark &mark : ByteOrderMarks) {
+        if (bytes.startsWith(mark.bytes))
+            return &mark;
+    }
+    return nullptr;
 }
 
-// One iconv conversion descriptor for the lifetime of a call.
-class Converter {
-public:
-    Converter(const char *to, const char *from) : cd_(iconv_open(to, from)) {}
-    ~Converter()
-    {
-        if (isValid())
-            iconv_close(cd_);
+QByteArrayView markFor(const QByteArray &codePage)
+{
+    for (const ByteOrderMark &mark : ByteOrderMarks) {
+        if (codePage == mark.codePage)
+            return mark.bytes;
     }
-    Converter(const Converter &) = delete;
-    Converter &operator=(const Converter &) = delete;
-
-    bool isValid() const { return cd_ != iconv_t(-1); }
-    void reset() { iconv(cd_, nullptr, nullptr, nullptr, nullptr); }
-
-    // Converts as much of [in, in + inLeft) as it can, appending to `out` (QByteArray for
-    // bytes, QString for UTF-16). Returns 0 when everything was converted, else the errno
-    // that stopped it (EILSEQ or EINVAL); `in`/`inLeft` then point at the offending input.
-    template <typename Buffer> int convert(const char *&in, size_t &inLeft, Buffer &out)
-    {
-        constexpr qsizetype unit = sizeof(typename Buffer::value_type);
-        while (true) {
-            const qsizetype used = out.size();
-            out.resize(used + (qsizetype(inLeft) * 2 + 16) / unit);
-            char *outPtr = reinterpret_cast<char *>(out.data() + used);
-            size_t outLeft = size_t(out.size() - used) * unit;
-            char *inPtr = const_cast<char *>(in);
-            const size_t result = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft);
-            const int error = result == size_t(-1) ? errno : 0;
-            in = inPtr;
-            out.resize(out.size() - qsizetype(outLeft) / unit);
-            if (error != E2BIG)
-                return error;
-        }
-    }
-
-    // Writes whatever shift sequence a stateful code page needs at the end.
-    void finish(QByteArray &out)
-    {
-        char buffer[16];
-        char *outPtr = buffer;
-        size_t outLeft = sizeof buffer;
-        iconv(cd_, nullptr, nullptr, &outPtr, &outLeft);
-        out.append(buffer, qsizetype(sizeof buffer - outLeft));
-    }
-
-private:
-    iconv_t cd_;
-};
+    return {};
+}
 
 bool isKnown(const QByteArray &codePage)
 {
@@ -81,12 +51,12 @@ bool isKnown(const QByteArray &codePage)
 }
 
 // The whole of `bytes` in `codePage`, or nothing when any byte does not decode.
-std::optional<QString> decodeStrictly(const QByteArray &bytes, const QByteArray &codePage)
+std::optional<QString> decodeStrictly(QByteArrayView bytes, const QByteArray &codePage)
 {
     Converter converter(nativeUtf16(), codePage.constData());
     if (!converter.isValid())
         return std::nullopt;
-    const char *in = bytes.constData();
+    const char *in = bytes.data();
     size_t inLeft = size_t(bytes.size());
     QString text;
     if (converter.convert(in, inLeft, text) != 0)
@@ -140,20 +110,23 @@ void appendEscapingStandIns(Converter &converter, const char *in, size_t inLeft,
     }
 }
 
-KeptDecoding decodeKeepingBytes(const QByteArray &bytes, const QByteArray &codePage)
+// Decodes into one growing text, so that many undecodable bytes cost no more than many
+// good ones.
+KeptDecoding decodeKeepingBytes(QByteArrayView bytes, const QByteArray &codePage)
 {
     KeptDecoding result;
     Converter converter(nativeUtf16(), codePage.constData());
-    const char *in = bytes.constData();
+    const char *in = bytes.data();
     size_t inLeft = size_t(bytes.size());
     while (inLeft > 0) {
         const char *runStart = in;
-        QString run;
-        const int error = converter.convert(in, inLeft, run);
-        if (std::any_of(run.cbegin(), run.cend(), isStandIn))
+        const qsizetype runTextStart = result.text.size();
+        const int error = converter.convert(in, inLeft, result.text);
+        const QStringView run = QStringView(result.text).sliced(runTextStart);
+        if (std::any_of(run.cbegin(), run.cend(), isStandIn)) {
+            result.text.truncate(runTextStart);
             appendEscapingStandIns(converter, runStart, size_t(in - runStart), result.text);
-        else
-            result.text += run;
+        }
         if (error != 0) {
             result.text += standInFor(*in);
             ++result.rawBytes;
@@ -162,16 +135,44 @@ KeptDecoding decodeKeepingBytes(const QByteArray &bytes, const QByteArray &codeP
             converter.reset();
         }
     }
+    result.text.squeeze();
+    return result;
+}
+
+// CP932 documents also remember the form of each character that has two.
+Decoded decoded(QString text, const QByteArray &codePage, QByteArrayView bytes)
+{
+    Decoded result{std::move(text), {}};
+    result.encoding.codePage = codePage;
+    if (codePage == Cp932)
+        cp932forms::remember(bytes.toByteArray(), result.text, result.encoding);
+    return result;
+}
+
+Decoded decodeKeeping(QByteArrayView bytes, const QByteArray &codePage)
+{
+    KeptDecoding kept = decodeKeepingBytes(bytes, codePage);
+    Decoded result = decoded(std::move(kept.text), codePage, bytes);
+    result.encoding.keepsRawBytes = true;
+    return result;
+}
+
+Decoded decodeAfterMark(const QByteArray &bytes, const ByteOrderMark &mark)
+{
+    const QByteArrayView content = QByteArrayView(bytes).sliced(mark.bytes.size());
+    std::optional<QString> text = decodeStrictly(content, mark.codePage);
+    Decoded result = text ? decoded(std::move(*text), mark.codePage, content)
+                          : decodeKeeping(content, mark.codePage);
+    result.encoding.byteOrderMark = true;
     return result;
 }
 
 Decoded decodeUndecodable(const QByteArray &bytes, const QByteArray &systemCodePage)
 {
-    KeptDecoding inSystem = decodeKeepingBytes(bytes, systemCodePage);
-    KeptDecoding inCp932 = decodeKeepingBytes(bytes, Cp932);
-    if (inCp932.rawBytes < inSystem.rawBytes)
-        return {std::move(inCp932.text), QByteArray(Cp932) + RawBytesSuffix};
-    return {std::move(inSystem.text), systemCodePage + RawBytesSuffix};
+    const KeptDecoding inSystem = decodeKeepingBytes(bytes, systemCodePage);
+    const KeptDecoding inCp932 = decodeKeepingBytes(bytes, Cp932);
+    const bool cp932IsBetter = inCp932.rawBytes < inSystem.rawBytes;
+    return decodeKeeping(bytes, cp932IsBetter ? QByteArray(Cp932) : systemCodePage);
 }
 
 } // namespace
@@ -197,48 +198,56 @@ QByteArray system()
     return codePage;
 }
 
+QByteArray effectiveCodePage(const TextEncoding &encoding)
+{
+    return encoding.codePage.isEmpty() ? system() : encoding.codePage;
+}
+
 Decoded decode(const QByteArray &bytes)
 {
+    if (const ByteOrderMark *mark = markOf(bytes))
+        return decodeAfterMark(bytes, *mark);
     const QByteArray systemCodePage = system();
-    if (std::optional<QString> text = decodeStrictly(bytes, systemCodePage))
-        return {std::move(*text), systemCodePage};
-    if (std::optional<QString> text = decodeStrictly(bytes, Cp932))
-        return {std::move(*text), Cp932};
+    for (const QByteArray &codePage : {systemCodePage, QByteArray(Cp932)}) {
+        if (std::optional<QString> text = decodeStrictly(bytes, codePage))
+            return decoded(std::move(*text), codePage, bytes);
+    }
     return decodeUndecodable(bytes, systemCodePage);
 }
 
-QByteArray baseName(const QByteArray &codePage)
+Encoded encode(const QString &text, const TextEncoding &encoding)
 {
-    const QByteArray name = codePage.endsWith(RawBytesSuffix)
-                                ? codePage.chopped(qsizetype(sizeof RawBytesSuffix) - 1)
-                                : codePage;
-    return name.isEmpty() ? system() : name;
-}
-
-Encoded encode(const QString &text, const QByteArray &codePage)
-{
-    const bool keepsRawBytes = codePage.endsWith(RawBytesSuffix);
-    Converter converter(baseName(codePage).constData(), nativeUtf16());
+    Converter converter(effectiveCodePage(encoding).constData(), nativeUtf16());
     Encoded result;
     if (!converter.isValid()) {
         result.unencodableAt = 0;
         return result;
     }
+    if (encoding.byteOrderMark)
+        result.bytes = markFor(effectiveCodePage(encoding)).toByteArray();
+    // Kept bytes and remembered CP932 forms go out as they came in, past iconv.
+    const auto isWrittenAsItCame = [&encoding](QChar c) {
+        return (encoding.keepsRawBytes && isStandIn(c)) ||
+               (!encoding.cp932Forms.isEmpty() && encoding.cp932Forms.contains(c.unicode()));
+    };
     const char *base = reinterpret_cast<const char *>(text.constData());
     qsizetype position = 0;
     while (position < text.size()) {
-        qsizetype runEnd = position;
-        while (runEnd < text.size() && !(keepsRawBytes && isStandIn(text[runEnd])))
-            ++runEnd;
+        const auto runEnd = std::find_if(text.cbegin() + position, text.cend(), isWrittenAsItCame);
         const char *in = base + position * 2;
-        size_t inLeft = size_t(runEnd - position) * 2;
+        size_t inLeft = size_t(runEnd - text.cbegin() - position) * 2;
         if (converter.convert(in, inLeft, result.bytes) != 0) {
             result.unencodableAt = (in - base) / 2;
             return result;
         }
-        if (runEnd < text.size())
-            result.bytes += byteFor(text[runEnd++]);
-        position = runEnd;
+        position = runEnd - text.cbegin();
+        if (runEnd == text.cend())
+            break;
+        if (const quint16 form = encoding.cp932Forms.value(runEnd->unicode()))
+            result.bytes.append(char(form >> 8)).append(char(form & 0xFF));
+        else
+            result.bytes += rawbytes::byteFor(*runEnd);
+        ++position;
     }
     converter.finish(result.bytes);
     return result;

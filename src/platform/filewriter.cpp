@@ -1,9 +1,16 @@
 #include "platform/filewriter.h"
 
+#include "platform/filereader.h"
+#include "platform/inplacewriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -33,30 +40,45 @@ bool writeAll(QFileDevice &file, const QByteArray &bytes)
     return true;
 }
 
-// Returns the error text, or a null string when written.
-QString writeBeside(const QString &target, const QByteArray &bytes)
+// A new file belongs to its writer, and to the folder's group where the folder says so,
+// else to the writer's group. Replacing a file by one that differs, or that has other
+// names, would change what other users rely on.
+bool replacingChangesTheFile(const struct stat &file, const QString &folder)
 {
-    QSaveFile file(target);
-    // A folder that refuses new files cannot take the file beside; the file itself may
-    // still be writable.
-    file.setDirectWriteFallback(true);
-    // Unbuffered, so that a failing write reports its own reason.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    if (!writeAll(file, bytes) || !file.commit())
-        return file.errorString();
-    return {};
+    struct stat folderStatus {};
+    if (file.st_nlink > 1 || file.st_uid != ::geteuid() ||
+        ::stat(QFile::encodeName(folder).constData(), &folderStatus) != 0)
+        return true;
+    const gid_t newGroup = (folderStatus.st_mode & S_ISGID) ? folderStatus.st_gid : ::getegid();
+    return file.st_gid != newGroup;
 }
 
-// For devices and pipes, which cannot be renamed over.
-QString writeInPlace(const QString &target, const QByteArray &bytes)
+// Returns the error text, a null string when written, or nullopt when no file could be
+// made beside the target.
+std::optional<QString> writeBeside(const QString &target, const QByteArray &bytes)
 {
-    QFile file(target);
+    QSaveFile file(target);
+    // Unbuffered, so that a failing write reports its own reason.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return std::nullopt;
+    if (!writeAll(file, bytes) || !file.commit())
         return file.errorString();
-    if (!writeAll(file, bytes))
-        return file.errorString();
-    return {};
+    return QString();
+}
+
+QString writeRegularFile(const QFileInfo &target, const QByteArray &bytes)
+{
+    struct stat status {};
+    const bool exists = ::stat(QFile::encodeName(target.filePath()).constData(), &status) == 0;
+    if (exists && !S_ISREG(status.st_mode))
+        return notARegularFileReason();
+    if (exists && replacingChangesTheFile(status, target.absolutePath()))
+        return overwriteInPlace(target.filePath(), bytes);
+    if (const std::optional<QString> error = writeBeside(target.filePath(), bytes))
+        return *error;
+    // The folder takes no new file; the file itself may still be writable.
+    return exists ? overwriteInPlace(target.filePath(), bytes)
+                  : QStringLiteral("フォルダへの書き込みが許可されていません。");
 }
 
 QString explainFailure(const QFileInfo &target, const QString &error)
@@ -77,9 +99,7 @@ FileWriteResult writeWholeFile(const QString &path, const QByteArray &bytes)
         return {QStringLiteral("同じ名前のフォルダがあります。")};
     if (!target.dir().exists())
         return {QStringLiteral("保存先のフォルダがありません。")};
-    const bool isSpecial = target.exists() && !target.isFile();
-    const QString error = isSpecial ? writeInPlace(target.filePath(), bytes)
-                                    : writeBeside(target.filePath(), bytes);
+    const QString error = writeRegularFile(target, bytes);
     if (error.isNull())
         return {};
     return {explainFailure(target, error)};

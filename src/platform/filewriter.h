@@ -1,7 +1,8 @@
 #pragma once
 
 // Writing a whole file so that a failure never costs the old content: the new content goes
-// to a file beside the old one, which is then renamed into place.
+// to a file beside the old one, which is then renamed into place; where that would change
+// the file itself, it is overwritten in place with its space reserved first.
 
 #include <QByteArray>
 #include <QString>
@@ -16,8 +17,9 @@ struct FileWriteResult {
 
 // Replaces the content of the file at `path` with `bytes`, creating the file if needed.
 // The file keeps its permissions; a symbolic link keeps being a link and its target gets
-// the content; where the folder allows no new file but the file itself is writable, the
-// file is written in place; a device is written in place.
+// the content. A file that another user owns, whose group a new file would not get, that
+// has other hard links or whose folder allows no new file is written in place, and keeps
+// all of that. A device, FIFO or socket is refused, never opened.
 FileWriteResult writeWholeFile(const QString &path, const QByteArray &bytes);
 
 } // namespace platform

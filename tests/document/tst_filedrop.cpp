@@ -1,5 +1,7 @@
 #include "document/filedrop.h"
 #include "document/textbox.h"
+#include "support/deadline.h"
+#include "support/specialfiles.h"
 #include "support/windowtest.h"
 
 #include <QDir>
@@ -26,6 +28,8 @@ private Q_SLOTS:
     void dropOnModifiedDocumentOpensSecondWindow();
     void dropOnMainWindowArea();
     void unreadableFileReportsFailure();
+    void notARegularFileOpensNothing_data();
+    void notARegularFileOpensNothing();
 
 private:
     QString writeFile(const QString &name, const QByteArray &bytes);
@@ -184,6 +188,29 @@ void tst_FileDrop::unreadableFileReportsFailure()
     QCOMPARE(w.platform->messages.size(), 1);
     QCOMPARE(w.platform->messages.first().text, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました"));
     QCOMPARE(w.platform->messages.first().title, QStringLiteral("Zurne"));
+}
+
+void tst_FileDrop::notARegularFileOpensNothing_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to an endless device") << "endless";
+    QTest::newRow("FIFO nobody writes to") << "fifo";
+    QTest::newRow("socket") << "socket";
+}
+
+void tst_FileDrop::notARegularFileOpensNothing()
+{
+    QFETCH(QString, kind);
+    const QString path = specialfiles::make(kind, dir.filePath(kind + ".html"));
+    QVERIFY(!path.isEmpty());
+    std::unique_ptr<QMimeData> data(files({path}));
+    const Deadline deadline(10);
+    dropOn(w.active()->textBox().viewport(), data.get());
+    QCOMPARE(w.mdi->children().size(), 1);
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(w.platform->messages.first().text,
+             QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n"
+                            "通常のファイルではありません（デバイス、FIFO、ソケットなど）。"));
 }
 
 QTEST_MAIN(tst_FileDrop)

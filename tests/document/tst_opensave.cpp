@@ -2,6 +2,8 @@
 #include "document/filedrop.h"
 #include "document/module1.h"
 #include "document/textbox.h"
+#include "support/deadline.h"
+#include "support/specialfiles.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
 
@@ -42,6 +44,8 @@ private Q_SLOTS:
     void openReadsTheFolderAtEveryOpen();
     void cancelledOpenChangesNothing();
     void failedReadLeavesNothingPending();
+    void notARegularFileOpensANewPage_data();
+    void notARegularFileOpensANewPage();
     void toolbarOpens();
 
     void saveWritesTheCaptionWithoutDialog();
@@ -55,6 +59,7 @@ private Q_SLOTS:
     void savesBackByteForByte_data();
     void savesBackByteForByte();
     void refusesACharacterTheCodePageCannotHold();
+    void saveAsOntoAFifoIsRefused();
     void failedWriteSaysWhyAndKeepsTheMark_data();
     void failedWriteSaysWhyAndKeepsTheMark();
 
@@ -95,34 +100,44 @@ void tst_OpenSave::roundTrip_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("codePage");
+    QTest::addColumn<bool>("keepsRawBytes");
     const QByteArray utf8("UTF-8");
-    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << u"a\r\nb\r\n"_qs << utf8;
-    QTest::newRow("CR LF, no final break") << QByteArray("a\r\nb") << u"a\r\nb\r\n"_qs << utf8;
-    QTest::newRow("LF") << QByteArray("a\nb\n") << u"a\r\nb\r\n"_qs << utf8;
-    QTest::newRow("LF, no final break") << QByteArray("a\n\nb") << u"a\r\n\r\nb\r\n"_qs << utf8;
-    QTest::newRow("CR") << QByteArray("a\rb\r") << u"a\r\nb\r\n"_qs << utf8;
-    QTest::newRow("CR, no final break") << QByteArray("a\rb") << u"a\r\nb\r\n"_qs << utf8;
-    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd\n") << u"a\r\nb\r\nc\r\nd\r\n"_qs << utf8;
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << u"a\r\nb\r\n"_qs << utf8 << false;
+    QTest::newRow("CR LF, no final break")
+        << QByteArray("a\r\nb") << u"a\r\nb\r\n"_qs << utf8 << false;
+    QTest::newRow("LF") << QByteArray("a\nb\n") << u"a\r\nb\r\n"_qs << utf8 << false;
+    QTest::newRow("LF, no final break")
+        << QByteArray("a\n\nb") << u"a\r\n\r\nb\r\n"_qs << utf8 << false;
+    QTest::newRow("CR") << QByteArray("a\rb\r") << u"a\r\nb\r\n"_qs << utf8 << false;
+    QTest::newRow("CR, no final break") << QByteArray("a\rb") << u"a\r\nb\r\n"_qs << utf8 << false;
+    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd\n") << u"a\r\nb\r\nc\r\nd\r\n"_qs << utf8
+                           << false;
     QTest::newRow("mixed, no final break")
-        << QByteArray("a\nb\r\nc\rd") << u"a\r\nb\r\nc\r\nd\r\n"_qs << utf8;
-    QTest::newRow("LF CR is two breaks") << QByteArray("a\n\rb") << u"a\r\n\r\nb\r\n"_qs << utf8;
-    QTest::newRow("CR before CR LF") << QByteArray("x\r\r\ny") << u"x\r\n\r\ny\r\n"_qs << utf8;
-    QTest::newRow("only CR characters") << QByteArray("\r\r\r") << u"\r\n\r\n\r\n"_qs << utf8;
-    QTest::newRow("one line, no break") << QByteArray("<P>") << u"<P>\r\n"_qs << utf8;
-    QTest::newRow("empty file") << QByteArray() << QString() << utf8;
+        << QByteArray("a\nb\r\nc\rd") << u"a\r\nb\r\nc\r\nd\r\n"_qs << utf8 << false;
+    QTest::newRow("LF CR is two breaks")
+        << QByteArray("a\n\rb") << u"a\r\n\r\nb\r\n"_qs << utf8 << false;
+    QTest::newRow("CR before CR LF")
+        << QByteArray("x\r\r\ny") << u"x\r\n\r\ny\r\n"_qs << utf8 << false;
+    QTest::newRow("only CR characters")
+        << QByteArray("\r\r\r") << u"\r\n\r\n\r\n"_qs << utf8 << false;
+    QTest::newRow("one line, no break") << QByteArray("<P>") << u"<P>\r\n"_qs << utf8 << false;
+    QTest::newRow("empty file") << QByteArray() << QString() << utf8 << false;
+    QTest::newRow("lines longer than the widget shows in one piece")
+        << QByteArray(4500, 'x') + "\n" + QByteArray(2500, 'y')
+        << QString(4500, u'x') + u"\r\n"_qs + QString(2500, u'y') + u"\r\n"_qs << utf8 << false;
     QTest::newRow("characters the widget cannot hold")
         << QString(u"a\u2028b\u2029c\u240Dd\uFDD0e\uFDD1f\uFFFD\n"_qs).toUtf8()
-        << u"a\u2028b\u2029c\u240Dd\uFDD0e\uFDD1f\uFFFD\r\n"_qs << utf8;
+        << u"a\u2028b\u2029c\u240Dd\uFDD0e\uFDD1f\uFFFD\r\n"_qs << utf8 << false;
     QTest::newRow("UTF-8 Japanese, LF")
-        << QByteArray("<P>日本語ｱｲｳ～−①</P>\n") << u"<P>日本語ｱｲｳ～−①</P>\r\n"_qs << utf8;
+        << QByteArray("<P>日本語ｱｲｳ～−①</P>\n") << u"<P>日本語ｱｲｳ～−①</P>\r\n"_qs << utf8 << false;
     QTest::newRow("CP932, LF") << QByteArray(Cp932Page).replace("\r\n", "\n") << Cp932PageText
-                               << QByteArray("CP932");
+                               << QByteArray("CP932") << false;
     QTest::newRow("CP932, CR, no final break")
         << QByteArray(Cp932Page).replace("\r\n", "\r") + "x" << Cp932PageText + u"x\r\n"_qs
-        << QByteArray("CP932");
+        << QByteArray("CP932") << false;
     QTest::newRow("neither code page: bad bytes kept")
-        << QByteArray::fromHex("41ff420a") << QStringLiteral("A\uEFFFB\r\n")
-        << QByteArray("UTF-8+raw");
+        << QByteArray::fromHex("41ff420a") << QStringLiteral("A\uEFFFB\r\n") << QByteArray("UTF-8")
+        << true;
 }
 
 // Opened, saved, dropped and saved again: the file comes back byte for byte each time.
@@ -131,12 +146,14 @@ void tst_OpenSave::roundTrip()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QFETCH(QByteArray, codePage);
+    QFETCH(bool, keepsRawBytes);
     frmChild *before = w.active();
     frmChild *document = open("page.html", bytes);
     QVERIFY(document != before);
     QCOMPARE(document->Caption(), files->path("page.html"));
     QCOMPARE(document->Text().Text(), text);
-    QCOMPARE(document->codePage(), codePage);
+    QCOMPARE(document->encoding().codePage, codePage);
+    QCOMPARE(document->encoding().keepsRawBytes, keepsRawBytes);
     QCOMPARE(document->Tag(), QString());
     QCOMPARE(document->Text().SelStart(), 0);
     QCOMPARE(Module1::PendingFileName, QString());
@@ -280,6 +297,30 @@ void tst_OpenSave::failedReadLeavesNothingPending()
     QCOMPARE(w.active()->Text().Text(), frmChild::newPageTemplate());
 }
 
+void tst_OpenSave::notARegularFileOpensANewPage_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to an endless device") << "endless";
+    QTest::newRow("FIFO nobody writes to") << "fifo";
+}
+
+void tst_OpenSave::notARegularFileOpensANewPage()
+{
+    QFETCH(QString, kind);
+    const QString path = specialfiles::make(kind, files->path("page.html"));
+    QVERIFY(!path.isEmpty());
+    w.platform->fileNames << path;
+    const Deadline deadline(10);
+    w.trigger("mnuOpen");
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(
+        w.platform->messages[0].text,
+        QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n") + path +
+            QStringLiteral("\n通常のファイルではありません（デバイス、FIFO、ソケットなど）。"));
+    QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
+    QCOMPARE(w.active()->Text().Text(), frmChild::newPageTemplate());
+}
+
 void tst_OpenSave::toolbarOpens()
 {
     w.platform->fileNames << files->write("page.html", "text");
@@ -403,6 +444,14 @@ void tst_OpenSave::savesBackByteForByte_data()
     QTest::newRow("CP932") << Cp932Page << Cp932PageText;
     QTest::newRow("UTF-8") << QByteArray("<P>日本語ｱｲｳ～−①</P>\r\n")
                            << QStringLiteral("<P>日本語ｱｲｳ～−①</P>\r\n");
+    QTest::newRow("UTF-16 little-endian with its mark")
+        << QByteArray::fromHex("fffe3c0050003e00e5652c679e8a3c002f0050003e000d000a00")
+        << QStringLiteral("<P>日本語</P>\r\n");
+    QTest::newRow("UTF-8 with its mark")
+        << QByteArray("\xef\xbb\xbf<P>日本語</P>\r\n") << QStringLiteral("<P>日本語</P>\r\n");
+    QTest::newRow("CP932 NEC row 13 and NEC-selected IBM forms")
+        << QByteArray::fromHex("3c503e8790ed40fa543c2f503e0d0a")
+        << QStringLiteral("<P>≒纊￢</P>\r\n");
     QTest::newRow("neither") << QByteArray::fromHex("3c503e93fa967b80ff3c2f503e0d0a")
                              << QStringLiteral("<P>日本\uEF80\uEFFF</P>\r\n");
 }
@@ -439,6 +488,20 @@ void tst_OpenSave::refusesACharacterTheCodePageCannotHold()
     QCOMPARE(w.platform->messages[0].icon, platform::Icon::Exclamation);
     QCOMPARE(files->read("page.html"), Cp932Page + "<P>2</P>\r\n");
     QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
+}
+
+void tst_OpenSave::saveAsOntoAFifoIsRefused()
+{
+    const QString fifo = specialfiles::makeFifo(files->path("page.html"));
+    QVERIFY(!fifo.isEmpty());
+    const Deadline deadline(10);
+    saveAs("page.html");
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(w.platform->messages[0].text,
+             fifo +
+                 QStringLiteral(" を保存できませんでした。\n"
+                                "通常のファイルではありません（デバイス、FIFO、ソケットなど）。"));
+    QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
 }
 
 void tst_OpenSave::failedWriteSaysWhyAndKeepsTheMark_data()

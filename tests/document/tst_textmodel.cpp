@@ -171,6 +171,7 @@ void tst_TextModel::typingAfterKeptCharacterTypesPlainText()
 
 void tst_TextModel::lengthCountsCrLfTwice()
 {
+
     model->setText(QStringLiteral("ab\r\n\r\nc\nd"));
     QCOMPARE(model->length(), 10);
     QVERIFY(!model->isEmpty());

@@ -1,4 +1,8 @@
+#include "platform/filereader.h"
 #include "platform/filewriter.h"
+#include "platform/inplacewriter.h"
+#include "support/deadline.h"
+#include "support/specialfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,9 +10,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <memory>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -27,6 +35,53 @@ void createFile(const QString &path, const QByteArray &content)
 }
 
 bool runsAsRoot() { return geteuid() == 0; }
+
+struct stat statusOf(const QString &path)
+{
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return status;
+}
+
+// A small file system of this process's own, mounted over `folder` in a private mount
+// namespace. Needs the right to mount (root, in practice).
+bool mountSmallFileSystem(const QString &folder, const char *size)
+{
+    const QByteArray options = QByteArray("size=") + size;
+    return ::unshare(CLONE_NEWNS) == 0 &&
+           ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0,
+                   options.constData()) == 0;
+}
+
+// Writes until nothing more fits.
+void fill(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return;
+    const QByteArray block(4096, 'f');
+    while (file.write(block) == block.size()) {
+    }
+    while (file.write("f", 1) == 1) {
+    }
+}
+
+// The second write fails after the first wrote half of what it was given; later writes
+// work, so that the old content can go back.
+ssize_t failingPartWay(int fd, const void *data, size_t size, off_t offset)
+{
+    static int calls = 0;
+    switch (calls++) {
+    case 0:
+        return ::pwrite(fd, data, size / 2, offset);
+    case 1:
+        errno = EIO;
+        return -1;
+    default:
+        return ::pwrite(fd, data, size, offset);
+    }
+}
 
 // Limits the size of files this process may write, as a full disk would.
 class FileSizeLimit {
@@ -59,11 +114,18 @@ private Q_SLOTS:
     void keepsPermissions();
     void symbolicLinkStaysALink_data();
     void symbolicLinkStaysALink();
-    void deviceIsWrittenNotReplaced();
+    void notARegularFileIsRefused_data();
+    void notARegularFileIsRefused();
+    void hardLinksStay();
+    void ownerAndGroupStay_data();
+    void ownerAndGroupStay();
+    void inPlaceSaveThatCannotReserveSpaceWritesNothing();
+    void inPlaceWriteFailingPartWayPutsTheOldContentBack();
+    void smallFullFileSystemKeepsTheFileWhole_data();
+    void smallFullFileSystemKeepsTheFileWhole();
     void failsWithAReason_data();
     void failsWithAReason();
     void failureInTheMiddleLeavesTheOldFileWhole();
-    void diskFullIsReported();
     void readOnlyFolderWritesTheFileInPlace();
     void readOnlyFolderRefusesANewFile();
     void readOnlyFileIsRefused();
@@ -158,12 +220,132 @@ void tst_FileWriter::symbolicLinkStaysALink()
     QCOMPARE(QDir(path("real")).entryList(QDir::Files), QStringList{"page.html"});
 }
 
-void tst_FileWriter::deviceIsWrittenNotReplaced()
+void tst_FileWriter::notARegularFileIsRefused_data()
 {
-    QVERIFY(platform::writeWholeFile("/dev/null", "text").ok());
-    const QFileInfo device("/dev/null");
-    QVERIFY(device.exists());
-    QVERIFY(!device.isFile());
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("FIFO") << "fifo"
+                          << "page.html";
+    QTest::newRow("socket") << "socket"
+                            << "page.html";
+    QTest::newRow("link to an endless device") << "endless"
+                                               << "page.html";
+    QTest::newRow("device") << "device"
+                            << "/dev/null";
+    QTest::newRow("full device") << "device"
+                                 << "/dev/full";
+}
+
+void tst_FileWriter::notARegularFileIsRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, name);
+    const QString target = kind == "device" ? name : specialfiles::make(kind, path(name));
+    QVERIFY(!target.isEmpty());
+    const Deadline deadline(10);
+    QCOMPARE(platform::writeWholeFile(target, "text").failure, platform::notARegularFileReason());
+    QVERIFY(!QFileInfo(target).isFile());
+}
+
+void tst_FileWriter::hardLinksStay()
+{
+    createFile(path("page.html"), "old");
+    QCOMPARE(::link(QFile::encodeName(path("page.html")).constData(),
+                    QFile::encodeName(path("other name.html")).constData()),
+             0);
+    QVERIFY(platform::writeWholeFile(path("page.html"), "new, and longer").ok());
+    QCOMPARE(contentOf(path("other name.html")), QByteArray("new, and longer"));
+    QCOMPARE(statusOf(path("page.html")).st_ino, statusOf(path("other name.html")).st_ino);
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files),
+             QStringList({"other name.html", "page.html"}));
+}
+
+void tst_FileWriter::ownerAndGroupStay_data()
+{
+    QTest::addColumn<uid_t>("owner");
+    QTest::addColumn<gid_t>("group");
+    QTest::newRow("another user's file") << uid_t(1000) << gid_t(1000);
+    QTest::newRow("another group") << ::geteuid() << gid_t(1000);
+}
+
+void tst_FileWriter::ownerAndGroupStay()
+{
+    QFETCH(uid_t, owner);
+    QFETCH(gid_t, group);
+    if (!runsAsRoot())
+        QSKIP("Only root can give a file to another user.");
+    createFile(path("page.html"), "old");
+    QCOMPARE(::chown(QFile::encodeName(path("page.html")).constData(), owner, group), 0);
+    QVERIFY(platform::writeWholeFile(path("page.html"), "new").ok());
+    QCOMPARE(statusOf(path("page.html")).st_uid, owner);
+    QCOMPARE(statusOf(path("page.html")).st_gid, group);
+    QCOMPARE(contentOf(path("page.html")), QByteArray("new"));
+}
+
+// Hard-linked, so written in place; the file size limit stands in for a full disk.
+void tst_FileWriter::inPlaceSaveThatCannotReserveSpaceWritesNothing()
+{
+    createFile(path("page.html"), "old content");
+    QCOMPARE(::link(QFile::encodeName(path("page.html")).constData(),
+                    QFile::encodeName(path("link.html")).constData()),
+             0);
+    platform::FileWriteResult result;
+    {
+        const FileSizeLimit limit(4096);
+        result = platform::writeWholeFile(path("page.html"), QByteArray(64 * 1024, 'x'));
+    }
+    QCOMPARE(result.failure, QStringLiteral("保存に必要な 65536 バイトの領域を確保できないため、"
+                                            "保存を取りやめました（File too large）。"
+                                            "ファイルは元のままです。"));
+    QCOMPARE(contentOf(path("page.html")), QByteArray("old content"));
+}
+
+void tst_FileWriter::inPlaceWriteFailingPartWayPutsTheOldContentBack()
+{
+    createFile(path("page.html"), "old content, long enough to be cut");
+    QCOMPARE(::link(QFile::encodeName(path("page.html")).constData(),
+                    QFile::encodeName(path("link.html")).constData()),
+             0);
+    platform::setPositionedWriteForTesting(failingPartWay);
+    const platform::FileWriteResult result =
+        platform::writeWholeFile(path("page.html"), "brand new content, cut in two");
+    platform::setPositionedWriteForTesting(nullptr);
+    QCOMPARE(result.failure,
+             QStringLiteral("Input/output error\nファイルは元の内容に戻しました。"));
+    QCOMPARE(contentOf(path("page.html")), QByteArray("old content, long enough to be cut"));
+}
+
+void tst_FileWriter::smallFullFileSystemKeepsTheFileWhole_data()
+{
+    QTest::addColumn<uid_t>("owner");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("own file, replaced") << ::geteuid() << QStringLiteral("No space left on device");
+    QTest::newRow("another user's file, written in place")
+        << uid_t(1000)
+        << QStringLiteral("保存に必要な 598020 バイトの領域を確保できないため、"
+                          "保存を取りやめました（No space left on device）。"
+                          "ファイルは元のままです。");
+}
+
+void tst_FileWriter::smallFullFileSystemKeepsTheFileWhole()
+{
+    QFETCH(uid_t, owner);
+    QFETCH(QString, failure);
+    QVERIFY(QDir(dir_->path()).mkdir("small"));
+    if (!mountSmallFileSystem(path("small"), "1m"))
+        QSKIP("No right to mount a small file system here; the file size limit stands in.");
+    const QByteArray old = QByteArray(598016 - 7, 'o') + "</HTML>";
+    createFile(path("small/page.html"), old);
+    QCOMPARE(::chown(QFile::encodeName(path("small/page.html")).constData(), owner, 0), 0);
+    fill(path("small/filler"));
+
+    const platform::FileWriteResult result =
+        platform::writeWholeFile(path("small/page.html"), "<BR>" + old);
+    const QByteArray after = contentOf(path("small/page.html"));
+    ::umount(QFile::encodeName(path("small")).constData());
+
+    QCOMPARE(result.failure, failure);
+    QVERIFY(after == old);
 }
 
 void tst_FileWriter::failsWithAReason_data()
@@ -207,12 +389,6 @@ void tst_FileWriter::failureInTheMiddleLeavesTheOldFileWhole()
     QCOMPARE(result.failure, QStringLiteral("File too large"));
     QCOMPARE(contentOf(path("page.html")), QByteArray("old content"));
     QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{"page.html"});
-}
-
-void tst_FileWriter::diskFullIsReported()
-{
-    QCOMPARE(platform::writeWholeFile("/dev/full", "text").failure,
-             QStringLiteral("No space left on device"));
 }
 
 void tst_FileWriter::readOnlyFolderWritesTheFileInPlace()
