@@ -18,6 +18,7 @@ private Q_SLOTS:
     void replace();
     void replaceAll_data();
     void replaceAll();
+    void replaceAllInALongLine();
 
 private:
     struct Row {
@@ -154,6 +155,21 @@ void tst_findreplace::replaceAll()
     while (replaceNext(*model, r.what, r.with)) {
     }
     QCOMPARE(state(true, model->Text() + QLatin1Char(' ')), r.presses.first());
+}
+
+// A line of thousands of characters is held in pieces; matches across and beside the joins
+// are replaced like any other.
+void tst_findreplace::replaceAllInALongLine()
+{
+    QString line;
+    for (int i = 0; i < 1000; ++i)
+        line += QStringLiteral("<B>ab</B>");
+    model->setText(line + QStringLiteral("\r\n") + line);
+    ::replaceAll(*model, QStringLiteral("ab</B><B>"), QStringLiteral("-"));
+    QString expected = line;
+    expected.replace(QStringLiteral("ab</B><B>"), QStringLiteral("-"));
+    QCOMPARE(model->Text(), expected + QStringLiteral("\r\n") + expected);
+    QCOMPARE(model->Text().sliced(model->SelStart()), QStringLiteral("ab</B>"));
 }
 
 QTEST_MAIN(tst_findreplace)
