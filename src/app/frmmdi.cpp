@@ -235,6 +235,8 @@ void frmMDI::setDocumentState(bool open)
 
 void frmMDI::setStatusText(const QString &text) { SBar_->setText(text); }
 
+void frmMDI::setFormatText(const QString &text) { SBar_->setFormatText(text); }
+
 void frmMDI::setCutEnabled(bool enabled)
 {
     actions_.value(QStringLiteral("mnuCut"))->setEnabled(enabled);

@@ -38,6 +38,7 @@ public:
     StatusBar &SBar() { return *SBar_; }
     FileDialogState &CD() override { return *CD_; }
     void setStatusText(const QString &text) override;
+    void setFormatText(const QString &text) override;
     void setCutEnabled(bool enabled) override;
 
     // The two states the document windows switch the main window between.

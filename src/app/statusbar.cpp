@@ -5,16 +5,30 @@
 #include <QDateTime>
 #include <QLabel>
 
+namespace {
+
+QLabel *sunkenPanel(QWidget *parent)
+{
+    auto *panel = new QLabel(parent);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setContentsMargins(4, 0, 4, 0);
+    return panel;
+}
+
+} // namespace
+
 StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("SBar"));
-    for (QLabel *&panel : panels_) {
-        panel = new QLabel(this);
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        panel->setContentsMargins(4, 0, 4, 0);
-    }
+    for (QLabel *&panel : panels_)
+        panel = sunkenPanel(this);
+    format_ = sunkenPanel(this);
+    format_->setToolTip(QStringLiteral("ｱｸﾃｨﾌﾞな文書を保存するときの文字ｺｰﾄﾞと改行ｺｰﾄﾞで、"
+                                       "読み込んだﾌｧｲﾙと同じ形式（変換できないﾊﾞｲﾄは元のまま）"
+                                       "で書き込みます。"));
     addWidget(panels_[0], 1);
+    addPermanentWidget(format_);
     panels_[1]->setMinimumWidth(panels_[1]->fontMetrics().horizontalAdvance(QStringLiteral("CAPS")) + 12);
     for (int i = 1; i < 4; ++i)
         addPermanentWidget(panels_[i]);
@@ -26,6 +40,10 @@ StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent)
 QString StatusBar::text() const { return panels_[0]->text(); }
 
 void StatusBar::setText(const QString &text) { panels_[0]->setText(text); }
+
+QString StatusBar::formatText() const { return format_->text(); }
+
+void StatusBar::setFormatText(const QString &text) { format_->setText(text); }
 
 QString StatusBar::panelText(int panel) const
 {

@@ -1,7 +1,8 @@
 #pragma once
 
-// The main window's status bar: the document information text, the Caps Lock indicator,
-// the date and the time. The last three keep themselves current.
+// The main window's status bar: the document information text, the active document's code
+// page and line breaks, the Caps Lock indicator, the date and the time. The last three keep
+// themselves current.
 
 #include <QStatusBar>
 #include <QTimer>
@@ -16,7 +17,11 @@ public:
     QString text() const;
     void setText(const QString &text);
 
-    // Panels 1 to 4, for reading back what is shown.
+    // Shown between the text panel and the Caps Lock indicator.
+    QString formatText() const;
+    void setFormatText(const QString &text);
+
+    // Panels 1 to 4 (text, Caps Lock, date, time), for reading back what is shown.
     QString panelText(int panel) const;
 
     // Re-reads Caps Lock and the clock now.
@@ -24,5 +29,6 @@ public:
 
 private:
     QLabel *panels_[4];
+    QLabel *format_;
     QTimer clock_;
 };

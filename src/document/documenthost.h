@@ -1,7 +1,7 @@
 #pragma once
 
 // What the document windows need of the window that holds them: the area they live in, the
-// file dialog they share, the status text, the cut entry and the document-open and
+// file dialog they share, the status texts, the cut entry and the document-open and
 // no-document states. The main window implements it; tests can hold documents in a bare
 // area instead. There is one host at a time, from its construction to its destruction.
 
@@ -25,6 +25,8 @@ public:
     virtual FileDialogState &CD() = 0;
     // The document information text of status bar panel 1.
     virtual void setStatusText(const QString &text) = 0;
+    // The active document's code page and line breaks; empty while no document is open.
+    virtual void setFormatText(const QString &text) = 0;
     // The cut entry follows whether the active document holds any text.
     virtual void setCutEnabled(bool enabled) = 0;
     virtual void enterDocumentOpenState() = 0;

@@ -3,6 +3,7 @@
 #include "document/frmchild.h"
 #include "document/module1.h"
 #include "document/textfile.h"
+#include "platform/busycursor.h"
 #include "platform/platform.h"
 
 #include <QDropEvent>
@@ -68,6 +69,7 @@ void drop(QDropEvent *event)
 
 void openDroppedFile(const QString &path)
 {
+    const BusyCursor busy;
     const LoadedText loaded = readTextWhole(path, MaxBytes);
     if (loaded.failure == platform::FileReadResult::Failure::TooLarge) {
         platform::warn(nullptr, QStringLiteral("ﾌｧｲﾙｻｲｽﾞが大きすぎます"));
@@ -78,8 +80,7 @@ void openDroppedFile(const QString &path)
         platform::warn(nullptr, readFailedMessage(loaded));
         return;
     }
-    document->Text().setFileText(loaded.text, TextModel::Ending::AsInFile);
-    document->setEncoding(loaded.encoding);
+    document->setFileText(loaded, TextModel::Ending::AsInFile);
     document->setCaption(path);
     document->setTag(QString());
 }

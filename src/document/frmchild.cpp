@@ -1,11 +1,13 @@
 #include "document/frmchild.h"
 
+#include "document/documentformat.h"
 #include "document/documenthost.h"
 #include "document/filedrop.h"
 #include "document/loadedwindows.h"
 #include "document/module1.h"
 #include "document/textbox.h"
 #include "document/textfile.h"
+#include "platform/codepage.h"
 #include "platform/platform.h"
 
 #include <QCloseEvent>
@@ -97,9 +99,16 @@ bool frmChild::loadPendingFile()
         return false;
     }
     setCaption(path);
-    model_.setFileText(loaded.text, TextModel::Ending::LineBreakAdded);
-    setEncoding(loaded.encoding);
+    setFileText(loaded, TextModel::Ending::LineBreakAdded);
     return true;
+}
+
+void frmChild::setFileText(const LoadedText &loaded, TextModel::Ending ending)
+{
+    model_.setFileText(loaded.text, ending);
+    encoding_ = loaded.encoding;
+    if (host_.mdiArea().currentSubWindow() == this)
+        host_.setFormatText(formatInfo());
 }
 
 QString frmChild::documentInfo() const
@@ -114,7 +123,17 @@ QString frmChild::documentInfo() const
            + file.lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
 }
 
-void frmChild::Form_Activate() { host_.setStatusText(documentInfo()); }
+QString frmChild::formatInfo() const
+{
+    return formatName({codepage::effectiveCodePage(encoding_), encoding_.byteOrderMark,
+                       encoding_.keepsRawBytes, model_.documentBreak(), model_.hasMixedBreaks()});
+}
+
+void frmChild::Form_Activate()
+{
+    host_.setStatusText(documentInfo());
+    host_.setFormatText(formatInfo());
+}
 
 void frmChild::Text_Change()
 {
@@ -137,8 +156,16 @@ bool frmChild::Form_Unload()
     }
     if (LoadedWindows::count() == 2)
         host_.enterNoDocumentState();
+    if (isLastDocument())
+        host_.setFormatText(QString());
     LoadedWindows::remove(this);
     return true;
+}
+
+bool frmChild::isLastDocument() const
+{
+    const QList<QMdiSubWindow *> windows = host_.mdiArea().subWindowList();
+    return windows.size() == 1 && windows.constFirst() == this;
 }
 
 void frmChild::closeEvent(QCloseEvent *event)

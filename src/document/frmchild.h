@@ -9,6 +9,7 @@
 
 class DocumentHost;
 class TextBox;
+struct LoadedText;
 
 class frmChild : public QMdiSubWindow {
     Q_OBJECT
@@ -33,10 +34,14 @@ public:
 
     // How the document's file was read and is written.
     const TextEncoding &encoding() const { return encoding_; }
-    void setEncoding(const TextEncoding &encoding) { encoding_ = encoding; }
+    // Replaces the text with a file's, read as `loaded` says; the file's line breaks and
+    // encoding become the document's.
+    void setFileText(const LoadedText &loaded, TextModel::Ending ending);
 
     // The text shown in status bar panel 1 while this window is active.
     QString documentInfo() const;
+    // The code page and line breaks the status bar shows while this window is active.
+    QString formatInfo() const;
 
     static const QString Untitled;
     static const QString ModifiedMark;
@@ -52,6 +57,7 @@ private:
     void Text_Change();
     bool Form_Unload();
     bool loadPendingFile();
+    bool isLastDocument() const;
 
     DocumentHost &host_;
     TextBox *Text_;

@@ -5,6 +5,7 @@
 #include "document/filenames.h"
 #include "document/frmchild.h"
 #include "document/savemessages.h"
+#include "platform/busycursor.h"
 #include "platform/codepage.h"
 #include "platform/filewriter.h"
 #include "platform/platform.h"
@@ -80,6 +81,7 @@ void OpenDocument()
         return;
     platform::SaveSetting(SettingsApp, SettingsSection, SettingsKey, folderOf(*chosen));
     PendingFileName = *chosen;
+    const BusyCursor busy;
     NewDocument();
 }
 
@@ -104,6 +106,7 @@ bool SaveDocumentAs(frmChild &document)
 
 bool WriteDocument(frmChild &document, const QString &path)
 {
+    const BusyCursor busy;
     const QString text = document.Text().fileText();
     const codepage::Encoded encoded = codepage::encode(text, document.encoding());
     if (!encoded.ok()) {

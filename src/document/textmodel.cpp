@@ -20,6 +20,12 @@ constexpr int NoBreakState = 3;
 // No break at all: the line goes on in the next block.
 constexpr int ContinuedState = 4;
 
+// The state of a line that keeps a break other than the document's.
+bool isOwnBreak(int state)
+{
+    return state >= int(LineBreak::CrLf) && state <= int(LineBreak::Cr);
+}
+
 // Longer lines are shown in pieces of this length, one block each. The widget lays out and
 // paints a block whole: a line of megabytes (a minified page) would take seconds at every
 // key press and every blink of the caret.
@@ -232,6 +238,7 @@ void TextModel::setFileText(const QString &text, Ending ending)
 
 void TextModel::setBlockStates(const std::vector<signed char> &states)
 {
+    hasOwnBreaks_ = std::any_of(states.begin(), states.end(), isOwnBreak);
     if (std::all_of(states.begin(), states.end(),
                     [](signed char state) { return state == DocumentBreakState; }))
         return;
@@ -262,7 +269,7 @@ std::optional<LineBreak> TextModel::breakAfter(const QTextBlock &block) const
         return std::nullopt;
     if (state == NoBreakState && !next.next().isValid() && next.length() == 1)
         return std::nullopt;
-    if (state >= int(LineBreak::CrLf) && state <= int(LineBreak::Cr))
+    if (isOwnBreak(state))
         return LineBreak(state);
     return documentBreak_;
 }
@@ -274,6 +281,17 @@ QString TextModel::fileText() const
                            const std::optional<LineBreak> lineBreak = breakAfter(block);
                            return lineBreak ? breakText(*lineBreak) : QLatin1StringView();
                        });
+}
+
+bool TextModel::hasMixedBreaks() const
+{
+    if (!hasOwnBreaks_)
+        return false;
+    for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
+        if (isOwnBreak(block.userState()) && block.next().isValid())
+            return true;
+    }
+    return false;
 }
 
 // The numbers of the blocks whose line goes on in the next block, in order; found again

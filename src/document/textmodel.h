@@ -50,6 +50,11 @@ public:
     // The text to write to the file: every line with its own break. A last line that had
     // no break in the file gets none as long as the document still ends with it.
     QString fileText() const;
+    // The break a line without one of its own gets: the one most lines of the file use.
+    LineBreak documentBreak() const { return documentBreak_; }
+    // Whether some line keeps a break other than the document's, so a save writes more
+    // than one kind.
+    bool hasMixedBreaks() const;
 
     QString SelText() const;
     // Replaces the selection (or inserts at the caret); the caret ends after `text`. Every
@@ -91,6 +96,8 @@ private:
     QTextDocument &document_;
     LineBreak documentBreak_ = LineBreak::CrLf;
     bool hasPieces_ = false;
+    // Some line was given a break of its own; until then no line can hold one.
+    bool hasOwnBreaks_ = false;
     mutable std::optional<std::vector<int>> pieceBreaks_;
     QMetaObject::Connection changed_;
 };

@@ -1,10 +1,12 @@
 #include "platform/codepage.h"
 
 #include "platform/cp932forms.h"
+#include "platform/encodingclues.h"
 #include "platform/iconvconverter.h"
 #include "platform/rawbytes.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include <langinfo.h>
@@ -110,16 +112,35 @@ void appendEscapingStandIns(Converter &converter, const char *in, size_t inLeft,
     }
 }
 
+// Bytes with which no character of `codePage` starts, alone or followed by others: a run of
+// them is kept without asking iconv about each one.
+std::array<bool, 256> bytesStartingNothing(Converter &converter)
+{
+    std::array<bool, 256> startsNothing{};
+    for (int byte = 0; byte < 256; ++byte) {
+        const char single = char(byte);
+        const char *in = &single;
+        size_t inLeft = 1;
+        QString decoded;
+        converter.reset();
+        startsNothing[size_t(byte)] = converter.convert(in, inLeft, decoded) == EILSEQ;
+    }
+    converter.reset();
+    return startsNothing;
+}
+
 // Decodes into one growing text, so that many undecodable bytes cost no more than many
 // good ones.
 KeptDecoding decodeKeepingBytes(QByteArrayView bytes, const QByteArray &codePage)
 {
     KeptDecoding result;
     Converter converter(nativeUtf16(), codePage.constData());
+    const std::array<bool, 256> startsNothing = bytesStartingNothing(converter);
     const char *in = bytes.data();
-    size_t inLeft = size_t(bytes.size());
-    while (inLeft > 0) {
+    const char *const end = in + bytes.size();
+    while (in < end) {
         const char *runStart = in;
+        size_t inLeft = size_t(end - in);
         const qsizetype runTextStart = result.text.size();
         const int error = converter.convert(in, inLeft, result.text);
         const QStringView run = QStringView(result.text).sliced(runTextStart);
@@ -127,13 +148,13 @@ KeptDecoding decodeKeepingBytes(QByteArrayView bytes, const QByteArray &codePage
             result.text.truncate(runTextStart);
             appendEscapingStandIns(converter, runStart, size_t(in - runStart), result.text);
         }
-        if (error != 0) {
-            result.text += standInFor(*in);
+        if (error == 0)
+            break;
+        do {
+            result.text += standInFor(*in++);
             ++result.rawBytes;
-            ++in;
-            --inLeft;
-            converter.reset();
-        }
+        } while (in < end && startsNothing[quint8(*in)]);
+        converter.reset();
     }
     result.text.squeeze();
     return result;
@@ -149,9 +170,8 @@ Decoded decoded(QString text, const QByteArray &codePage, QByteArrayView bytes)
     return result;
 }
 
-Decoded decodeKeeping(QByteArrayView bytes, const QByteArray &codePage)
+Decoded keptDecoded(KeptDecoding kept, const QByteArray &codePage, QByteArrayView bytes)
 {
-    KeptDecoding kept = decodeKeepingBytes(bytes, codePage);
     Decoded result = decoded(std::move(kept.text), codePage, bytes);
     result.encoding.keepsRawBytes = true;
     return result;
@@ -161,18 +181,43 @@ Decoded decodeAfterMark(const QByteArray &bytes, const ByteOrderMark &mark)
 {
     const QByteArrayView content = QByteArrayView(bytes).sliced(mark.bytes.size());
     std::optional<QString> text = decodeStrictly(content, mark.codePage);
-    Decoded result = text ? decoded(std::move(*text), mark.codePage, content)
-                          : decodeKeeping(content, mark.codePage);
+    Decoded result =
+        text ? decoded(std::move(*text), mark.codePage, content)
+             : keptDecoded(decodeKeepingBytes(content, mark.codePage), mark.codePage, content);
     result.encoding.byteOrderMark = true;
     return result;
 }
 
+// `bytes` in `codePage`, when they decode whole and the text encodes back to the same
+// bytes: a stateful code page may read escapes it would write otherwise.
+std::optional<Decoded> decodeExactly(const QByteArray &bytes, const QByteArray &codePage)
+{
+    std::optional<QString> text = decodeStrictly(bytes, codePage);
+    if (!text)
+        return std::nullopt;
+    Decoded result = decoded(std::move(*text), codePage, bytes);
+    if (encode(result.text, result.encoding).bytes != bytes)
+        return std::nullopt;
+    return result;
+}
+
+// Many bytes read both as CP932 and as EUC-JP; the wrong one gives half-width katakana and
+// rare symbols where the right one gives kana and common kanji.
+std::optional<Decoded> moreJapanese(std::optional<Decoded> cp932, std::optional<Decoded> eucJp)
+{
+    if (cp932 && eucJp &&
+        encodingclues::japaneseLikeness(eucJp->text) > encodingclues::japaneseLikeness(cp932->text))
+        return eucJp;
+    return cp932 ? cp932 : eucJp;
+}
+
 Decoded decodeUndecodable(const QByteArray &bytes, const QByteArray &systemCodePage)
 {
-    const KeptDecoding inSystem = decodeKeepingBytes(bytes, systemCodePage);
-    const KeptDecoding inCp932 = decodeKeepingBytes(bytes, Cp932);
-    const bool cp932IsBetter = inCp932.rawBytes < inSystem.rawBytes;
-    return decodeKeeping(bytes, cp932IsBetter ? QByteArray(Cp932) : systemCodePage);
+    KeptDecoding inSystem = decodeKeepingBytes(bytes, systemCodePage);
+    KeptDecoding inCp932 = decodeKeepingBytes(bytes, Cp932);
+    if (inCp932.rawBytes < inSystem.rawBytes)
+        return keptDecoded(std::move(inCp932), Cp932, bytes);
+    return keptDecoded(std::move(inSystem), systemCodePage, bytes);
 }
 
 } // namespace
@@ -207,11 +252,20 @@ Decoded decode(const QByteArray &bytes)
 {
     if (const ByteOrderMark *mark = markOf(bytes))
         return decodeAfterMark(bytes, *mark);
+    const std::optional<QByteArray> iso2022Jp = encodingclues::looksLikeIso2022Jp(bytes)
+                                                    ? std::optional(QByteArray(Iso2022Jp))
+                                                    : std::nullopt;
     const QByteArray systemCodePage = system();
-    for (const QByteArray &codePage : {systemCodePage, QByteArray(Cp932)}) {
-        if (std::optional<QString> text = decodeStrictly(bytes, codePage))
-            return decoded(std::move(*text), codePage, bytes);
+    for (const std::optional<QByteArray> &codePage :
+         {encodingclues::declaredCodePage(bytes), iso2022Jp, encodingclues::utf16ByZeroBytes(bytes),
+          std::optional(QByteArray(Utf8)), std::optional(systemCodePage)}) {
+        if (std::optional<Decoded> result =
+                codePage ? decodeExactly(bytes, *codePage) : std::nullopt)
+            return std::move(*result);
     }
+    if (std::optional<Decoded> result =
+            moreJapanese(decodeExactly(bytes, Cp932), decodeExactly(bytes, EucJp)))
+        return std::move(*result);
     return decodeUndecodable(bytes, systemCodePage);
 }
 
@@ -236,7 +290,7 @@ Encoded encode(const QString &text, const TextEncoding &encoding)
         const auto runEnd = std::find_if(text.cbegin() + position, text.cend(), isWrittenAsItCame);
         const char *in = base + position * 2;
         size_t inLeft = size_t(runEnd - text.cbegin() - position) * 2;
-        if (converter.convert(in, inLeft, result.bytes) != 0) {
+        if (inLeft > 0 && converter.convert(in, inLeft, result.bytes) != 0) {
             result.unencodableAt = (in - base) / 2;
             return result;
         }

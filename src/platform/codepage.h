@@ -18,6 +18,8 @@ inline constexpr char Utf8[] = "UTF-8";
 // Windows Shift_JIS: keeps 0x5C and 0x7E as ASCII and holds the vendor extensions that
 // plain Shift_JIS lacks.
 inline constexpr char Cp932[] = "CP932";
+inline constexpr char EucJp[] = "EUC-JP";
+inline constexpr char Iso2022Jp[] = "ISO-2022-JP";
 inline constexpr char Utf16Le[] = "UTF-16LE";
 inline constexpr char Utf16Be[] = "UTF-16BE";
 
@@ -34,9 +36,12 @@ struct Decoded {
     TextEncoding encoding;
 };
 
-// Reads a file's bytes: after a byte-order mark in the encoding it names; else in the
-// system code page when they are valid there, else in CP932 when valid there, else in
-// whichever of the two leaves fewer bytes undecoded, keeping those.
+// Reads a file's bytes in the first encoding that reads them whole and writes them back
+// the same: the one a byte-order mark names; the one the page declares; ISO-2022-JP for
+// seven-bit bytes with its escapes; UTF-16 for bytes with zeros in alternate positions;
+// UTF-8; the system code page; the one of CP932 and EUC-JP whose text looks more like
+// Japanese. Else in whichever of the system code page and CP932 leaves fewer bytes
+// undecoded, keeping those.
 Decoded decode(const QByteArray &bytes);
 
 struct Encoded {

@@ -13,11 +13,6 @@ namespace {
 
 using Failure = FileReadResult::Failure;
 
-QString systemError(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 FileReadResult failed(Failure failure, const QString &reason)
 {
     return {{}, failure, reason};
@@ -47,7 +42,7 @@ FileReadResult readOpenFile(int fd, qint64 expected, qint64 maxBytes)
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
-            return failed(Failure::Unreadable, systemError(errno));
+            return failed(Failure::Unreadable, systemErrorText(errno));
         if (count == 0)
             break;
         used += count;
@@ -60,6 +55,11 @@ FileReadResult readOpenFile(int fd, qint64 expected, qint64 maxBytes)
 
 } // namespace
 
+QString systemErrorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 QString notARegularFileReason()
 {
     return QStringLiteral("通常のファイルではありません（デバイス、FIFO、ソケットなど）。");
@@ -70,7 +70,7 @@ FileReadResult readWholeFile(const QString &path, qint64 maxBytes)
     const QByteArray name = QFile::encodeName(path);
     struct stat status {};
     if (::stat(name.constData(), &status) != 0)
-        return failed(Failure::Unreadable, systemError(errno));
+        return failed(Failure::Unreadable, systemErrorText(errno));
     if (!S_ISREG(status.st_mode))
         return failed(Failure::NotRegularFile, notARegularFileReason());
     if (status.st_size > maxBytes)
@@ -78,7 +78,7 @@ FileReadResult readWholeFile(const QString &path, qint64 maxBytes)
     // Not blocking, for the file may have been replaced by a FIFO since.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return failed(Failure::Unreadable, systemError(errno));
+        return failed(Failure::Unreadable, systemErrorText(errno));
     FileReadResult result = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)
                                 ? readOpenFile(fd, status.st_size, maxBytes)
                                 : failed(Failure::NotRegularFile, notARegularFileReason());

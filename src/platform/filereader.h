@@ -16,6 +16,8 @@ inline constexpr qint64 MaxFileBytes = qint64(256) * 1024 * 1024;
 
 // Why a device, FIFO or socket is neither read nor written, for the user.
 QString notARegularFileReason();
+// The system's text for an errno value.
+QString systemErrorText(int error);
 
 struct FileReadResult {
     enum class Failure { None, Unreadable, NotRegularFile, TooLarge };

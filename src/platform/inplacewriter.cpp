@@ -5,7 +5,6 @@
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,8 +13,6 @@ namespace platform {
 namespace {
 
 PositionedWrite positionedWrite = ::pwrite;
-
-QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // Closes the descriptor however the function ends.
 struct OpenFile {
@@ -73,14 +70,14 @@ QString notReserved(qsizetype size, int error)
     return QStringLiteral("保存に必要な %1 バイトの領域を確保できないため、保存を取りやめました"
                           "（%2）。ファイルは元のままです。")
         .arg(size)
-        .arg(systemError(error));
+        .arg(systemErrorText(error));
 }
 
 QString restored(int error, bool restoredWhole)
 {
-    return systemError(error)
-           + (restoredWhole ? QStringLiteral("\nファイルは元の内容に戻しました。")
-                            : QStringLiteral("\nファイルを元の内容に戻せませんでした。"));
+    return systemErrorText(error) +
+           (restoredWhole ? QStringLiteral("\nファイルは元の内容に戻しました。")
+                          : QStringLiteral("\nファイルを元の内容に戻せませんでした。"));
 }
 
 } // namespace
@@ -95,13 +92,13 @@ QString overwriteInPlace(const QString &path, const QByteArray &bytes)
     const OpenFile file{::open(QFile::encodeName(path).constData(),
                                O_RDWR | O_NONBLOCK | O_CLOEXEC)};
     if (file.fd < 0)
-        return systemError(errno);
+        return systemErrorText(errno);
     struct stat status {};
     if (::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode))
         return notARegularFileReason();
     QByteArray old(qsizetype(status.st_size), Qt::Uninitialized);
     if (const int error = readAt(file.fd, old))
-        return systemError(error);
+        return systemErrorText(error);
     if (bytes.size() > old.size()) {
         if (const int error = ::posix_fallocate(file.fd, 0, off_t(bytes.size())))
             return notReserved(bytes.size(), error);

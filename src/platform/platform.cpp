@@ -1,8 +1,9 @@
 #include "platform/platform.h"
 
-#include "platform/helperprocess.h"
+#include "platform/busycursor.h"
 #include "platform/capslock.h"
 #include "platform/filedialog.h"
+#include "platform/helperprocess.h"
 #include "platform/picturefile.h"
 
 #include <QApplication>
@@ -123,6 +124,12 @@ Backend &backend()
 }
 
 void setBackend(Backend *replacement) { replacementBackend = replacement; }
+
+Answer showMessage(QWidget *parent, const Message &m)
+{
+    const NormalCursor normal;
+    return backend().message(parent, m);
+}
 
 void sendKeyToFocus(int key)
 {

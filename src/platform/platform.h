@@ -76,7 +76,8 @@ Backend &backend();
 // Installs a replacement (tests); nullptr restores the desktop backend.
 void setBackend(Backend *replacement);
 
-inline Answer showMessage(QWidget *parent, const Message &m) { return backend().message(parent, m); }
+// Shows `m` with the normal mouse pointer, also in the middle of busy work.
+Answer showMessage(QWidget *parent, const Message &m);
 
 // The program's warning: OK button, exclamation icon, the program's name as title.
 inline void warn(QWidget *parent, const QString &text)

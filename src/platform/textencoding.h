@@ -9,6 +9,9 @@
 #include <QHash>
 
 struct TextEncoding {
+    TextEncoding() = default;
+    explicit TextEncoding(QByteArray page) : codePage(std::move(page)) {}
+
     // The iconv code page ("UTF-8", "CP932", "EUC-JP", "ISO-2022-JP", "UTF-16LE", ...);
     // empty for a document that has no file yet, which is saved in the system's.
     QByteArray codePage;
@@ -16,7 +19,7 @@ struct TextEncoding {
     // written again in front of it.
     bool byteOrderMark = false;
     // Some bytes did not decode in the code page: each is in the text as a stand-in
-    // character (U+EF80 to U+EFFF) and is written back as the same byte.
+    // character (U+EF00 to U+EFFF) and is written back as the same byte.
     bool keepsRawBytes = false;
     // CP932 writes some characters two ways (NEC row 13 against the IBM extensions, the
     // NEC-selected IBM extensions against the IBM ones). The characters this file writes

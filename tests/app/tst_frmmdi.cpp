@@ -36,6 +36,7 @@ private Q_SLOTS:
     void tileHorizontallyStacksFullWidth();
     void closingMainWindowStopsAtCancel();
     void activatingDocumentRewritesStatusText();
+    void formatPanelFollowsTheActiveDocument();
     void noKeyIsBoundTwice();
     void windowsShowTheProgramIcon();
 
@@ -298,6 +299,26 @@ void tst_frmMDI::activatingDocumentRewritesStatusText()
     QCOMPARE(w.mdi->SBar().text(), path + u" / ﾌｧｲﾙｻｲｽﾞ 10ﾊﾞｲﾄ / 更新日時 "_qs + stamp);
     w.mdi->mdiArea().setActiveSubWindow(untitled);
     QCOMPARE(w.mdi->SBar().text(), QStringLiteral("（無題）"));
+}
+
+// The tests run with LANG=C.UTF-8: a new document is saved in UTF-8.
+void tst_frmMDI::formatPanelFollowsTheActiveDocument()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("page.html")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<P>\n") == 4);
+    file.close();
+    frmChild *untitled = w.active();
+    QCOMPARE(w.mdi->SBar().formatText(), u"UTF-8 / CRLF"_qs);
+    Module1::PendingFileName = file.fileName();
+    w.trigger("mnuNew");
+    QCOMPARE(w.mdi->SBar().formatText(), u"UTF-8 / LF"_qs);
+    w.mdi->mdiArea().setActiveSubWindow(untitled);
+    QCOMPARE(w.mdi->SBar().formatText(), u"UTF-8 / CRLF"_qs);
+    w.trigger("mnuClose");
+    QCOMPARE(w.mdi->SBar().formatText(), u"UTF-8 / LF"_qs);
+    w.trigger("mnuClose");
+    QCOMPARE(w.mdi->SBar().formatText(), QString());
 }
 
 // Every key of the menu table against the others and against a document window's own menu.

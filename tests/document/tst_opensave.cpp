@@ -1,3 +1,4 @@
+#include "app/statusbar.h"
 #include "document/activedocument.h"
 #include "document/filedrop.h"
 #include "document/module1.h"
@@ -8,6 +9,7 @@
 #include "support/windowtest.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QTest>
 
 #include <memory>
@@ -47,6 +49,8 @@ private Q_SLOTS:
     void notARegularFileOpensANewPage_data();
     void notARegularFileOpensANewPage();
     void toolbarOpens();
+    void statusBarTellsHowTheFileWasRead_data();
+    void statusBarTellsHowTheFileWasRead();
 
     void saveWritesTheCaptionWithoutDialog();
     void saveOfUntitledAsksForAName();
@@ -59,9 +63,9 @@ private Q_SLOTS:
     void savesBackByteForByte_data();
     void savesBackByteForByte();
     void refusesACharacterTheCodePageCannotHold();
-    void saveAsOntoAFifoIsRefused();
     void failedWriteSaysWhyAndKeepsTheMark_data();
     void failedWriteSaysWhyAndKeepsTheMark();
+    void busyPointerEndsWithAFailedOpenAndSave();
 
 private:
     frmChild *open(const QString &name, const QByteArray &bytes);
@@ -329,6 +333,31 @@ void tst_OpenSave::toolbarOpens()
     QCOMPARE(w.active()->Text().Text(), QStringLiteral("text\r\n"));
 }
 
+void tst_OpenSave::statusBarTellsHowTheFileWasRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("CP932, CR LF") << Cp932Page + "x\r\n" << u"Shift_JIS / CRLF"_qs;
+    QTest::newRow("UTF-8, LF") << QByteArray("<P>日本語</P>\n") << u"UTF-8 / LF"_qs;
+    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\r\n") << u"UTF-8 / 混在"_qs;
+    QTest::newRow("kept bytes") << QByteArray::fromHex("41ff420a")
+                                << u"UTF-8（変換できないﾊﾞｲﾄあり） / LF"_qs;
+    QTest::newRow("long line in pieces") << QByteArray(4500, 'x') + "\n" << u"UTF-8 / LF"_qs;
+    QTest::newRow("last line without its CR") << QByteArray("a\rb") << u"UTF-8 / CR"_qs;
+}
+
+// Opened, and dropped, which reads the file after its window has become the active one.
+void tst_OpenSave::statusBarTellsHowTheFileWasRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    open("page.html", bytes);
+    QCOMPARE(w.mdi->SBar().formatText(), shown);
+    w.trigger("mnuNew");
+    FileDrop::openDroppedFile(files->path("page.html"));
+    QCOMPARE(w.mdi->SBar().formatText(), shown);
+}
+
 void tst_OpenSave::saveWritesTheCaptionWithoutDialog()
 {
     frmChild *document = open("page.html", "old");
@@ -490,20 +519,6 @@ void tst_OpenSave::refusesACharacterTheCodePageCannotHold()
     QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
 }
 
-void tst_OpenSave::saveAsOntoAFifoIsRefused()
-{
-    const QString fifo = specialfiles::makeFifo(files->path("page.html"));
-    QVERIFY(!fifo.isEmpty());
-    const Deadline deadline(10);
-    saveAs("page.html");
-    QCOMPARE(w.platform->messages.size(), 1);
-    QCOMPARE(w.platform->messages[0].text,
-             fifo +
-                 QStringLiteral(" を保存できませんでした。\n"
-                                "通常のファイルではありません（デバイス、FIFO、ソケットなど）。"));
-    QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
-}
-
 void tst_OpenSave::failedWriteSaysWhyAndKeepsTheMark_data()
 {
     QTest::addColumn<QString>("name");
@@ -526,6 +541,19 @@ void tst_OpenSave::failedWriteSaysWhyAndKeepsTheMark()
              files->path(name) + QStringLiteral(" を保存できませんでした。\n") + reason);
     QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
     QCOMPARE(w.active()->Tag(), QStringLiteral("CHANGE"));
+}
+
+// Each message is shown with the normal pointer over the busy one, and neither stays.
+void tst_OpenSave::busyPointerEndsWithAFailedOpenAndSave()
+{
+    QVERIFY(QDir(files->path(".")).mkdir("folder.html"));
+    w.platform->fileNames << files->path("folder.html");
+    w.trigger("mnuOpen");
+    QVERIFY(!QGuiApplication::overrideCursor());
+    saveAs("missing/page.html");
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(w.platform->messagePointers,
+             (QList<std::optional<Qt::CursorShape>>{Qt::ArrowCursor, Qt::ArrowCursor}));
 }
 
 QTEST_MAIN(tst_OpenSave)

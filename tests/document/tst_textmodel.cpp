@@ -30,6 +30,7 @@ private Q_SLOTS:
     void replacingWholeTextPutsCaretAtStart();
     void typingAfterKeptCharacterTypesPlainText();
     void lengthCountsCrLfTwice();
+    void breaksStopBeingMixedWithTheLastOtherLine();
 
 private:
     QPlainTextEdit *edit = nullptr;
@@ -177,6 +178,18 @@ void tst_TextModel::lengthCountsCrLfTwice()
     QVERIFY(!model->isEmpty());
     model->setText(QString());
     QVERIFY(model->isEmpty());
+}
+
+// The status bar tells the breaks of each kind of file; this is what an edit does to them.
+void tst_TextModel::breaksStopBeingMixedWithTheLastOtherLine()
+{
+    model->setFileText(u"a\nb\r\nc\n"_qs, TextModel::Ending::AsInFile);
+    QVERIFY(model->hasMixedBreaks());
+    model->setSelStart(3);
+    model->setSelLength(3);
+    model->setSelText(QString());
+    QCOMPARE(model->fileText(), u"a\nc\n"_qs);
+    QVERIFY(!model->hasMixedBreaks());
 }
 
 QTEST_MAIN(tst_TextModel)

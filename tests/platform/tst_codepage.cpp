@@ -149,6 +149,9 @@ void tst_CodePage::savesBackByteForByte_data()
     QTest::newRow("CP932 with NEC row 13 and NEC-selected IBM forms")
         << QByteArray::fromHex("82a0879087549396ed40fa5481e0");
     QTest::newRow("CP932 character in two forms") << QByteArray::fromHex("8790414281e08790");
+    QTest::newRow("UTF-16 with its mark and a byte left over") << QByteArray::fromHex("fffeb30112");
+    QTest::newRow("neither, genuine character low in the stand-in range kept")
+        << QByteArray::fromHex("eebc80ff");
 }
 
 void tst_CodePage::savesBackByteForByte()

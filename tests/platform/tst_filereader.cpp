@@ -1,8 +1,5 @@
 #include "platform/filereader.h"
-#include "support/deadline.h"
-#include "support/specialfiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,10 +9,6 @@ using Failure = platform::FileReadResult::Failure;
 class tst_FileReader : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void readsRegularFiles_data();
-    void readsRegularFiles();
-    void refusesWhatIsNotARegularFile_data();
-    void refusesWhatIsNotARegularFile();
     void readsUpToTheBound_data();
     void readsUpToTheBound();
     void missingFileSaysWhy();
@@ -30,51 +23,6 @@ private:
     }
     QTemporaryDir dir;
 };
-
-void tst_FileReader::readsRegularFiles_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("throughLink");
-    QTest::newRow("empty") << QByteArray() << false;
-    QTest::newRow("bytes of any value") << QByteArray::fromHex("00ff0d0a1a") << false;
-    QTest::newRow("through a symbolic link") << QByteArray("<HTML>") << true;
-}
-
-void tst_FileReader::readsRegularFiles()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, throughLink);
-    QString path = write("page.html", bytes);
-    if (throughLink) {
-        QVERIFY(QFile::link(path, dir.filePath("link.html")));
-        path = dir.filePath("link.html");
-    }
-    const platform::FileReadResult read = platform::readWholeFile(path);
-    QVERIFY(read.ok());
-    QCOMPARE(read.bytes, bytes);
-    QCOMPARE(read.reason, QString());
-}
-
-void tst_FileReader::refusesWhatIsNotARegularFile_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("FIFO nobody writes to") << "fifo";
-    QTest::newRow("socket") << "socket";
-    QTest::newRow("link to an endless device") << "endless";
-}
-
-void tst_FileReader::refusesWhatIsNotARegularFile()
-{
-    QFETCH(QString, kind);
-    const QString path = specialfiles::make(kind, dir.filePath(kind + ".html"));
-    QVERIFY(!path.isEmpty());
-    const Deadline deadline(10);
-    const platform::FileReadResult read = platform::readWholeFile(path);
-    QCOMPARE(read.failure, Failure::NotRegularFile);
-    QCOMPARE(read.reason,
-             QStringLiteral("通常のファイルではありません（デバイス、FIFO、ソケットなど）。"));
-    QCOMPARE(read.bytes, QByteArray());
-}
 
 void tst_FileReader::readsUpToTheBound_data()
 {

@@ -13,6 +13,7 @@ class BareHost final : public DocumentHost {
 public:
     FileDialogState fileDialog;
     QString statusText;
+    QString formatText;
     bool cutEnabled = false;
     bool documentOpen = false;
     // Last, so that it and its documents go first, while what they report to is still there.
@@ -21,6 +22,7 @@ public:
     QMdiArea &mdiArea() override { return area; }
     FileDialogState &CD() override { return fileDialog; }
     void setStatusText(const QString &text) override { statusText = text; }
+    void setFormatText(const QString &text) override { formatText = text; }
     void setCutEnabled(bool enabled) override { cutEnabled = enabled; }
     void enterDocumentOpenState() override { documentOpen = true; }
     void enterNoDocumentState() override { documentOpen = false; }

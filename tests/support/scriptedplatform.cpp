@@ -3,6 +3,9 @@
 #include "platform/helperprocess.h"
 #include "platform/picturefile.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+
 ScriptedPlatform::ScriptedPlatform() { platform::setBackend(this); }
 
 ScriptedPlatform::~ScriptedPlatform() { platform::setBackend(nullptr); }
@@ -10,6 +13,8 @@ ScriptedPlatform::~ScriptedPlatform() { platform::setBackend(nullptr); }
 platform::Answer ScriptedPlatform::message(QWidget *, const platform::Message &message)
 {
     messages << message;
+    const QCursor *pointer = QGuiApplication::overrideCursor();
+    messagePointers << (pointer ? std::optional(pointer->shape()) : std::nullopt);
     return answers.isEmpty() ? message.defaultButton : answers.dequeue();
 }
 

@@ -24,6 +24,9 @@ public:
 
     // What was shown, in order.
     QList<platform::Message> messages;
+    // The application's mouse pointer while each message was shown: the shape that overrode
+    // the widgets' own, nullopt when none did.
+    QList<std::optional<Qt::CursorShape>> messagePointers;
     QList<platform::FileRequest> fileRequests;
     QList<QColor> colorStarts;
     QList<QString> fontStarts;
