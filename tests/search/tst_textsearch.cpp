@@ -13,8 +13,7 @@ private Q_SLOTS:
 
 namespace {
 
-constexpr Comparison Exact = Comparison::Exact;
-constexpr Comparison Loose = Comparison::Loose;
+using enum Comparison;
 
 // A start of -1: nothing found.
 void row(const char *name, const char16_t *text, const char16_t *what, int from,
