@@ -6,9 +6,9 @@
 
 #include "app/frmmdi.h"
 #include "platform/codepage.h"
-#include "platform/helperprocess.h"
 #include "platform/platform.h"
 #include "support/benchsupport.h"
+#include "support/quietbackend.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,42 +21,11 @@
 
 namespace {
 
-// Answers the open dialog with one file; every message box is shown on stderr and cancelled.
-class BenchBackend final : public platform::Backend {
-public:
-    explicit BenchBackend(QString file) : file_(std::move(file)) {}
-    platform::Answer message(QWidget *, const platform::Message &m) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
-        return platform::Answer::Cancel;
-    }
-    std::optional<QString> fileName(QWidget *, const platform::FileRequest &) override
-    {
-        return file_;
-    }
-    std::optional<QColor> color(QWidget *, const QColor &) override { return std::nullopt; }
-    std::optional<QString> fontFamily(QWidget *, const QString &) override { return std::nullopt; }
-    QString clipboardText() override { return {}; }
-    void setClipboardText(const QString &) override {}
-    void beep() override {}
-    void openUrl(const QUrl &) override {}
-    std::optional<QImage> readPicture(const QString &) override { return std::nullopt; }
-    bool capsLockOn() override { return false; }
-    QString programFolder() override { return {}; }
-    std::unique_ptr<platform::HelperProcess> startHelper(const QString &, const QStringList &) override
-    {
-        return nullptr;
-    }
-
-private:
-    QString file_;
-};
-
 // One run: open and save through the commands. Prints open ms, save ms, peak KiB after the
 // open and after the save.
 void runCommands(const QString &path)
 {
-    BenchBackend backend(path);
+    bench::QuietBackend backend(path);
     platform::setBackend(&backend);
     frmMDI mdi;
     mdi.show();

@@ -30,6 +30,7 @@
 #include "imagemap/frmmaparea.h"
 #include "platform/platform.h"
 #include "preview/previewcommand.h"
+#include "search/frmfindstr.h"
 #include "structure/frmframeteigi.h"
 #include "structure/frmimagelink.h"
 #include "structure/frmtable.h"
@@ -347,8 +348,8 @@ void frmMDI::mnuAllSelect_Click()
     document->Text().setSelStart(0);
     document->Text().setSelLength(document->Text().length());
 }
-void frmMDI::mnuFind_Click() {}
-void frmMDI::mnuReplace_Click() {}
+void frmMDI::mnuFind_Click() { showFindWindow(*this); }
+void frmMDI::mnuReplace_Click() { showReplaceWindow(*this); }
 
 // View
 void frmMDI::mnuWB_Click() { PreviewCommand::mnuWB_Click(*this); }

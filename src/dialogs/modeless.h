@@ -26,13 +26,19 @@ QWidget *firstLoaded(const QList<QWidget *> &candidates);
 // Shows `window` and brings it to the front with the keyboard focus.
 void bringToFront(QWidget &window);
 
-// The window of kind `Window` owned by `owner`, created on the first call.
-template <class Window> Window &showModeless(QWidget &owner)
+// The open window of kind `Window` owned by `owner`, or null.
+template <class Window> Window *loadedModeless(QWidget &owner)
 {
     QList<QWidget *> owned;
     for (Window *window : owner.findChildren<Window *>(Qt::FindDirectChildrenOnly))
         owned << window;
-    auto *window = static_cast<Window *>(firstLoaded(owned));
+    return static_cast<Window *>(firstLoaded(owned));
+}
+
+// The window of kind `Window` owned by `owner`, created on the first call.
+template <class Window> Window &showModeless(QWidget &owner)
+{
+    auto *window = loadedModeless<Window>(owner);
     if (!window) {
         window = new Window(&owner);
         adoptModeless(*window);

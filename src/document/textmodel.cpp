@@ -355,10 +355,18 @@ QString TextModel::SelText() const
 
 void TextModel::setSelText(const QString &text)
 {
-    std::vector<TaggedCharacter> tagged;
-    const QString form = widgetForm(text, tagged);
     QTextCursor cursor = widget_.textCursor();
     cursor.beginEditBlock();
+    replaceSelection(cursor, text);
+    cursor.endEditBlock();
+    widget_.setTextCursor(cursor);
+    widget_.ensureCursorVisible();
+}
+
+void TextModel::replaceSelection(QTextCursor &cursor, const QString &text)
+{
+    std::vector<TaggedCharacter> tagged;
+    const QString form = widgetForm(text, tagged);
     cursor.removeSelectedText();
     const int start = cursor.position();
     const QTextBlock first = cursor.block();
@@ -373,8 +381,32 @@ void TextModel::setSelText(const QString &text)
     }
     if (!tagged.empty())
         applyTags(document_, start, tagged);
+}
+
+// From the last range to the first, so the positions of the ranges still to do stay valid;
+// the caret, put after the last replacement first, moves along with the edits before it.
+void TextModel::replaceEach(const std::vector<qsizetype> &starts, qsizetype length,
+                            const QString &text)
+{
+    if (starts.empty())
+        return;
+    std::vector<qsizetype> bounds;
+    bounds.reserve(starts.size() * 2);
+    for (const qsizetype start : starts)
+        bounds.insert(bounds.end(), {start, start + length});
+    const std::vector<int> positions = toWidgetPositions(bounds);
+    QTextCursor cursor(&document_);
+    QTextCursor caret(&document_);
+    cursor.beginEditBlock();
+    for (auto bound = positions.rbegin(); bound != positions.rend(); bound += 2) {
+        cursor.setPosition(bound[1]);
+        cursor.setPosition(bound[0], QTextCursor::KeepAnchor);
+        replaceSelection(cursor, text);
+        if (bound == positions.rbegin())
+            caret.setPosition(cursor.position());
+    }
     cursor.endEditBlock();
-    widget_.setTextCursor(cursor);
+    widget_.setTextCursor(caret);
     widget_.ensureCursorVisible();
 }
 
@@ -402,6 +434,23 @@ int TextModel::toWidgetPosition(qsizetype modelOffset) const
     const qsizetype inBlock = modelOffset - offsetAt(low, block.position());
     // An offset between the CR and the LF of a line break stays at the end of the line.
     return block.position() + int(std::min<qsizetype>(inBlock, block.length() - 1));
+}
+
+// As toWidgetPosition, for ascending offsets in one walk over the blocks.
+std::vector<int> TextModel::toWidgetPositions(const std::vector<qsizetype> &offsets) const
+{
+    std::vector<int> positions;
+    positions.reserve(offsets.size());
+    QTextBlock block = document_.begin();
+    for (const qsizetype offset : offsets) {
+        for (QTextBlock next = block.next();
+             next.isValid() && toModelOffset(next.position()) <= offset; next = block.next())
+            block = next;
+        const qsizetype inBlock = offset - toModelOffset(block.position());
+        positions.push_back(block.position() +
+                            int(std::min<qsizetype>(inBlock, block.length() - 1)));
+    }
+    return positions;
 }
 
 qsizetype TextModel::SelStart() const

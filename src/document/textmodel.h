@@ -23,6 +23,7 @@
 
 class QPlainTextEdit;
 class QTextBlock;
+class QTextCursor;
 class QTextDocument;
 
 class TextModel {
@@ -59,6 +60,10 @@ public:
     // Replaces the selection (or inserts at the caret); the caret ends after `text`. Every
     // CR LF, LF or lone CR in `text` is a line break.
     void setSelText(const QString &text);
+    // Replaces the `length` characters at each of `starts` (ascending, not overlapping) with
+    // `text`, as one edit and one undo step; the caret ends after the last replacement,
+    // nothing selected. The replace-all of find and replace, in one pass.
+    void replaceEach(const std::vector<qsizetype> &starts, qsizetype length, const QString &text);
 
     qsizetype SelStart() const;
     // Removes the selection and puts the caret at `offset` (clamped to the text).
@@ -78,6 +83,8 @@ public:
 
 private:
     QString modelText(int from, int to) const;
+    void replaceSelection(QTextCursor &cursor, const QString &text);
+    std::vector<int> toWidgetPositions(const std::vector<qsizetype> &offsets) const;
     void fill(const QString &text, std::vector<signed char> states, qsizetype longestLine);
     void setBlockStates(const std::vector<signed char> &states);
     void addFinalLineBreak();

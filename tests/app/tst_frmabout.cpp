@@ -1,10 +1,10 @@
 #include "app/frmabout.h"
+#include "support/dialogdriver.h"
 #include "support/windowtest.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 class tst_frmAbout : public QObject {
     Q_OBJECT
@@ -21,22 +21,14 @@ private:
 
 void tst_frmAbout::menuEntryShowsTheBoxModally()
 {
-    QString caption;
-    QString version;
-    bool hasIcon = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *box = qobject_cast<frmAbout *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        caption = box->windowTitle();
-        version = box->lblVer().text();
-        hasIcon = !box->findChild<QLabel *>(QStringLiteral("Image1"))->pixmap().isNull();
-        box->close();
-    });
-    w.trigger("mnuAbout");
-    QCOMPARE(caption, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-    QCOMPARE(version, QStringLiteral("Version 3.53"));
-    QVERIFY(hasIcon);
+    QStringList seen;
+    QVERIFY(driveModal(w.mdi->action(QStringLiteral("mnuAbout")), [&](QDialog &dialog) {
+        const bool icon = !control<QLabel>(dialog, QStringLiteral("Image1")).pixmap().isNull();
+        seen << dialog.windowTitle() << static_cast<frmAbout &>(dialog).lblVer().text()
+             << QLatin1String(icon ? "icon" : "no icon");
+    }));
+    QCOMPARE(seen, QStringList({QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), QStringLiteral("Version 3.53"),
+                                QStringLiteral("icon")}));
 }
 
 void tst_frmAbout::buttonOpensTheHomePageAndTheBoxStays()

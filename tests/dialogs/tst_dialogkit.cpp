@@ -77,9 +77,7 @@ void tst_DialogKit::keysPressTheButtonsSetForThem()
         dialog.setCancelButton(dialog.cmdCancel);
     }
     dialog.show();
-
     QTest::keyClick(dialog.txtName, Qt::Key(key));
-
     QCOMPARE(dialog.pressed, pressed);
 }
 
@@ -88,14 +86,11 @@ void tst_DialogKit::secondRunFindsTheSameWindow()
     QWidget owner;
     SampleDialog &first = showModeless<SampleDialog>(owner);
     first.txtName->setText(QStringLiteral("typed"));
-
     SampleDialog &again = showModeless<SampleDialog>(owner);
-
     QCOMPARE(&again, &first);
     QCOMPARE(again.txtName->text(), QStringLiteral("typed"));
     QCOMPARE(SampleDialog::loads, 1);
     QVERIFY(LoadedWindows::contains(&first));
-
     first.close();
     SampleDialog &reopened = showModeless<SampleDialog>(owner);
     QVERIFY(&reopened != &first);
@@ -109,10 +104,8 @@ void tst_DialogKit::closingTheOwnerClosesTheOwnedWindow()
     QPointer<SampleDialog> drawing = &showModeless<SampleDialog>(main);
     QPointer<SampleDialog> map = &showModeless<SampleDialog>(*drawing);
     QVERIFY(map != drawing);
-
     drawing->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
     QVERIFY(!drawing);
     QVERIFY(!map);
     QCOMPARE(LoadedWindows::count(), 0);
@@ -128,9 +121,7 @@ void tst_DialogKit::closeAllWalksPastAModelessWindow()
     QTest::keyClicks(&newer->textBox(), QStringLiteral("x"));
     showModeless<SampleDialog>(*w.mdi);
     w.platform->answers << platform::Answer::Cancel << platform::Answer::No;
-
     w.trigger("mnuAllClose");
-
     QCOMPARE(w.mdi->children(), QList<frmChild *>{newer});
     w.stop();
 }
@@ -155,7 +146,6 @@ void tst_DialogKit::lastDocumentClosedBesideAModelessWindow()
         window.close();
 
     w.trigger("mnuClose");
-
     QVERIFY(w.mdi->children().isEmpty());
     QCOMPARE(w.mdi->action(QStringLiteral("mnuSave"))->isEnabled(), documentOpenState);
     QCOMPARE(w.mdi->menu(QStringLiteral("mnuEdit"))->menuAction()->isVisible(), documentOpenState);

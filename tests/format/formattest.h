@@ -5,6 +5,7 @@
 
 #include "app/frmmdi.h"
 #include "document/frmchild.h"
+#include "support/dialogdriver.h"
 #include "support/scriptedplatform.h"
 
 #include <QAction>
@@ -13,12 +14,9 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <memory>
 
-class FormatFixture
-{
+class FormatFixture {
 public:
     ScriptedPlatform platform;
     frmMDI mdi;
@@ -42,41 +40,9 @@ public:
     void closeAllDocuments() { mdi.mdiArea().closeAllSubWindows(); }
 };
 
-// The control named `name` in `dialog`; a missing control ends the test run.
-template <class Control> Control &control(QWidget &dialog, const QString &name)
-{
-    auto *found = dialog.findChild<Control *>(name);
-    if (!found)
-        qFatal("no control named %s", qPrintable(name));
-    return *found;
-}
-
-// Triggers `action`, which should open a modal dialog, and runs `drive` on that dialog once
-// it is shown; a dialog that `drive` left open is cancelled. False when no modal dialog
-// came up.
-inline bool driveModal(QAction *action, const std::function<void(QDialog &)> &drive)
-{
-    bool driven = false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        driven = true;
-        drive(*dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-    timer.start(0);
-    action->trigger();
-    return driven;
-}
-
 // A test of one dialog: each test function gets a fresh main window whose document holds
 // "<P>abc</P>" with "abc" selected, and a fresh dialog shown over it.
-template <class Dialog> class DialogTest : public QObject
-{
+template <class Dialog> class DialogTest : public QObject {
 protected:
     std::unique_ptr<FormatFixture> f;
     std::unique_ptr<Dialog> dialog;

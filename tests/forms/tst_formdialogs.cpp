@@ -29,47 +29,38 @@ void tst_formdialogs::keys_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("message");
     const QString untouched = QStringLiteral("<P>abc</P>");
-    const auto enter = Qt::Key_Return;
-    QTest::newRow("form element, preset POST, to a mail address, around the selection")
-        << "mnuForm" << QStringList{"Check"} << QStringList{"txtURL=a@b.jp"} << enter
-        << "<P><FORM METHOD='POST' ACTION='MAILTO:a@b.jp' ENCTYPE='TEXT/PLAIN'>abc</FORM>\r\n</P>"
-        << "";
-    QTest::newRow("button, preset submit")
-        << "mnuSubmit" << QStringList() << QStringList{"txtName=send", "txtValue=Go"} << enter
-        << "<P><INPUT TYPE='SUBMIT' NAME='send' VALUE='Go'>\r\n</P>"
-        << "";
-    QTest::newRow("text field, single line")
-        << "mnuTextarea" << QStringList{"optText"}
-        << QStringList{"txtName=q", "txtValue=v", "txtSize=20", "txtMax=10", "txtRows=5"} << enter
-        << "<P><INPUT TYPE='TEXT' NAME='q' VALUE='v' SIZE='20' MAXLENGTH=' 10'>\r\n</P>"
-        << "";
-    QTest::newRow("text field, several lines")
-        << "mnuTextarea" << QStringList{"optTextarea"}
-        << QStringList{"txtName=m", "txtValue=abc", "txtSize=20", "txtRows=5", "txtCols=40"}
-        << enter << "<P><TEXTAREA NAME='m' ROWS='5' COLS='40'>abc</TEXTAREA>\r\n</P>"
-        << "";
-    QTest::newRow("text field of neither kind stays open")
-        << "mnuTextarea" << QStringList() << QStringList{"txtName=q"} << enter << untouched << "";
-    QTest::newRow("choice, preset radio")
-        << "mnuCheckbox" << QStringList() << QStringList{"txtName=c", "txtValue=1", "txtView=red"}
-        << enter << "<P><INPUT TYPE='RADIO' NAME='c' VALUE='1'>red\r\n</P>"
-        << "";
-    QTest::newRow("select box, preset count of 1, height, multiple")
-        << "mnuSelectBox" << QStringList{"chkMultiple"} << QStringList{"txtName=s", "txtHeight=3"}
-        << enter
-        << "<P><SELECT NAME='s' SIZE='3' MULTIPLE>\r\n<OPTION VALUE=''>\r\n</SELECT>\r\n</P>"
-        << "";
-    QTest::newRow("select box refuses a count and stays open")
-        << "mnuSelectBox" << QStringList() << QStringList{"txtName=s", "txtOption=abc"} << enter
-        << untouched << "入力エラー";
-    const QList<std::pair<const char *, const char *>> escapes{{"mnuForm", "txtURL=x"},
-                                                               {"mnuSubmit", "txtName=x"},
-                                                               {"mnuTextarea", "txtName=x"},
-                                                               {"mnuCheckbox", "txtView=x"},
-                                                               {"mnuSelectBox", "txtName=x"}};
-    for (const auto &[entry, field] : escapes)
-        QTest::addRow("Esc cancels %s", entry)
-            << entry << QStringList() << QStringList{field} << Qt::Key_Escape << untouched << "";
+    const auto row = [](const char *name, const char *entry, const QStringList &clicks,
+                        const QStringList &fields, const QString &expected,
+                        Qt::Key key = Qt::Key_Return, const QString &message = {}) {
+        QTest::newRow(name) << QString::fromLatin1(entry) << clicks << fields << key << expected
+                            << message;
+    };
+    row("form element, preset POST, to a mail address, around the selection", "mnuForm", {"Check"},
+        {"txtURL=a@b.jp"},
+        "<P><FORM METHOD='POST' ACTION='MAILTO:a@b.jp' ENCTYPE='TEXT/PLAIN'>abc</FORM>\r\n</P>");
+    row("button, preset submit", "mnuSubmit", {}, {"txtName=send", "txtValue=Go"},
+        "<P><INPUT TYPE='SUBMIT' NAME='send' VALUE='Go'>\r\n</P>");
+    row("text field, single line", "mnuTextarea", {"optText"},
+        {"txtName=q", "txtValue=v", "txtSize=20", "txtMax=10", "txtRows=5"},
+        "<P><INPUT TYPE='TEXT' NAME='q' VALUE='v' SIZE='20' MAXLENGTH=' 10'>\r\n</P>");
+    row("text field, several lines", "mnuTextarea", {"optTextarea"},
+        {"txtName=m", "txtValue=abc", "txtSize=20", "txtRows=5", "txtCols=40"},
+        "<P><TEXTAREA NAME='m' ROWS='5' COLS='40'>abc</TEXTAREA>\r\n</P>");
+    row("text field of neither kind stays open", "mnuTextarea", {}, {"txtName=q"}, untouched);
+    row("choice, preset radio", "mnuCheckbox", {}, {"txtName=c", "txtValue=1", "txtView=red"},
+        "<P><INPUT TYPE='RADIO' NAME='c' VALUE='1'>red\r\n</P>");
+    row("select box, preset count of 1, height, multiple", "mnuSelectBox", {"chkMultiple"},
+        {"txtName=s", "txtHeight=3"},
+        "<P><SELECT NAME='s' SIZE='3' MULTIPLE>\r\n<OPTION VALUE=''>\r\n</SELECT>\r\n</P>");
+    row("select box refuses a count and stays open", "mnuSelectBox", {},
+        {"txtName=s", "txtOption=abc"}, untouched, Qt::Key_Return, "入力エラー");
+    for (const auto &[entry, field] : {std::pair{"mnuForm", "txtURL=x"},
+                                       {"mnuSubmit", "txtName=x"},
+                                       {"mnuTextarea", "txtName=x"},
+                                       {"mnuCheckbox", "txtView=x"},
+                                       {"mnuSelectBox", "txtName=x"}})
+        row(qPrintable("Esc cancels " + QString::fromLatin1(entry)), entry, {}, {field}, untouched,
+            Qt::Key_Escape);
 }
 
 void tst_formdialogs::keys()

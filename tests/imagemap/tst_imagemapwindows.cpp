@@ -17,8 +17,7 @@ class tst_imagemapwindows : public QObject {
 private Q_SLOTS:
     void init();
     void cleanup() { w.stop(); }
-    void startUp();
-    void load();
+    void startUpAndLoad();
     void modeAtConfirmDecides_data();
     void modeAtConfirmDecides();
     void finishingHidesShapesAndEmptiesDialog_data();
@@ -67,7 +66,7 @@ void tst_imagemapwindows::init()
     w.platform->pictures.insert(QStringLiteral("map.gif"), QImage(200, 150, QImage::Format_RGB32));
 }
 
-void tst_imagemapwindows::startUp()
+void tst_imagemapwindows::startUpAndLoad()
 {
     QVERIFY(area().isVisible() && !area().isModal());
     QCOMPARE(area().windowTitle(), u"ﾏｯﾌﾟ"_qs);
@@ -78,11 +77,7 @@ void tst_imagemapwindows::startUp()
     const QRect screen = area().screen()->geometry();
     QCOMPARE(area().frameGeometry().topLeft(), screen.topLeft());
     QCOMPARE(area().size(), screen.size() / 2);
-}
-
-// A cancelled dialog and a file that is no picture keep the picture shown, silently.
-void tst_imagemapwindows::load()
-{
+    // A cancelled dialog and a file that is no picture keep the picture shown, silently.
     loadPicture();
     QCOMPARE(surface().size(), QSize(200, 150));
     w.platform->fileNames << std::nullopt << files.write(QStringLiteral("a.gif"), "<HTML>");

@@ -5,54 +5,53 @@
 #include <QTest>
 
 using Failure = platform::FileReadResult::Failure;
+Q_DECLARE_METATYPE(Failure)
 
 class tst_FileReader : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void readsUpToTheBound_data();
-    void readsUpToTheBound();
-    void missingFileSaysWhy();
+    void read_data();
+    void read();
 
 private:
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-                   ? file.fileName()
-                   : QString();
-    }
     QTemporaryDir dir;
 };
 
-void tst_FileReader::readsUpToTheBound_data()
+void tst_FileReader::read_data()
 {
     QTest::addColumn<qint64>("bound");
-    QTest::addColumn<qsizetype>("size");
+    QTest::addColumn<qsizetype>("size"); // -1: no such file
+    QTest::addColumn<Failure>("failure");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("exactly the bound") << qint64(30000) << qsizetype(30000) << QString();
-    QTest::newRow("one byte over") << qint64(30000) << qsizetype(30001)
-                                   << QStringLiteral("ファイルが大きすぎます（30000 バイトまで）。");
-    QTest::newRow("over a bound in megabytes") << qint64(1 << 20) << qsizetype((1 << 20) + 1)
-                                               << QStringLiteral("ファイルが大きすぎます（1 MBまで）。");
+    QTest::newRow("exactly the bound")
+        << qint64(30000) << qsizetype(30000) << Failure::None << QString();
+    QTest::newRow("one byte over")
+        << qint64(30000) << qsizetype(30001) << Failure::TooLarge
+        << QStringLiteral("ファイルが大きすぎます（30000 バイトまで）。");
+    QTest::newRow("over a bound in megabytes")
+        << qint64(1 << 20) << qsizetype((1 << 20) + 1) << Failure::TooLarge
+        << QStringLiteral("ファイルが大きすぎます（1 MBまで）。");
+    QTest::newRow("missing file says why") << qint64(30000) << qsizetype(-1) << Failure::Unreadable
+                                           << QStringLiteral("No such file or directory");
 }
 
-void tst_FileReader::readsUpToTheBound()
+void tst_FileReader::read()
 {
     QFETCH(qint64, bound);
     QFETCH(qsizetype, size);
+    QFETCH(Failure, failure);
     QFETCH(QString, reason);
-    const platform::FileReadResult read =
-        platform::readWholeFile(write("page.html", QByteArray(size, 'x')), bound);
+    QFile file(
+        dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".html")));
+    if (size >= 0) {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(QByteArray(size, 'x')), size);
+        file.close();
+    }
+    const platform::FileReadResult read = platform::readWholeFile(file.fileName(), bound);
+    QCOMPARE(read.failure, failure);
     QCOMPARE(read.reason, reason);
-    QCOMPARE(read.failure, reason.isEmpty() ? Failure::None : Failure::TooLarge);
-    QCOMPARE(read.bytes.size(), reason.isEmpty() ? size : 0);
-}
-
-void tst_FileReader::missingFileSaysWhy()
-{
-    const platform::FileReadResult read = platform::readWholeFile(dir.filePath("missing.html"));
-    QCOMPARE(read.failure, Failure::Unreadable);
-    QCOMPARE(read.reason, QStringLiteral("No such file or directory"));
+    QCOMPARE(read.bytes.size(), failure == Failure::None ? size : 0);
 }
 
 QTEST_APPLESS_MAIN(tst_FileReader)

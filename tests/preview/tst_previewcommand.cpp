@@ -25,21 +25,17 @@ private Q_SLOTS:
         files.reset();
     }
 
-    void neverSavedDocumentCancelledShowsNothing();
-    void neverSavedDocumentIsSavedThenShown();
-    void savedDocumentIsWrittenAgain();
-    void secondPreviewReusesTheWindowWithTheNewText();
-    void backAfterTheGuideReturnsToThePage();
+    void neverSavedDocumentIsSavedThenShownAndWrittenAgain();
+    void secondPreviewReusesTheWindowAndBackLeavesTheGuide();
     void deadBrowserIsNoticedAndReplaced();
     void missingBrowserProgramIsReported();
     void exitEndsThePreviewWithoutAQuestion();
 
 private:
-    // The active document saved under `name` with `title` as its page title.
-    QString saveActiveAs(const QString &name, const QString &title)
+    QString saveActiveAs(const QString &title)
     {
         setTitle(title);
-        w.platform->fileNames << files->path(name);
+        w.platform->fileNames << files->path(QStringLiteral("a.html"));
         w.trigger("mnuSaveName");
         return w.active()->Caption();
     }
@@ -49,101 +45,85 @@ private:
                          QStringLiteral("</TITLE></HEAD></HTML>"));
     }
     frmWB *preview() const { return frmWB::find(*w.mdi); }
-    // Records what the open preview's browser reports: finished loads and page titles.
-    void watchPreview()
+    // The preview triggered by `entry`, recording what its browser reports from then on.
+    frmWB *previewBy(const char *entry)
     {
+        w.trigger(entry);
         loads.clear();
         titles.clear();
-        connect(preview(), &frmWB::loadFinished, this,
-                [this](const QString &address, bool ok) { loads << (ok ? address : QString()); });
-        connect(preview(), &frmWB::titleChanged, this, [this](const QString &t) { titles << t; });
+        if (preview() && preview() != watched) {
+            watched = preview();
+            connect(preview(), &frmWB::loadFinished, this,
+                    [this](const QString &url, bool ok) { loads << (ok ? url : QString()); });
+            connect(preview(), &frmWB::titleChanged, this,
+                    [this](const QString &t) { titles << t; });
+        }
+        return preview();
     }
 
     WindowFixture w;
     std::unique_ptr<TempFiles> files;
+    QPointer<frmWB> watched;
     QStringList loads;
     QStringList titles;
 };
 
-// Long enough for a browser start on a busy machine.
+// Long enough for a browser start on a busy machine. The page's title arrives around the end
+// of the load, in either order.
 constexpr int BrowserWaitMs = 60000;
 #define WAIT_FOR_TITLE(title) QTRY_VERIFY_WITH_TIMEOUT(titles.contains(title), BrowserWaitMs)
+#define WAIT_FOR_LOADS(...)                                                                        \
+    QTRY_COMPARE_WITH_TIMEOUT(loads, QStringList(__VA_ARGS__), BrowserWaitMs)
 
-void tst_PreviewCommand::neverSavedDocumentCancelledShowsNothing()
+void tst_PreviewCommand::neverSavedDocumentIsSavedThenShownAndWrittenAgain()
 {
-    w.trigger("mnuWB");
+    QCOMPARE(previewBy("mnuWB"), nullptr);
     QCOMPARE(w.platform->fileRequests.size(), 1);
     QCOMPARE(w.active()->Caption(), frmChild::Untitled);
-    QCOMPARE(preview(), nullptr);
     QVERIFY(w.platform->helperStarts.isEmpty());
-    QVERIFY(w.platform->messages.isEmpty());
-}
 
-// The page's title arrives from the browser around the end of the load, in either order.
-void tst_PreviewCommand::neverSavedDocumentIsSavedThenShown()
-{
     const QString saved = files->path(QStringLiteral("page.html"));
     w.platform->fileNames << files->path(QStringLiteral("page.htm"));
-    w.trigger("mnuWB");
-    watchPreview();
+    QVERIFY(LoadedWindows::contains(previewBy("mnuWB")));
     QCOMPARE(w.active()->Caption(), saved);
-    QVERIFY(QFileInfo::exists(saved));
-    QVERIFY(LoadedWindows::contains(preview()));
     WAIT_FOR_TITLE(QStringLiteral("ここにタイトルを記述してください"));
-    QTRY_COMPARE_WITH_TIMEOUT(loads, QStringList{QStringLiteral("file://") + saved}, BrowserWaitMs);
+    WAIT_FOR_LOADS({QStringLiteral("file://") + saved});
     QCOMPARE(w.platform->helperStarts,
              QStringList{QStringLiteral(ZURNE_PROGRAM_DIR "/zurne-preview")});
-}
 
-// Without a change, and without a question.
-void tst_PreviewCommand::savedDocumentIsWrittenAgain()
-{
-    const QString path = saveActiveAs(QStringLiteral("a.html"), QStringLiteral("A"));
+    // Unchanged, it is still written again, without a question.
     const QDateTime longAgo(QDate(2001, 1, 1), QTime(0, 0));
-    QFile file(path);
+    QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
     file.close();
-
-    w.trigger("mnuWB");
-    QVERIFY(QFileInfo(path).lastModified() > longAgo);
-    QCOMPARE(w.platform->fileRequests.size(), 1);
+    previewBy("mnuWB");
+    QVERIFY(QFileInfo(saved).lastModified() > longAgo);
+    QCOMPARE(w.platform->fileRequests.size(), 2);
     QVERIFY(w.platform->messages.isEmpty());
 }
 
-// Once from the menu, once from the toolbar: one browser, showing the second text.
-void tst_PreviewCommand::secondPreviewReusesTheWindowWithTheNewText()
+// Once from the menu, once from the toolbar: one browser, showing the second text; back from
+// the guide returns to it.
+void tst_PreviewCommand::secondPreviewReusesTheWindowAndBackLeavesTheGuide()
 {
-    saveActiveAs(QStringLiteral("a.html"), QStringLiteral("一回目"));
-    w.trigger("mnuWB");
-    frmWB *first = preview();
-    watchPreview();
+    const QString page = QStringLiteral("file://") + saveActiveAs(QStringLiteral("一回目"));
+    frmWB *first = previewBy("mnuWB");
     WAIT_FOR_TITLE(QStringLiteral("一回目"));
 
     setTitle(QStringLiteral("二回目"));
     w.mdi->tbrNormalButton(11)->trigger();
     WAIT_FOR_TITLE(QStringLiteral("二回目"));
     QCOMPARE(preview(), first);
-    QCOMPARE(w.platform->helperStarts.size(), 1);
     QVERIFY(w.active()->Tag().isEmpty());
-}
 
-void tst_PreviewCommand::backAfterTheGuideReturnsToThePage()
-{
-    const QString path = saveActiveAs(QStringLiteral("a.html"), QStringLiteral("ページ"));
-    w.trigger("mnuWB");
-    watchPreview();
-    WAIT_FOR_TITLE(QStringLiteral("ページ"));
-
-    w.trigger("mnuHTML");
+    previewBy("mnuHTML");
     WAIT_FOR_TITLE(QStringLiteral("HTML講座"));
-    QTRY_COMPARE_WITH_TIMEOUT(
-        loads.value(1), QStringLiteral("file://" ZURNE_PROGRAM_DIR "/start.html"), BrowserWaitMs);
-
+    WAIT_FOR_LOADS({QStringLiteral("file://" ZURNE_PROGRAM_DIR "/start.html")});
     titles.clear();
     preview()->GoBack();
-    WAIT_FOR_TITLE(QStringLiteral("ページ"));
-    QTRY_COMPARE_WITH_TIMEOUT(loads.value(2), QStringLiteral("file://") + path, BrowserWaitMs);
+    WAIT_FOR_TITLE(QStringLiteral("二回目"));
+    WAIT_FOR_LOADS({QStringLiteral("file://" ZURNE_PROGRAM_DIR "/start.html"), page});
     QCOMPARE(w.platform->helperStarts.size(), 1);
 }
 
@@ -151,9 +131,8 @@ void tst_PreviewCommand::backAfterTheGuideReturnsToThePage()
 // was, and the next preview starts a fresh browser that works.
 void tst_PreviewCommand::deadBrowserIsNoticedAndReplaced()
 {
-    saveActiveAs(QStringLiteral("a.html"), QStringLiteral("A"));
-    w.trigger("mnuWB");
-    QPointer<frmWB> first = preview();
+    saveActiveAs(QStringLiteral("A"));
+    QPointer<frmWB> first = previewBy("mnuWB");
     const qint64 pid = first->processId();
     w.text().setText(QStringLiteral("<TITLE>B</TITLE>"));
     ::kill(pid_t(pid), SIGKILL);
@@ -162,19 +141,16 @@ void tst_PreviewCommand::deadBrowserIsNoticedAndReplaced()
     QCOMPARE(w.text().Text(), QStringLiteral("<TITLE>B</TITLE>"));
     QCOMPARE(w.active()->Tag(), frmChild::ModifiedMark);
 
-    w.trigger("mnuWB");
-    watchPreview();
-    QVERIFY(preview()->processId() != pid);
+    QVERIFY(previewBy("mnuWB")->processId() != pid);
     WAIT_FOR_TITLE(QStringLiteral("B"));
     QCOMPARE(w.platform->helperStarts.size(), 2);
 }
 
 void tst_PreviewCommand::missingBrowserProgramIsReported()
 {
-    const QString path = saveActiveAs(QStringLiteral("a.html"), QStringLiteral("A"));
+    const QString path = saveActiveAs(QStringLiteral("A"));
     w.platform->programDir = files->path(QStringLiteral("nowhere"));
-    w.trigger("mnuWB");
-    QCOMPARE(preview(), nullptr);
+    QCOMPARE(previewBy("mnuWB"), nullptr);
     QCOMPARE(w.platform->messages.size(), 1);
     QCOMPARE(w.platform->messages[0].text,
              QStringLiteral("ﾌﾞﾗｳｻﾞ確認のﾌﾟﾛｸﾞﾗﾑを起動できません。\r\n") +
@@ -184,11 +160,9 @@ void tst_PreviewCommand::missingBrowserProgramIsReported()
 
 void tst_PreviewCommand::exitEndsThePreviewWithoutAQuestion()
 {
-    saveActiveAs(QStringLiteral("a.html"), QStringLiteral("A"));
-    w.trigger("mnuWB");
-    QPointer<frmWB> window = preview();
+    saveActiveAs(QStringLiteral("A"));
+    QPointer<frmWB> window = previewBy("mnuWB");
     const qint64 pid = window->processId();
-
     w.trigger("mnuExit");
     QVERIFY(!w.mdi->isVisible());
     QVERIFY(!LoadedWindows::contains(window));

@@ -1,0 +1,174 @@
+#include "search/frmfindstr.h"
+
+#include "dialogs/dialogcontrols.h"
+#include "dialogs/modeless.h"
+#include "document/activedocument.h"
+#include "document/frmchild.h"
+#include "document/textbox.h"
+#include "platform/platform.h"
+#include "search/findreplace.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString SearchEnded = QStringLiteral("文書の検索が終了しました");
+const QString ReplaceEnded = QStringLiteral("文書の検索と置換が終了しました");
+
+// A row of `grid`: a label whose access key puts the focus in `field`, and the field.
+void addFieldRowWithKey(QGridLayout *grid, int row, const char *label, const QString &caption,
+                        QLineEdit *field)
+{
+    QLabel *shown = makeLabel(field->parentWidget(), QString::fromLatin1(label), caption);
+    shown->setBuddy(field);
+    addFieldRow(grid, row, shown, field);
+}
+
+// The active document's text, or null when no document is open.
+TextModel *activeText()
+{
+    frmChild *document = activeDocument();
+    return document ? &document->Text() : nullptr;
+}
+
+} // namespace
+
+frmFindStr::frmFindStr(QWidget *owner)
+    : Dialog(owner, QStringLiteral("frmFindStr"), QStringLiteral("検索＆置換")),
+      SSTab_(new QTabWidget(this))
+{
+    SSTab_->setObjectName(QStringLiteral("SSTab"));
+    SSTab_->addTab(buildSearchPage(), QStringLiteral("検索"));
+    SSTab_->addTab(buildReplacePage(), QStringLiteral("置換"));
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(SSTab_);
+    Form_Load();
+}
+
+QWidget *frmFindStr::buildSearchPage()
+{
+    auto *page = new QWidget;
+    txtSearch_ = makeTextField(page, QStringLiteral("txtSearch"));
+    chkTop_ =
+        makeCheckBox(page, QStringLiteral("chkTop"), QStringLiteral("ﾌｧｲﾙの先頭から検索(&T)"));
+    chkMozi_ = makeCheckBox(page, QStringLiteral("chkMozi"),
+                            QStringLiteral("大・小文字、カナ・ひらがなを区別(&K)"));
+    QPushButton *cmdSearch =
+        makeButton(page, QStringLiteral("cmdSearch"), QStringLiteral("検索(&F)"));
+    connect(cmdSearch, &QPushButton::clicked, this, &frmFindStr::cmdSearch_Click);
+    QPushButton *cmdCancel = makeButton(page, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));
+    closeOnClick(cmdCancel, this);
+
+    auto *grid = new QGridLayout;
+    addFieldRowWithKey(grid, 0, "Label1", QStringLiteral("検索する文字列(&N)："), txtSearch_);
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(grid);
+    layout->addWidget(chkTop_);
+    layout->addWidget(chkMozi_);
+    layout->addStretch();
+    layout->addLayout(makeButtonRow(cmdSearch, cmdCancel));
+    return page;
+}
+
+QWidget *frmFindStr::buildReplacePage()
+{
+    auto *page = new QWidget;
+    txtSearch2_ = makeTextField(page, QStringLiteral("txtSearch2"));
+    txtReplace_ = makeTextField(page, QStringLiteral("txtReplace"));
+    QPushButton *cmdReplace =
+        makeButton(page, QStringLiteral("cmdReplace"), QStringLiteral("置換(&R)"));
+    connect(cmdReplace, &QPushButton::clicked, this, &frmFindStr::cmdReplace_Click);
+    QPushButton *cmdAllReplace =
+        makeButton(page, QStringLiteral("cmdAllReplace"), QStringLiteral("全て置換(&A)"));
+    connect(cmdAllReplace, &QPushButton::clicked, this, &frmFindStr::cmdAllReplace_Click);
+    QPushButton *cmdCancel2 =
+        makeButton(page, QStringLiteral("cmdCancel2"), QStringLiteral("ｷｬﾝｾﾙ"));
+    closeOnClick(cmdCancel2, this);
+
+    auto *grid = new QGridLayout;
+    addFieldRowWithKey(grid, 0, "Label2", QStringLiteral("検索する文字列(&N)："), txtSearch2_);
+    addFieldRowWithKey(grid, 1, "Label3", QStringLiteral("置換する文字列(&I)："), txtReplace_);
+    auto *buttons = makeButtonRow(cmdReplace, cmdCancel2);
+    buttons->insertWidget(2, cmdAllReplace);
+    auto *layout = new QVBoxLayout(page);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addLayout(buttons);
+    return page;
+}
+
+// The search texts start from the document's selection, wholly selected so typing replaces it.
+void frmFindStr::Form_Load()
+{
+    const QString selected = activeSelection();
+    txtSearch_->setText(selected);
+    txtSearch_->selectAll();
+    txtSearch2_->setText(selected);
+    chkTop_->setChecked(true);
+}
+
+void frmFindStr::showPage(Page page)
+{
+    SSTab_->setCurrentIndex(page == Page::Search ? 0 : 1);
+    if (page == Page::Search)
+        txtSearch_->setFocus();
+}
+
+void frmFindStr::inform(const QString &text)
+{
+    platform::showMessage(this, {.text = text, .icon = platform::Icon::Information});
+}
+
+// The found occurrence shows in the document: it takes the focus while this window stays
+// open beside it.
+void frmFindStr::cmdSearch_Click()
+{
+    frmChild *document = activeDocument();
+    const SearchStart start = chkTop_->isChecked() ? SearchStart::Top : SearchStart::AfterSelection;
+    const Comparison comparison = chkMozi_->isChecked() ? Comparison::Exact : Comparison::Loose;
+    if (!document || !searchNext(document->Text(), txtSearch_->text(), start, comparison))
+        inform(SearchEnded);
+    chkTop_->setChecked(false);
+    if (!document)
+        return;
+    if (!isModal())
+        document->window()->activateWindow();
+    document->textBox().setFocus();
+}
+
+void frmFindStr::cmdReplace_Click()
+{
+    TextModel *text = activeText();
+    if (!text || !replaceNext(*text, txtSearch2_->text(), txtReplace_->text()))
+        inform(ReplaceEnded);
+}
+
+void frmFindStr::cmdAllReplace_Click()
+{
+    if (TextModel *text = activeText())
+        replaceAll(*text, txtSearch2_->text(), txtReplace_->text());
+    inform(ReplaceEnded);
+}
+
+void showFindWindow(QWidget &owner)
+{
+    showModeless<frmFindStr>(owner).showPage(frmFindStr::Page::Search);
+}
+
+void showReplaceWindow(QWidget &owner)
+{
+    if (frmFindStr *open = loadedModeless<frmFindStr>(owner)) {
+        bringToFront(*open);
+        open->showPage(frmFindStr::Page::Replace);
+        return;
+    }
+    frmFindStr dialog;
+    dialog.showPage(frmFindStr::Page::Replace);
+    dialog.exec();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+// The find and replace window: a search page and a replace page over the active document.
+// The find command shows it modeless on the search page, the replace command modal on the
+// replace page; both run the load step only when they create it.
+
+#include "dialogs/dialog.h"
+
+class QCheckBox;
+class QLineEdit;
+class QTabWidget;
+
+class frmFindStr : public Dialog {
+    Q_OBJECT
+public:
+    enum class Page { Search, Replace };
+
+    explicit frmFindStr(QWidget *owner = nullptr);
+
+    // Selects `page`; the search page takes the keyboard focus into its search text.
+    void showPage(Page page);
+
+private:
+    QWidget *buildSearchPage();
+    QWidget *buildReplacePage();
+    void Form_Load();
+    void cmdSearch_Click();
+    void cmdReplace_Click();
+    void cmdAllReplace_Click();
+    void inform(const QString &text);
+
+    QTabWidget *SSTab_;
+    QLineEdit *txtSearch_ = nullptr;
+    QCheckBox *chkTop_ = nullptr;
+    QCheckBox *chkMozi_ = nullptr;
+    QLineEdit *txtSearch2_ = nullptr;
+    QLineEdit *txtReplace_ = nullptr;
+};
+
+// mnuFind_Click: the window owned by `owner`, modeless, on the search page.
+void showFindWindow(QWidget &owner);
+// mnuReplace_Click: a modal window on the replace page, with no owner. While the modeless
+// window is open it cannot become modal: it comes to the front on its replace page instead.
+void showReplaceWindow(QWidget &owner);

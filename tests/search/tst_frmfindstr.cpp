@@ -1,0 +1,203 @@
+#include "search/frmfindstr.h"
+
+#include "document/loadedwindows.h"
+#include "document/textbox.h"
+#include "support/dialogdriver.h"
+#include "support/windowtest.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+// What the window adds to the find and replace steps: how each entry opens it, its load step,
+// its check boxes, messages and focus, and what reaches the active document.
+class tst_frmFindStr : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup() { w.stop(); }
+    void findEntryOpensModelessOnce_data();
+    void findEntryOpensModelessOnce();
+    void replaceEntryOpensModal();
+    void searchPresses_data();
+    void searchPresses();
+    void replaceKeepsTheFocus();
+    void noDocumentOnlyTheEndMessage_data();
+    void noDocumentOnlyTheEndMessage();
+    void cancelUnloads();
+
+private:
+    frmFindStr &window() const { return *w.mdi->findChild<frmFindStr *>(); }
+    template <class Control> Control &the(const QString &name) const
+    {
+        return control<Control>(window(), name);
+    }
+    // Every message so far as the user sees it: title, icon and text.
+    QStringList messages() const
+    {
+        QStringList shown;
+        for (const platform::Message &m : w.platform->messages) {
+            const bool information =
+                m.icon == platform::Icon::Information && m.buttons == platform::Buttons::Ok;
+            shown << m.title + QLatin1String(information ? " (i) " : " (?) ") + m.text;
+        }
+        return shown;
+    }
+    QString selection() const
+    {
+        return QStringLiteral("%1+%2").arg(w.text().SelStart()).arg(w.text().SelLength());
+    }
+
+    WindowFixture w;
+};
+
+namespace {
+
+const QString SearchEnded = QStringLiteral("Zurne (i) 文書の検索が終了しました");
+const QString ReplaceEnded = QStringLiteral("Zurne (i) 文書の検索と置換が終了しました");
+
+} // namespace
+
+void tst_frmFindStr::init()
+{
+    w.start();
+    w.text().setText(QStringLiteral("<P>abc</P>\r\n<P>ABC</P>\r\n<P>abc</P>"));
+    w.select(3, 3);
+}
+
+void tst_frmFindStr::findEntryOpensModelessOnce_data()
+{
+    QTest::addColumn<bool>("toolbar");
+    QTest::newRow("menu entry") << false;
+    QTest::newRow("standard toolbar button") << true;
+}
+
+void tst_frmFindStr::findEntryOpensModelessOnce()
+{
+    QFETCH(bool, toolbar);
+    toolbar ? w.mdi->tbrNormalButton(9)->trigger() : w.trigger("mnuFind");
+    QVERIFY(window().isVisible() && !window().isModal() && LoadedWindows::contains(&window()));
+    QCOMPARE(window().windowTitle(), QStringLiteral("検索＆置換"));
+    QCOMPARE(the<QTabWidget>("SSTab").currentIndex(), 0);
+    QCOMPARE(window().focusWidget(), &the<QLineEdit>("txtSearch"));
+    QCOMPARE(the<QLineEdit>("txtSearch").selectedText(), QStringLiteral("abc"));
+    QCOMPARE(the<QLineEdit>("txtSearch2").text(), QStringLiteral("abc"));
+    QVERIFY(the<QCheckBox>("chkTop").isChecked() && !the<QCheckBox>("chkMozi").isChecked());
+    for (const auto &[label, field] :
+         {std::pair{"Label1", "txtSearch"}, {"Label2", "txtSearch2"}, {"Label3", "txtReplace"}})
+        QCOMPARE(the<QLabel>(label).buddy(), &the<QLineEdit>(field));
+
+    // No load step again; the replace entry cannot make the open window modal: it comes to
+    // the front on its replace page.
+    the<QLineEdit>("txtSearch").setText(QStringLiteral("typed"));
+    w.select(0, 3);
+    w.trigger("mnuReplace");
+    QCOMPARE(the<QTabWidget>("SSTab").currentIndex(), 1);
+    QVERIFY(!window().isModal());
+    w.trigger("mnuFind");
+    QCOMPARE(w.mdi->findChildren<frmFindStr *>().size(), 1);
+    QCOMPARE(the<QTabWidget>("SSTab").currentIndex(), 0);
+    QCOMPARE(the<QLineEdit>("txtSearch").text(), QStringLiteral("typed"));
+}
+
+void tst_frmFindStr::replaceEntryOpensModal()
+{
+    QStringList seen;
+    QVERIFY(driveModal(w.mdi->action(QStringLiteral("mnuReplace")), [&](QDialog &dialog) {
+        seen << QString::number(dialog.isModal()) << QString::number(dialog.parent() != nullptr)
+             << QString::number(control<QTabWidget>(dialog, QStringLiteral("SSTab")).currentIndex())
+             << control<QLineEdit>(dialog, QStringLiteral("txtSearch2")).text();
+        control<QLineEdit>(dialog, QStringLiteral("txtReplace")).setText(QStringLiteral("x"));
+        control<QPushButton>(dialog, QStringLiteral("cmdAllReplace")).click();
+    }));
+    QCOMPARE(seen, QStringList({"1", "0", "1", "abc"}));
+    QCOMPARE(w.text().Text(), QStringLiteral("<P>x</P>\r\n<P>ABC</P>\r\n<P>x</P>"));
+    QCOMPARE(w.active()->Tag(), QStringLiteral("CHANGE"));
+    QCOMPARE(messages(), QStringList{ReplaceEnded});
+}
+
+void tst_frmFindStr::searchPresses_data()
+{
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<QStringList>("presses");
+    QTest::newRow("chkMozi checked: exact") << true << QStringList{"3+3", "27+3", "end 27+3"};
+    QTest::newRow("chkMozi unchecked: ABC too") << false << QStringList{"3+3", "15+3", "27+3"};
+}
+
+// Each press from the top first, then on; chkTop unchecked and the found text shown in the
+// document, which takes the focus.
+void tst_frmFindStr::searchPresses()
+{
+    QFETCH(bool, exact);
+    QFETCH(QStringList, presses);
+    w.trigger("mnuFind");
+    w.select(30, 0);
+    the<QCheckBox>("chkMozi").setChecked(exact);
+    QStringList trace;
+    while (trace.size() < presses.size()) {
+        const qsizetype before = w.platform->messages.size();
+        window().activateWindow();
+        the<QPushButton>("cmdSearch").click();
+        trace << (w.platform->messages.size() > before ? QStringLiteral("end ") : QString()) +
+                     selection();
+        QVERIFY(!the<QCheckBox>("chkTop").isChecked());
+        QTRY_COMPARE(QApplication::focusWidget(), &w.active()->textBox());
+    }
+    QCOMPARE(trace, presses);
+    QCOMPARE(messages(), QStringList(trace.filter(QStringLiteral("end ")).size(), SearchEnded));
+}
+
+void tst_frmFindStr::replaceKeepsTheFocus()
+{
+    w.trigger("mnuFind");
+    QTRY_COMPARE(QApplication::focusWidget(), &the<QLineEdit>("txtSearch"));
+    the<QLineEdit>("txtReplace").setText(QStringLiteral("<B>abc</B>"));
+    the<QPushButton>("cmdReplace").click();
+    QCOMPARE(w.text().Text(), QStringLiteral("<P><B>abc</B></P>\r\n<P>ABC</P>\r\n<P>abc</P>"));
+    QCOMPARE(selection(), QStringLiteral("34+3"));
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::focusWidget(), &the<QLineEdit>("txtSearch"));
+}
+
+void tst_frmFindStr::noDocumentOnlyTheEndMessage_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("search") << "cmdSearch" << SearchEnded;
+    QTest::newRow("replace") << "cmdReplace" << ReplaceEnded;
+    QTest::newRow("replace all") << "cmdAllReplace" << ReplaceEnded;
+}
+
+// The window outlives the last document: each button then ends at once.
+void tst_frmFindStr::noDocumentOnlyTheEndMessage()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    w.trigger("mnuFind");
+    w.closeAllClean();
+    the<QPushButton>(button).click();
+    QCOMPARE(messages(), QStringList{message});
+    QVERIFY(window().isVisible());
+}
+
+// Each cancel button unloads the window; the next opening runs the load step again.
+void tst_frmFindStr::cancelUnloads()
+{
+    for (const QString cancel : {"cmdCancel", "cmdCancel2"}) {
+        w.trigger("mnuFind");
+        the<QCheckBox>("chkTop").setChecked(false);
+        QPointer<frmFindStr> unloaded = &window();
+        the<QPushButton>(cancel).click();
+        QTRY_VERIFY(!unloaded);
+        w.trigger("mnuFind");
+        QVERIFY(the<QCheckBox>("chkTop").isChecked());
+        window().close();
+        QTRY_VERIFY(!w.mdi->findChild<frmFindStr *>());
+    }
+}
+
+QTEST_MAIN(tst_frmFindStr)
+#include "tst_frmfindstr.moc"
