@@ -97,7 +97,8 @@ int main(int argc, char **argv)
         }
     }
     std::printf("start-up to first shown window (%s, median of %d)\n",
-                qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("default"))), runs);
+                qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("default"))),
+                runs);
     bench::report(QStringLiteral("bare QMainWindow+QMdiArea+QPlainTextEdit"), ms[0], mb[0]);
     bench::report(QStringLiteral("Zurne"), ms[1], mb[1]);
     return 0;

@@ -52,7 +52,8 @@ bool writeStrip(const ToolbarLayout &layout, const QDir &out, const QDir &own, i
         x += size;
     }
     painter.end();
-    return strip.save(out.filePath(QString::fromLatin1(layout.imageList) + suffix + QStringLiteral(".png")));
+    return strip.save(
+        out.filePath(QString::fromLatin1(layout.imageList) + suffix + QStringLiteral(".png")));
 }
 
 } // namespace
@@ -69,8 +70,8 @@ int main(int argc, char *argv[])
     const QDir own(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(out.path());
     for (const ToolbarLayout *layout : {&standardToolbar(), &htmlToolbar()}) {
-        if (!writeStrip(*layout, out, own, 16, QString())
-            || !writeStrip(*layout, out, own, 32, QStringLiteral("@2x")))
+        if (!writeStrip(*layout, out, own, 16, QString()) ||
+            !writeStrip(*layout, out, own, 32, QStringLiteral("@2x")))
             return 1;
     }
     return 0;

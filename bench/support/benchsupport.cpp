@@ -24,9 +24,15 @@ qint64 statusField(const char *field)
 
 } // namespace
 
-qint64 residentKiB() { return statusField("VmRSS:"); }
+qint64 residentKiB()
+{
+    return statusField("VmRSS:");
+}
 
-qint64 peakResidentKiB() { return statusField("VmHWM:"); }
+qint64 peakResidentKiB()
+{
+    return statusField("VmHWM:");
+}
 
 double nowMs()
 {
@@ -57,15 +63,17 @@ double median(QList<double> values)
 
 QString sampleText(qint64 bytes)
 {
-    static const QString words = QStringLiteral("日本語のページを手で書くためのエディタです。ｶﾀｶﾅも～使います");
+    static const QString words =
+        QStringLiteral("日本語のページを手で書くためのエディタです。ｶﾀｶﾅも～使います");
     static const char *const tags[] = {"P", "TD", "LI", "B", "DIV", "FONT"};
     QString text;
     qint64 written = 0;
     for (int line = 0; written < bytes; ++line) {
         const QString tag = QString::fromLatin1(tags[line % 6]);
         const QString body = words.left(4 + line % 23);
-        const QString row = QLatin1Char('<') + tag + QLatin1Char('>') + body + QStringLiteral(" item ")
-                            + QString::number(line) + QStringLiteral("</") + tag + QStringLiteral(">\r\n");
+        const QString row = QLatin1Char('<') + tag + QLatin1Char('>') + body +
+                            QStringLiteral(" item ") + QString::number(line) +
+                            QStringLiteral("</") + tag + QStringLiteral(">\r\n");
         text += row;
         written += row.toUtf8().size();
     }

@@ -19,7 +19,8 @@ double nowMs();
 
 // Runs this program again with `arguments` and returns what it printed on stdout.
 // `startedMs` receives the monotonic time just before the child was started.
-QByteArray runSelf(const QString &program, const QStringList &arguments, double *startedMs = nullptr);
+QByteArray runSelf(const QString &program, const QStringList &arguments,
+                   double *startedMs = nullptr);
 
 double median(QList<double> values);
 

@@ -78,7 +78,8 @@ void dispatch(frmMDI *window, const ToolbarLayout &layout, int position)
 } // namespace
 
 frmMDI::frmMDI(const QStringList &files)
-    : area_(new QMdiArea(this)), SBar_(new StatusBar(this)), CD_(std::make_unique<FileDialogState>())
+    : area_(new QMdiArea(this)), SBar_(new StatusBar(this)),
+      CD_(std::make_unique<FileDialogState>())
 {
     LoadedWindows::add(this);
     setObjectName(QStringLiteral("frmMDI"));
@@ -134,16 +135,25 @@ QList<frmChild *> frmMDI::children() const
     return list;
 }
 
-QAction *frmMDI::action(const QString &name) const { return actions_.value(name); }
+QAction *frmMDI::action(const QString &name) const
+{
+    return actions_.value(name);
+}
 
-QMenu *frmMDI::menu(const QString &name) const { return menus_.value(name); }
+QMenu *frmMDI::menu(const QString &name) const
+{
+    return menus_.value(name);
+}
 
 QAction *frmMDI::tbrNormalButton(int position) const
 {
     return normalPositions_.value(position - 1);
 }
 
-QAction *frmMDI::tbrHTMLButton(int position) const { return htmlPositions_.value(position - 1); }
+QAction *frmMDI::tbrHTMLButton(int position) const
+{
+    return htmlPositions_.value(position - 1);
+}
 
 void frmMDI::buildMenus()
 {
@@ -153,7 +163,8 @@ void frmMDI::buildMenus()
         switch (entry.kind) {
         case MenuEntry::TopMenu:
         case MenuEntry::SubMenu: {
-            QMenu *menu = parent ? parent->addMenu(entry.caption) : menuBar()->addMenu(entry.caption);
+            QMenu *menu =
+                parent ? parent->addMenu(entry.caption) : menuBar()->addMenu(entry.caption);
             menu->setObjectName(name);
             menu->menuAction()->setObjectName(name);
             menus_.insert(name, menu);
@@ -195,22 +206,28 @@ QToolBar *frmMDI::buildToolbar(const ToolbarLayout &layout, QList<QAction *> &po
         QAction *action = toolbar->addAction(toolbarIcon(layout, index++), button.shortName);
         action->setToolTip(button.shortName);
         action->setStatusTip(button.menuPath);
-        connect(action, &QAction::triggered, this, [this, dispatch, position] { (this->*dispatch)(position); });
+        connect(action, &QAction::triggered, this,
+                [this, dispatch, position] { (this->*dispatch)(position); });
         positions << action;
     }
     return toolbar;
 }
 
-void frmMDI::tbrNormal_ButtonClick(int index) { dispatch(this, standardToolbar(), index); }
+void frmMDI::tbrNormal_ButtonClick(int index)
+{
+    dispatch(this, standardToolbar(), index);
+}
 
-void frmMDI::tbrHTML_ButtonClick(int index) { dispatch(this, htmlToolbar(), index); }
+void frmMDI::tbrHTML_ButtonClick(int index)
+{
+    dispatch(this, htmlToolbar(), index);
+}
 
 void frmMDI::setToolbarShown(QToolBar *toolbar, const char *entry, bool shown)
 {
     actions_.value(QString::fromLatin1(entry))->setChecked(shown);
     toolbar->setVisible(shown);
 }
-
 
 // Hidden menus keep no shortcuts: a key works only while its entry can be seen.
 void frmMDI::setDocumentMenusShown(bool shown)
@@ -221,7 +238,8 @@ void frmMDI::setDocumentMenusShown(bool shown)
         if (entry.kind != MenuEntry::Command || entry.shortcut.isEmpty())
             continue;
         if (inDocumentMenu(entry))
-            actions_.value(QString::fromLatin1(entry.name))->setShortcut(shown ? entry.shortcut : QKeySequence());
+            actions_.value(QString::fromLatin1(entry.name))
+                ->setShortcut(shown ? entry.shortcut : QKeySequence());
     }
 }
 
@@ -238,18 +256,30 @@ void frmMDI::setDocumentState(bool open)
     setToolbarShown(tbrHTML_, "mnuHTMLTBar", open);
 }
 
-void frmMDI::setStatusText(const QString &text) { SBar_->setText(text); }
+void frmMDI::setStatusText(const QString &text)
+{
+    SBar_->setText(text);
+}
 
-void frmMDI::setFormatText(const QString &text) { SBar_->setFormatText(text); }
+void frmMDI::setFormatText(const QString &text)
+{
+    SBar_->setFormatText(text);
+}
 
 void frmMDI::setCutEnabled(bool enabled)
 {
     actions_.value(QStringLiteral("mnuCut"))->setEnabled(enabled);
 }
 
-void frmMDI::enterDocumentOpenState() { setDocumentState(true); }
+void frmMDI::enterDocumentOpenState()
+{
+    setDocumentState(true);
+}
 
-void frmMDI::enterNoDocumentState() { setDocumentState(false); }
+void frmMDI::enterNoDocumentState()
+{
+    setDocumentState(false);
+}
 
 void frmMDI::rebuildWindowMenu()
 {
@@ -265,7 +295,8 @@ void frmMDI::rebuildWindowMenu()
         QAction *entry = windowMenu->addAction(child->Caption());
         entry->setCheckable(true);
         entry->setChecked(child == active);
-        connect(entry, &QAction::triggered, this, [this, child] { area_->setActiveSubWindow(child); });
+        connect(entry, &QAction::triggered, this,
+                [this, child] { area_->setActiveSubWindow(child); });
         windowListEntries_ << entry;
     }
 }
@@ -307,14 +338,23 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 }
 
 // File
-void frmMDI::mnuNew_Click() { Module1::NewDocument(); }
-void frmMDI::mnuOpen_Click() { Module1::OpenDocument(); }
+void frmMDI::mnuNew_Click()
+{
+    Module1::NewDocument();
+}
+void frmMDI::mnuOpen_Click()
+{
+    Module1::OpenDocument();
+}
 void frmMDI::mnuClose_Click()
 {
     if (frmChild *document = activeChild())
         document->close();
 }
-void frmMDI::mnuAllClose_Click() { closeDocuments(); }
+void frmMDI::mnuAllClose_Click()
+{
+    closeDocuments();
+}
 void frmMDI::mnuSave_Click()
 {
     if (frmChild *document = activeChild())
@@ -325,12 +365,24 @@ void frmMDI::mnuSaveName_Click()
     if (frmChild *document = activeChild())
         Module1::SaveDocumentAs(*document);
 }
-void frmMDI::mnuExit_Click() { close(); }
+void frmMDI::mnuExit_Click()
+{
+    close();
+}
 
 // Edit
-void frmMDI::mnuCut_Click() { Module1::CutText(); }
-void frmMDI::mnuCopy_Click() { Module1::CopyText(); }
-void frmMDI::mnuPaste_Click() { Module1::PasteText(); }
+void frmMDI::mnuCut_Click()
+{
+    Module1::CutText();
+}
+void frmMDI::mnuCopy_Click()
+{
+    Module1::CopyText();
+}
+void frmMDI::mnuPaste_Click()
+{
+    Module1::PasteText();
+}
 // The key goes to the active document's text, wherever the focus was.
 void frmMDI::mnuDelete_Click()
 {
@@ -348,11 +400,20 @@ void frmMDI::mnuAllSelect_Click()
     document->Text().setSelStart(0);
     document->Text().setSelLength(document->Text().length());
 }
-void frmMDI::mnuFind_Click() { showFindWindow(*this); }
-void frmMDI::mnuReplace_Click() { showReplaceWindow(*this); }
+void frmMDI::mnuFind_Click()
+{
+    showFindWindow(*this);
+}
+void frmMDI::mnuReplace_Click()
+{
+    showReplaceWindow(*this);
+}
 
 // View
-void frmMDI::mnuWB_Click() { PreviewCommand::mnuWB_Click(*this); }
+void frmMDI::mnuWB_Click()
+{
+    PreviewCommand::mnuWB_Click(*this);
+}
 void frmMDI::mnuToolBar_Click()
 {
     tbrNormal_->setVisible(actions_.value(QStringLiteral("mnuToolBar"))->isChecked());
@@ -363,45 +424,153 @@ void frmMDI::mnuHTMLTBar_Click()
 }
 
 // Tags
-void frmMDI::mnuHLink_Click() { showModeless<frmImageLink>(*this).showPage(frmImageLink::LinkPage); }
-void frmMDI::mnuImage_Click() { showModeless<frmImageLink>(*this).showPage(frmImageLink::ImagePage); }
-void frmMDI::mnuList_Click() { showListDialog(this); }
-void frmMDI::mnuTableMake_Click() { showModal<frmTable>(this); }
-void frmMDI::mnuAddSel_Click() { WrapCommands::wrap(WrapCommands::AddSel); }
-void frmMDI::mnuForm_Click() { showModal<frmForm>(this); }
-void frmMDI::mnuTextarea_Click() { showModal<frmTextarea>(this); }
-void frmMDI::mnuCheckbox_Click() { showModal<frmCheck>(this); }
-void frmMDI::mnuSubmit_Click() { showModal<frmButton>(this); }
-void frmMDI::mnuSelectBox_Click() { showModal<frmSelectbox>(this); }
-void frmMDI::mnuHR_Click() { showRuleDialog(this); }
-void frmMDI::mnuBR_Click() { WrapCommands::insert(WrapCommands::BR); }
-void frmMDI::mnuNOBR_Click() { WrapCommands::insert(WrapCommands::NOBR); }
-void frmMDI::mnuComment_Click() { WrapCommands::wrap(WrapCommands::Comment); }
-void frmMDI::mnuFrame_Click() { showModeless<frmFrameTeigi>(*this); }
-void frmMDI::mnuMapArea_Click() { showModeless<frmMapArea>(*this); }
+void frmMDI::mnuHLink_Click()
+{
+    showModeless<frmImageLink>(*this).showPage(frmImageLink::LinkPage);
+}
+void frmMDI::mnuImage_Click()
+{
+    showModeless<frmImageLink>(*this).showPage(frmImageLink::ImagePage);
+}
+void frmMDI::mnuList_Click()
+{
+    showListDialog(this);
+}
+void frmMDI::mnuTableMake_Click()
+{
+    showModal<frmTable>(this);
+}
+void frmMDI::mnuAddSel_Click()
+{
+    WrapCommands::wrap(WrapCommands::AddSel);
+}
+void frmMDI::mnuForm_Click()
+{
+    showModal<frmForm>(this);
+}
+void frmMDI::mnuTextarea_Click()
+{
+    showModal<frmTextarea>(this);
+}
+void frmMDI::mnuCheckbox_Click()
+{
+    showModal<frmCheck>(this);
+}
+void frmMDI::mnuSubmit_Click()
+{
+    showModal<frmButton>(this);
+}
+void frmMDI::mnuSelectBox_Click()
+{
+    showModal<frmSelectbox>(this);
+}
+void frmMDI::mnuHR_Click()
+{
+    showRuleDialog(this);
+}
+void frmMDI::mnuBR_Click()
+{
+    WrapCommands::insert(WrapCommands::BR);
+}
+void frmMDI::mnuNOBR_Click()
+{
+    WrapCommands::insert(WrapCommands::NOBR);
+}
+void frmMDI::mnuComment_Click()
+{
+    WrapCommands::wrap(WrapCommands::Comment);
+}
+void frmMDI::mnuFrame_Click()
+{
+    showModeless<frmFrameTeigi>(*this);
+}
+void frmMDI::mnuMapArea_Click()
+{
+    showModeless<frmMapArea>(*this);
+}
 
 // Document expression
-void frmMDI::mnuColor_Click() { showPageColorDialog(this); }
-void frmMDI::mnuFontH_Click() { showFontSizeDialog(this); }
-void frmMDI::mnuBaseFont_Click() { showFontSizeDialog(this); }
-void frmMDI::mnuK1_Click() { WrapCommands::insert(WrapCommands::K1); }
-void frmMDI::mnuK2_Click() { WrapCommands::insert(WrapCommands::K2); }
-void frmMDI::mnuK3_Click() { WrapCommands::insert(WrapCommands::K3); }
-void frmMDI::mnuK4_Click() { WrapCommands::insert(WrapCommands::K4); }
-void frmMDI::mnuMarquee_Click() { showMarqueeDialog(this); }
-void frmMDI::mnuLeft_Click() { WrapCommands::wrap(WrapCommands::Left); }
-void frmMDI::mnuRight_Click() { WrapCommands::wrap(WrapCommands::Right); }
-void frmMDI::mnuCenter_Click() { WrapCommands::wrap(WrapCommands::Center); }
-void frmMDI::mnuBold_Click() { WrapCommands::wrap(WrapCommands::Bold); }
-void frmMDI::mnuItalic_Click() { WrapCommands::wrap(WrapCommands::Italic); }
-void frmMDI::mnuUnderLine_Click() { WrapCommands::wrap(WrapCommands::UnderLine); }
-void frmMDI::mnuTorikesi_Click() { WrapCommands::wrap(WrapCommands::Torikesi); }
+void frmMDI::mnuColor_Click()
+{
+    showPageColorDialog(this);
+}
+void frmMDI::mnuFontH_Click()
+{
+    showFontSizeDialog(this);
+}
+void frmMDI::mnuBaseFont_Click()
+{
+    showFontSizeDialog(this);
+}
+void frmMDI::mnuK1_Click()
+{
+    WrapCommands::insert(WrapCommands::K1);
+}
+void frmMDI::mnuK2_Click()
+{
+    WrapCommands::insert(WrapCommands::K2);
+}
+void frmMDI::mnuK3_Click()
+{
+    WrapCommands::insert(WrapCommands::K3);
+}
+void frmMDI::mnuK4_Click()
+{
+    WrapCommands::insert(WrapCommands::K4);
+}
+void frmMDI::mnuMarquee_Click()
+{
+    showMarqueeDialog(this);
+}
+void frmMDI::mnuLeft_Click()
+{
+    WrapCommands::wrap(WrapCommands::Left);
+}
+void frmMDI::mnuRight_Click()
+{
+    WrapCommands::wrap(WrapCommands::Right);
+}
+void frmMDI::mnuCenter_Click()
+{
+    WrapCommands::wrap(WrapCommands::Center);
+}
+void frmMDI::mnuBold_Click()
+{
+    WrapCommands::wrap(WrapCommands::Bold);
+}
+void frmMDI::mnuItalic_Click()
+{
+    WrapCommands::wrap(WrapCommands::Italic);
+}
+void frmMDI::mnuUnderLine_Click()
+{
+    WrapCommands::wrap(WrapCommands::UnderLine);
+}
+void frmMDI::mnuTorikesi_Click()
+{
+    WrapCommands::wrap(WrapCommands::Torikesi);
+}
 
 // Window
-void frmMDI::mnuCascade_Click() { area_->cascadeSubWindows(); }
-void frmMDI::mnuTile_Click() { WindowArrangement::tileHorizontally(*area_); }
-void frmMDI::mnuIcon_Click() { WindowArrangement::arrangeIcons(*area_); }
+void frmMDI::mnuCascade_Click()
+{
+    area_->cascadeSubWindows();
+}
+void frmMDI::mnuTile_Click()
+{
+    WindowArrangement::tileHorizontally(*area_);
+}
+void frmMDI::mnuIcon_Click()
+{
+    WindowArrangement::arrangeIcons(*area_);
+}
 
 // Help
-void frmMDI::mnuHTML_Click() { Help::mnuHTML_Click(*this); }
-void frmMDI::mnuAbout_Click() { showModal<frmAbout>(this); }
+void frmMDI::mnuHTML_Click()
+{
+    Help::mnuHTML_Click(*this);
+}
+void frmMDI::mnuAbout_Click()
+{
+    showModal<frmAbout>(this);
+}

@@ -9,7 +9,8 @@ namespace Help {
 QString guideAddress(const QString &folder)
 {
     const QString separator = folder.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/");
-    return fileAddress(QStringLiteral("file://"), folder + separator + QStringLiteral("start.html"));
+    return fileAddress(QStringLiteral("file://"),
+                       folder + separator + QStringLiteral("start.html"));
 }
 
 QString versionText(int major, int minor)

@@ -33,9 +33,15 @@ MenuEntry sep(const char *name, const char *parent)
     return {MenuEntry::Separator, name, parent, {}, {}};
 }
 
-QKeySequence ctrl(char letter) { return QKeySequence(Qt::CTRL | Qt::Key(letter)); }
+QKeySequence ctrl(char letter)
+{
+    return QKeySequence(Qt::CTRL | Qt::Key(letter));
+}
 
-QString s(const char16_t *text) { return QString::fromUtf16(text); }
+QString s(const char16_t *text)
+{
+    return QString::fromUtf16(text);
+}
 
 std::vector<MenuEntry> buildTable()
 {

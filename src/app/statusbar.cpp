@@ -29,7 +29,8 @@ StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent)
                                        "で書き込みます。"));
     addWidget(panels_[0], 1);
     addPermanentWidget(format_);
-    panels_[1]->setMinimumWidth(panels_[1]->fontMetrics().horizontalAdvance(QStringLiteral("CAPS")) + 12);
+    panels_[1]->setMinimumWidth(
+        panels_[1]->fontMetrics().horizontalAdvance(QStringLiteral("CAPS")) + 12);
     for (int i = 1; i < 4; ++i)
         addPermanentWidget(panels_[i]);
     connect(&clock_, &QTimer::timeout, this, &StatusBar::refresh);
@@ -37,13 +38,25 @@ StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent)
     refresh();
 }
 
-QString StatusBar::text() const { return panels_[0]->text(); }
+QString StatusBar::text() const
+{
+    return panels_[0]->text();
+}
 
-void StatusBar::setText(const QString &text) { panels_[0]->setText(text); }
+void StatusBar::setText(const QString &text)
+{
+    panels_[0]->setText(text);
+}
 
-QString StatusBar::formatText() const { return format_->text(); }
+QString StatusBar::formatText() const
+{
+    return format_->text();
+}
 
-void StatusBar::setFormatText(const QString &text) { format_->setText(text); }
+void StatusBar::setFormatText(const QString &text)
+{
+    format_->setText(text);
+}
 
 QString StatusBar::panelText(int panel) const
 {

@@ -24,7 +24,8 @@ QIcon toolbarIcon(const ToolbarLayout &layout, int index)
     const QString list = QStringLiteral(":/toolbar/") + QString::fromLatin1(layout.imageList);
     QIcon icon;
     for (const auto &[suffix, size] : {std::pair{"", 16}, std::pair{"@2x", 32}}) {
-        const QPixmap &strip = imageList(list + QString::fromLatin1(suffix) + QStringLiteral(".png"));
+        const QPixmap &strip =
+            imageList(list + QString::fromLatin1(suffix) + QStringLiteral(".png"));
         icon.addPixmap(strip.copy(index * size, 0, size, size));
     }
     return icon;

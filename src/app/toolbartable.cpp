@@ -4,7 +4,10 @@
 
 namespace {
 
-QString s(const char16_t *text) { return QString::fromUtf16(text); }
+QString s(const char16_t *text)
+{
+    return QString::fromUtf16(text);
+}
 
 const std::vector<ToolbarButton> &normalButtons()
 {
@@ -18,14 +21,12 @@ const std::vector<ToolbarButton> &normalButtons()
         {9, s(u"検索"), s(u"[編集]-[検索]"), "edit-find", "mnuFind"},
         {11, s(u"ブラウザ確認"), s(u"[表示]-[ブラウザ確認]"), "document-preview", "mnuWB"},
         {13, s(u"左寄せ"), s(u"[文書表現]-[左寄せ]"), "format-justify-left", "mnuLeft"},
-        {14, s(u"中央寄せ"), s(u"[文書表現]-[中央寄せ]"), "format-justify-center",
-         "mnuCenter"},
+        {14, s(u"中央寄せ"), s(u"[文書表現]-[中央寄せ]"), "format-justify-center", "mnuCenter"},
         {15, s(u"右寄せ"), s(u"[文書表現]-[右寄せ]"), "format-justify-right", "mnuRight"},
         {17, s(u"太字"), s(u"[文書表現]-[太字]"), "format-text-bold", "mnuBold"},
         {18, s(u"斜体"), s(u"[文書表示]-[斜体]"), "format-text-italic", "mnuItalic"},
         {19, s(u"下線"), s(u"[文書表現]-[下線]"), "format-text-underline", "mnuUnderLine"},
-        {20, s(u"取消線"), s(u"[文書表現]-[取消線]"), "format-text-strikethrough",
-         "mnuTorikesi"},
+        {20, s(u"取消線"), s(u"[文書表現]-[取消線]"), "format-text-strikethrough", "mnuTorikesi"},
         {22, s(u"文字の大きさ"), s(u"[文書表現]-[文字の大きさ]"), "format-font-size-more",
          "mnuFontH"},
         {23, s(u"ﾏｰｷｰ（文字移動）"), s(u"[文書表現]-[ﾏｰｷｰ（文字移動）]"), "zurne-marquee",

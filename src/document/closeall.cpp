@@ -1,7 +1,7 @@
 #include "document/closeall.h"
 
-#include "document/loadedwindows.h"
 #include "document/frmchild.h"
+#include "document/loadedwindows.h"
 
 #include <QList>
 #include <QPointer>

@@ -25,8 +25,8 @@ QString droppedFile(const QMimeData *data)
 bool hasOpenableName(const QString &path)
 {
     const QString upper = path.toUpper();
-    return upper.endsWith(QLatin1String(".TXT")) || upper.endsWith(QLatin1String(".HTM"))
-           || upper.endsWith(QLatin1String(".HTML"));
+    return upper.endsWith(QLatin1String(".TXT")) || upper.endsWith(QLatin1String(".HTM")) ||
+           upper.endsWith(QLatin1String(".HTML"));
 }
 
 // A device, FIFO or socket says what it is; other failures keep the plain message.

@@ -22,24 +22,25 @@ const QString frmChild::ModifiedMark = QStringLiteral("CHANGE");
 
 QString frmChild::newPageTemplate()
 {
-    static const QString page = QStringList{
-        QStringLiteral("<HTML>"),
-        QStringLiteral("<HEAD>"),
-        QStringLiteral("<META NAME='GENERATOR' CONTENT='VEK Zurne'>"),
-        QStringLiteral("<TITLE>"),
-        QStringLiteral("ここにタイトルを記述してください"),
-        QStringLiteral("</TITLE>"),
-        QStringLiteral("</HEAD>"),
-        QStringLiteral("<BODY>"),
-        QString(),
-        QStringLiteral("</BODY>"),
-        QStringLiteral("</HTML>"),
-    }.join(QStringLiteral("\r\n"));
+    static const QString page =
+        QStringList{
+            QStringLiteral("<HTML>"),
+            QStringLiteral("<HEAD>"),
+            QStringLiteral("<META NAME='GENERATOR' CONTENT='VEK Zurne'>"),
+            QStringLiteral("<TITLE>"),
+            QStringLiteral("ここにタイトルを記述してください"),
+            QStringLiteral("</TITLE>"),
+            QStringLiteral("</HEAD>"),
+            QStringLiteral("<BODY>"),
+            QString(),
+            QStringLiteral("</BODY>"),
+            QStringLiteral("</HTML>"),
+        }
+            .join(QStringLiteral("\r\n"));
     return page;
 }
 
-frmChild::frmChild(DocumentHost &host)
-    : host_(host), Text_(new TextBox), model_(*Text_)
+frmChild::frmChild(DocumentHost &host) : host_(host), Text_(new TextBox), model_(*Text_)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     Text_->setModel(model_);
@@ -49,7 +50,8 @@ frmChild::frmChild(DocumentHost &host)
     host_.mdiArea().addSubWindow(this);
 
     connect(Text_, &QPlainTextEdit::textChanged, this, &frmChild::Text_Change);
-    connect(Text_, &TextBox::shiftEnterPressed, this, [this] { model_.setSelText(QStringLiteral("<BR>")); });
+    connect(Text_, &TextBox::shiftEnterPressed, this,
+            [this] { model_.setSelText(QStringLiteral("<BR>")); });
     connect(Text_, &TextBox::fileDragged, this, &FileDrop::dragOver);
     connect(Text_, &TextBox::fileDropped, this, &FileDrop::drop);
     connect(this, &QMdiSubWindow::windowStateChanged, this,
@@ -67,14 +69,17 @@ void frmChild::leaveControlKeysToTheMenus()
     for (QAction *entry : systemMenu()->actions()) {
         QList<QKeySequence> kept = entry->shortcuts();
         kept.removeIf([](const QKeySequence &key) {
-            return key.count() == 1 && key[0].keyboardModifiers() == Qt::ControlModifier
-                   && key[0].key() >= Qt::Key_A && key[0].key() <= Qt::Key_Z;
+            return key.count() == 1 && key[0].keyboardModifiers() == Qt::ControlModifier &&
+                   key[0].key() >= Qt::Key_A && key[0].key() <= Qt::Key_Z;
         });
         entry->setShortcuts(kept);
     }
 }
 
-frmChild::~frmChild() { LoadedWindows::remove(this); }
+frmChild::~frmChild()
+{
+    LoadedWindows::remove(this);
+}
 
 void frmChild::Form_Load()
 {
@@ -118,9 +123,9 @@ QString frmChild::documentInfo() const
     const QFileInfo file(Caption());
     if (!file.exists())
         return Caption();
-    return Caption() + QStringLiteral(" / ﾌｧｲﾙｻｲｽﾞ ") + QString::number(file.size())
-           + QStringLiteral("ﾊﾞｲﾄ") + QStringLiteral(" / 更新日時 ")
-           + file.lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+    return Caption() + QStringLiteral(" / ﾌｧｲﾙｻｲｽﾞ ") + QString::number(file.size()) +
+           QStringLiteral("ﾊﾞｲﾄ") + QStringLiteral(" / 更新日時 ") +
+           file.lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
 }
 
 QString frmChild::formatInfo() const
@@ -145,8 +150,9 @@ bool frmChild::Form_Unload()
 {
     if (isModified()) {
         const platform::Answer answer = platform::showMessage(
-            this, {Caption() + QStringLiteral("は変更されています。保存しますか？"), Caption(),
-                   platform::Buttons::YesNoCancel, platform::Icon::Question, platform::Answer::Yes});
+            this,
+            {Caption() + QStringLiteral("は変更されています。保存しますか？"), Caption(),
+             platform::Buttons::YesNoCancel, platform::Icon::Question, platform::Answer::Yes});
         if (answer == platform::Answer::Cancel)
             return false;
         // A save that did not happen keeps the window: closing it would lose the text the

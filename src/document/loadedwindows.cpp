@@ -17,11 +17,20 @@ void add(QWidget *window)
         windows().append(window);
 }
 
-void remove(QWidget *window) { windows().removeAll(window); }
+void remove(QWidget *window)
+{
+    windows().removeAll(window);
+}
 
-bool contains(QWidget *window) { return windows().contains(window); }
+bool contains(QWidget *window)
+{
+    return windows().contains(window);
+}
 
-qsizetype count() { return windows().size(); }
+qsizetype count()
+{
+    return windows().size();
+}
 
 QWidget *at(qsizetype index)
 {

@@ -33,10 +33,9 @@ bool mayWrite(frmChild &document, const QString &chosen, const QString &name)
 {
     if (name == chosen || !QFileInfo::exists(name))
         return true;
-    return platform::showMessage(&document,
-                                 {overwriteQuestion(name), platform::ProgramName,
-                                  platform::Buttons::YesNo, platform::Icon::Exclamation,
-                                  platform::Answer::No}) == platform::Answer::Yes;
+    return platform::showMessage(&document, {overwriteQuestion(name), platform::ProgramName,
+                                             platform::Buttons::YesNo, platform::Icon::Exclamation,
+                                             platform::Answer::No}) == platform::Answer::Yes;
 }
 
 // The name to save under, asked until one may be written; nullopt when cancelled.
@@ -73,7 +72,8 @@ void OpenDocument()
         return;
     FileDialogState &CD = host->CD();
     // "?" stands for no stored folder; it names none, so the dialog starts in its default.
-    const QString stored = platform::GetSetting(SettingsApp, SettingsSection, SettingsKey, NoFolder);
+    const QString stored =
+        platform::GetSetting(SettingsApp, SettingsSection, SettingsKey, NoFolder);
     CD.initialDir = stored == NoFolder ? QString() : stored;
     const std::optional<QString> chosen =
         CD.choose(host->mdiArea().window(), platform::FileMode::Open, OpenFilter);

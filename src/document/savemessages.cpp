@@ -4,7 +4,10 @@
 
 namespace {
 
-QString notSaved(const QString &path) { return path + QStringLiteral(" を保存できませんでした。\n"); }
+QString notSaved(const QString &path)
+{
+    return path + QStringLiteral(" を保存できませんでした。\n");
+}
 
 // The whole character at `offset`, a surrogate pair included.
 QString characterAt(const QString &text, qsizetype offset)

@@ -14,8 +14,7 @@ enum class ChooserCancel {
     GoesOnWithCurrent, // the colour button goes on with the colour last chosen
 };
 
-class ColorChooser
-{
+class ColorChooser {
 public:
     ColorChooser(QWidget &owner, ChooserCancel onCancel);
 

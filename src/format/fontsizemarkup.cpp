@@ -10,8 +10,7 @@ QString headingMarkup(const HeadingFields &fields)
     return fields.openingTag + fields.selection + QStringLiteral("</H%1>").arg(fields.level);
 }
 
-namespace
-{
+namespace {
 
 QString withoutTrailingBlanks(QString text)
 {

@@ -2,8 +2,7 @@
 
 #include "format/numbers.h"
 
-namespace
-{
+namespace {
 
 const QString LineBreak = QStringLiteral("\r\n");
 

@@ -1,7 +1,6 @@
 #include "format/marqueemarkup.h"
 
-namespace
-{
+namespace {
 
 QString keyword(MarqueeBehavior behavior)
 {

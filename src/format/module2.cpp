@@ -1,7 +1,6 @@
 #include "format/module2.h"
 
-namespace Module2
-{
+namespace Module2 {
 
 qint16 ColorR = 0;
 qint16 ColorG = 0;
@@ -10,8 +9,7 @@ QString HexR;
 QString HexG;
 QString HexB;
 
-namespace
-{
+namespace {
 
 qint16 byteOf(qint32 color, int index)
 {

@@ -7,8 +7,7 @@
 #include <QColor>
 #include <QString>
 
-namespace Module2
-{
+namespace Module2 {
 
 extern qint16 ColorR;
 extern qint16 ColorG;

@@ -4,10 +4,8 @@
 #include <cmath>
 #include <limits>
 
-namespace numbers
-{
-namespace
-{
+namespace numbers {
+namespace {
 
 bool isDigit(QChar c)
 {

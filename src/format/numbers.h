@@ -5,8 +5,7 @@
 #include <QStringView>
 #include <optional>
 
-namespace numbers
-{
+namespace numbers {
 
 // The number a count field stands for: blanks, tabs and line feeds are ignored wherever
 // they stand, then the longest leading decimal number (sign, digits, point, exponent) is

@@ -19,14 +19,22 @@ struct CharsetName {
 
 // The labels browsers accept for the Japanese encodings and UTF-8.
 const CharsetName CharsetNames[] = {
-    {"shift_jis", codepage::Cp932},  {"shift-jis", codepage::Cp932},
-    {"sjis", codepage::Cp932},       {"x-sjis", codepage::Cp932},
-    {"ms_kanji", codepage::Cp932},   {"ms932", codepage::Cp932},
-    {"csshiftjis", codepage::Cp932}, {"windows-31j", codepage::Cp932},
-    {"cp932", codepage::Cp932},      {"euc-jp", "EUC-JP"},
-    {"x-euc-jp", "EUC-JP"},          {"cseucpkdfmtjapanese", "EUC-JP"},
-    {"iso-2022-jp", "ISO-2022-JP"},  {"csiso2022jp", "ISO-2022-JP"},
-    {"utf-8", codepage::Utf8},       {"utf8", codepage::Utf8},
+    {"shift_jis", codepage::Cp932},
+    {"shift-jis", codepage::Cp932},
+    {"sjis", codepage::Cp932},
+    {"x-sjis", codepage::Cp932},
+    {"ms_kanji", codepage::Cp932},
+    {"ms932", codepage::Cp932},
+    {"csshiftjis", codepage::Cp932},
+    {"windows-31j", codepage::Cp932},
+    {"cp932", codepage::Cp932},
+    {"euc-jp", "EUC-JP"},
+    {"x-euc-jp", "EUC-JP"},
+    {"cseucpkdfmtjapanese", "EUC-JP"},
+    {"iso-2022-jp", "ISO-2022-JP"},
+    {"csiso2022jp", "ISO-2022-JP"},
+    {"utf-8", codepage::Utf8},
+    {"utf8", codepage::Utf8},
     {"unicode-1-1-utf-8", codepage::Utf8},
 };
 
@@ -39,10 +47,22 @@ std::optional<QByteArray> codePageNamed(const QString &label)
     return std::nullopt;
 }
 
-bool isHiraganaOrKatakana(char16_t c) { return (c >= 0x3041 && c <= 0x3096) || (c >= 0x30A1 && c <= 0x30FA); }
-bool isCommonKanji(char16_t c) { return c >= 0x4E00 && c <= 0x9FA0; }
-bool isHalfWidthKatakana(char16_t c) { return c >= 0xFF61 && c <= 0xFF9F; }
-bool isJapanesePunctuation(char16_t c) { return c >= 0x3000 && c <= 0x3020; }
+bool isHiraganaOrKatakana(char16_t c)
+{
+    return (c >= 0x3041 && c <= 0x3096) || (c >= 0x30A1 && c <= 0x30FA);
+}
+bool isCommonKanji(char16_t c)
+{
+    return c >= 0x4E00 && c <= 0x9FA0;
+}
+bool isHalfWidthKatakana(char16_t c)
+{
+    return c >= 0xFF61 && c <= 0xFF9F;
+}
+bool isJapanesePunctuation(char16_t c)
+{
+    return c >= 0x3000 && c <= 0x3020;
+}
 
 } // namespace
 
@@ -51,15 +71,16 @@ std::optional<QByteArray> declaredCodePage(const QByteArray &bytes)
     static const QRegularExpression declaration(
         QStringLiteral(R"((?:<meta\b[^>]*?\bcharset\s*=\s*["']?\s*|)"
                        R"(<\?xml\b[^>]*?\bencoding\s*=\s*["']\s*)([a-z0-9._:+-]+))"));
-    const QString head = QString::fromLatin1(bytes.first(std::min(bytes.size(), DeclarationReach)))
-                             .toLower();
+    const QString head =
+        QString::fromLatin1(bytes.first(std::min(bytes.size(), DeclarationReach))).toLower();
     const QRegularExpressionMatch match = declaration.match(head);
     return match.hasMatch() ? codePageNamed(match.captured(1)) : std::nullopt;
 }
 
 bool looksLikeIso2022Jp(const QByteArray &bytes)
 {
-    const bool sevenBit = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return quint8(c) < 0x80; });
+    const bool sevenBit =
+        std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return quint8(c) < 0x80; });
     return sevenBit && (bytes.contains("\x1b$B") || bytes.contains("\x1b$@"));
 }
 

@@ -44,8 +44,8 @@ int readAt(int fd, QByteArray &bytes)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
-        const ssize_t count = ::pread(fd, bytes.data() + done, size_t(bytes.size() - done),
-                                      off_t(done));
+        const ssize_t count =
+            ::pread(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
@@ -89,8 +89,8 @@ void setPositionedWriteForTesting(PositionedWrite write)
 
 QString overwriteInPlace(const QString &path, const QByteArray &bytes)
 {
-    const OpenFile file{::open(QFile::encodeName(path).constData(),
-                               O_RDWR | O_NONBLOCK | O_CLOEXEC)};
+    const OpenFile file{
+        ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC)};
     if (file.fd < 0)
         return systemErrorText(errno);
     struct stat status {};

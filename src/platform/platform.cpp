@@ -22,10 +22,14 @@ namespace {
 QMessageBox::StandardButton standardButton(Answer answer)
 {
     switch (answer) {
-    case Answer::Ok: return QMessageBox::Ok;
-    case Answer::Cancel: return QMessageBox::Cancel;
-    case Answer::Yes: return QMessageBox::Yes;
-    case Answer::No: return QMessageBox::No;
+    case Answer::Ok:
+        return QMessageBox::Ok;
+    case Answer::Cancel:
+        return QMessageBox::Cancel;
+    case Answer::Yes:
+        return QMessageBox::Yes;
+    case Answer::No:
+        return QMessageBox::No;
     }
     return QMessageBox::NoButton;
 }
@@ -33,10 +37,14 @@ QMessageBox::StandardButton standardButton(Answer answer)
 QMessageBox::StandardButtons standardButtons(Buttons buttons)
 {
     switch (buttons) {
-    case Buttons::Ok: return QMessageBox::Ok;
-    case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::Ok:
+        return QMessageBox::Ok;
+    case Buttons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
@@ -44,11 +52,16 @@ QMessageBox::StandardButtons standardButtons(Buttons buttons)
 QMessageBox::Icon standardIcon(Icon icon)
 {
     switch (icon) {
-    case Icon::None: return QMessageBox::NoIcon;
-    case Icon::Question: return QMessageBox::Question;
-    case Icon::Exclamation: return QMessageBox::Warning;
-    case Icon::Information: return QMessageBox::Information;
-    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::None:
+        return QMessageBox::NoIcon;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Critical:
+        return QMessageBox::Critical;
     }
     return QMessageBox::NoIcon;
 }
@@ -60,10 +73,14 @@ public:
         QMessageBox box(standardIcon(m.icon), m.title, m.text, standardButtons(m.buttons), parent);
         box.setDefaultButton(standardButton(m.defaultButton));
         switch (box.exec()) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        case QMessageBox::Ok: return Answer::Ok;
-        default: return Answer::Cancel;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Ok:
+            return Answer::Ok;
+        default:
+            return Answer::Cancel;
         }
     }
 
@@ -123,7 +140,10 @@ Backend &backend()
     return replacementBackend ? *replacementBackend : desktop;
 }
 
-void setBackend(Backend *replacement) { replacementBackend = replacement; }
+void setBackend(Backend *replacement)
+{
+    replacementBackend = replacement;
+}
 
 Answer showMessage(QWidget *parent, const Message &m)
 {

@@ -5,7 +5,10 @@
 namespace platform {
 namespace {
 
-QString address(const QString &section, const QString &key) { return section + u'/' + key; }
+QString address(const QString &section, const QString &key)
+{
+    return section + u'/' + key;
+}
 
 } // namespace
 

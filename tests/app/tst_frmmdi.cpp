@@ -2,17 +2,17 @@
 #include "document/textbox.h"
 #include "support/windowtest.h"
 
-#include <QMenu>
-#include <QMenuBar>
-#include <QTest>
-#include <QToolBar>
-#include <QToolButton>
-#include <QTemporaryDir>
-#include <QFile>
-#include <QFileInfo>
 #include "app/menutable.h"
 #include "app/programicon.h"
 #include "document/module1.h"
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 class tst_frmMDI : public QObject {
     Q_OBJECT
@@ -77,9 +77,9 @@ void tst_frmMDI::menuBarOrder()
     QStringList captions;
     for (QAction *action : w.mdi->menuBar()->actions())
         captions << action->text();
-    QCOMPARE(captions, (QStringList{u"ﾌｧｲﾙ(&F)"_qs, u"編集(&E)"_qs, u"表示(&V)"_qs, u"ﾀｸﾞ(&T)"_qs,
-                                    u"ﾀｸﾞ2(&G)"_qs, u"文書表現(&D)"_qs, u"ｳｨﾝﾄﾞｳ(&W)"_qs,
-                                    u"ﾍﾙﾌﾟ(&H)"_qs}));
+    QCOMPARE(captions,
+             (QStringList{u"ﾌｧｲﾙ(&F)"_qs, u"編集(&E)"_qs, u"表示(&V)"_qs, u"ﾀｸﾞ(&T)"_qs,
+                          u"ﾀｸﾞ2(&G)"_qs, u"文書表現(&D)"_qs, u"ｳｨﾝﾄﾞｳ(&W)"_qs, u"ﾍﾙﾌﾟ(&H)"_qs}));
 }
 
 void tst_frmMDI::menuEntries_data()
@@ -88,22 +88,38 @@ void tst_frmMDI::menuEntries_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shortcut");
-    QTest::newRow("open") << "mnuFile" << "mnuOpen" << u"ﾌｧｲﾙを開く(&O)"_qs << "Ctrl+O";
-    QTest::newRow("save as") << "mnuFile" << "mnuSaveName" << u"名前を付けて保存(&A)"_qs << "";
-    QTest::newRow("select all") << "mnuEdit" << "mnuAllSelect" << u"すべて選択(&A)"_qs << "Ctrl+A";
-    QTest::newRow("replace") << "mnuEdit" << "mnuReplace" << u"置換(&E)"_qs << "Ctrl+H";
-    QTest::newRow("preview") << "mnuView" << "mnuWB" << u"ﾌﾞﾗｳｻﾞ確認(&W)"_qs << "F5";
-    QTest::newRow("table cell") << "mnuTable" << "mnuAddSel" << u"ｾﾙの追加"_qs << "Ctrl+J";
-    QTest::newRow("select box") << "mnuControl" << "mnuSelectBox" << u"ｾﾚｸﾄﾎﾞｯｸｽ(&B)"_qs << "";
-    QTest::newRow("line break") << "mnuTagu" << "mnuBR" << u"改行(&B)   Shift+Enter"_qs << "Ctrl+G";
-    QTest::newRow("map") << "mnuTag2" << "mnuMapArea" << u"ﾏｯﾌﾟ(&M)"_qs << "";
-    QTest::newRow("base font") << "mnuWord" << "mnuBaseFont" << u"基本フォント"_qs << "";
-    QTest::newRow("quote") << "mnuKigou" << "mnuK3" << u"\"  "_qs << "Ctrl+W";
-    QTest::newRow("ampersand") << "mnuKigou" << "mnuK4" << u"&&  "_qs << "Ctrl+Y";
-    QTest::newRow("marquee") << "mnuWord" << "mnuMarquee" << u"ﾏｰｷｰ（文字移動）(&M)"_qs << "";
-    QTest::newRow("strike") << "mnuWord" << "mnuTorikesi" << u"取消線(&S)"_qs << "";
-    QTest::newRow("arrange icons") << "mnuWindow" << "mnuIcon" << u"ｱｲｺﾝの整列(&A)"_qs << "";
-    QTest::newRow("about") << "mnuHelp" << "mnuAbout" << u"ﾊﾞｰｼﾞｮﾝ情報(&A)"_qs << "";
+    QTest::newRow("open") << "mnuFile"
+                          << "mnuOpen" << u"ﾌｧｲﾙを開く(&O)"_qs << "Ctrl+O";
+    QTest::newRow("save as") << "mnuFile"
+                             << "mnuSaveName" << u"名前を付けて保存(&A)"_qs << "";
+    QTest::newRow("select all") << "mnuEdit"
+                                << "mnuAllSelect" << u"すべて選択(&A)"_qs << "Ctrl+A";
+    QTest::newRow("replace") << "mnuEdit"
+                             << "mnuReplace" << u"置換(&E)"_qs << "Ctrl+H";
+    QTest::newRow("preview") << "mnuView"
+                             << "mnuWB" << u"ﾌﾞﾗｳｻﾞ確認(&W)"_qs << "F5";
+    QTest::newRow("table cell") << "mnuTable"
+                                << "mnuAddSel" << u"ｾﾙの追加"_qs << "Ctrl+J";
+    QTest::newRow("select box") << "mnuControl"
+                                << "mnuSelectBox" << u"ｾﾚｸﾄﾎﾞｯｸｽ(&B)"_qs << "";
+    QTest::newRow("line break") << "mnuTagu"
+                                << "mnuBR" << u"改行(&B)   Shift+Enter"_qs << "Ctrl+G";
+    QTest::newRow("map") << "mnuTag2"
+                         << "mnuMapArea" << u"ﾏｯﾌﾟ(&M)"_qs << "";
+    QTest::newRow("base font") << "mnuWord"
+                               << "mnuBaseFont" << u"基本フォント"_qs << "";
+    QTest::newRow("quote") << "mnuKigou"
+                           << "mnuK3" << u"\"  "_qs << "Ctrl+W";
+    QTest::newRow("ampersand") << "mnuKigou"
+                               << "mnuK4" << u"&&  "_qs << "Ctrl+Y";
+    QTest::newRow("marquee") << "mnuWord"
+                             << "mnuMarquee" << u"ﾏｰｷｰ（文字移動）(&M)"_qs << "";
+    QTest::newRow("strike") << "mnuWord"
+                            << "mnuTorikesi" << u"取消線(&S)"_qs << "";
+    QTest::newRow("arrange icons") << "mnuWindow"
+                                   << "mnuIcon" << u"ｱｲｺﾝの整列(&A)"_qs << "";
+    QTest::newRow("about") << "mnuHelp"
+                           << "mnuAbout" << u"ﾊﾞｰｼﾞｮﾝ情報(&A)"_qs << "";
 }
 
 void tst_frmMDI::menuEntries()
@@ -219,10 +235,13 @@ void tst_frmMDI::hiddenMenusKeepNoShortcuts()
     w.trigger("mnuClose");
     QVERIFY(w.mdi->action(QStringLiteral("mnuBold"))->shortcut().isEmpty());
     QVERIFY(w.mdi->action(QStringLiteral("mnuK1"))->shortcut().isEmpty());
-    QCOMPARE(w.mdi->action(QStringLiteral("mnuNew"))->shortcut().toString(), QStringLiteral("Ctrl+N"));
+    QCOMPARE(w.mdi->action(QStringLiteral("mnuNew"))->shortcut().toString(),
+             QStringLiteral("Ctrl+N"));
     w.trigger("mnuNew");
-    QCOMPARE(w.mdi->action(QStringLiteral("mnuBold"))->shortcut().toString(), QStringLiteral("Ctrl+B"));
-    QCOMPARE(w.mdi->action(QStringLiteral("mnuK1"))->shortcut().toString(), QStringLiteral("Ctrl+K"));
+    QCOMPARE(w.mdi->action(QStringLiteral("mnuBold"))->shortcut().toString(),
+             QStringLiteral("Ctrl+B"));
+    QCOMPARE(w.mdi->action(QStringLiteral("mnuK1"))->shortcut().toString(),
+             QStringLiteral("Ctrl+K"));
 }
 
 void tst_frmMDI::toolbarToggles()
@@ -295,7 +314,8 @@ void tst_frmMDI::activatingDocumentRewritesStatusText()
     frmChild *untitled = w.active();
     Module1::PendingFileName = path;
     w.trigger("mnuNew");
-    const QString stamp = QFileInfo(path).lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+    const QString stamp =
+        QFileInfo(path).lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
     QCOMPARE(w.mdi->SBar().text(), path + u" / ﾌｧｲﾙｻｲｽﾞ 10ﾊﾞｲﾄ / 更新日時 "_qs + stamp);
     w.mdi->mdiArea().setActiveSubWindow(untitled);
     QCOMPARE(w.mdi->SBar().text(), QStringLiteral("（無題）"));

@@ -1,8 +1,8 @@
 #include "app/help.h"
 #include "preview/fileaddress.h"
 
-#include <QUrl>
 #include <QTest>
+#include <QUrl>
 
 class tst_help : public QObject {
     Q_OBJECT

@@ -76,9 +76,10 @@ void tst_CloseAll::closeAllAnswersYesNoCancelNewestFirst()
     w.trigger("mnuAllClose");
 
     QCOMPARE(promptTexts(),
-             (QStringList{files->path("c.html") + QStringLiteral("は変更されています。保存しますか？"),
-                          files->path("b.html") + QStringLiteral("は変更されています。保存しますか？"),
-                          files->path("a.html") + QStringLiteral("は変更されています。保存しますか？")}));
+             (QStringList{
+                 files->path("c.html") + QStringLiteral("は変更されています。保存しますか？"),
+                 files->path("b.html") + QStringLiteral("は変更されています。保存しますか？"),
+                 files->path("a.html") + QStringLiteral("は変更されています。保存しますか？")}));
     QCOMPARE(w.platform->messages[0].title, files->path("c.html"));
     QCOMPARE(files->read("c.html"), QByteArray("c.htmlold\r\n"));
     QCOMPARE(files->read("b.html"), QByteArray("old\r\n"));
@@ -136,7 +137,8 @@ void tst_CloseAll::exitWithCancelKeepsRunning()
 
     w.trigger("mnuExit");
 
-    QCOMPARE(promptTexts(), QStringList{QStringLiteral("（無題）は変更されています。保存しますか？")});
+    QCOMPARE(promptTexts(),
+             QStringList{QStringLiteral("（無題）は変更されています。保存しますか？")});
     QVERIFY(w.mdi->isVisible());
     QCOMPARE(w.mdi->children(), QList<frmChild *>{document});
     QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
@@ -197,9 +199,10 @@ void tst_CloseAll::failedSaveStopsCloseAll()
     w.trigger("mnuExit");
 
     QCOMPARE(promptTexts(),
-             (QStringList{files->path("page.html") + QStringLiteral("は変更されています。保存しますか？"),
-                          files->path("page.html") +
-                              QStringLiteral(" を保存できませんでした。\n同じ名前のフォルダがあります。")}));
+             (QStringList{
+                 files->path("page.html") + QStringLiteral("は変更されています。保存しますか？"),
+                 files->path("page.html") +
+                     QStringLiteral(" を保存できませんでした。\n同じ名前のフォルダがあります。")}));
     QCOMPARE(w.mdi->children(), (QList<frmChild *>{oldest, newest}));
     QCOMPARE(newest->Tag(), QStringLiteral("CHANGE"));
     QVERIFY(w.mdi->isVisible());

@@ -2,8 +2,7 @@
 
 #include <QTest>
 
-class tst_fontsizemarkup : public QObject
-{
+class tst_fontsizemarkup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void heading_data();

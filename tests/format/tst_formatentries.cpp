@@ -3,8 +3,7 @@
 #include <QTest>
 
 // Every menu entry and toolbar button of the formatting dialogs opens its dialog modally.
-class tst_formatentries : public QObject
-{
+class tst_formatentries : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void opensDialog_data();

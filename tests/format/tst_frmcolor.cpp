@@ -10,8 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-namespace
-{
+namespace {
 
 constexpr char AllBlackText[] =
     "<BODY BGCOLOR=#000000 TEXT=#000000 LINK=#000000 VLINK=#000000 ALINK=#000000>";
@@ -19,8 +18,7 @@ const QString AllBlack = QString::fromLatin1(AllBlackText);
 
 } // namespace
 
-class tst_frmcolor : public DialogTest<frmColor>
-{
+class tst_frmcolor : public DialogTest<frmColor> {
     Q_OBJECT
 private Q_SLOTS:
     void init();

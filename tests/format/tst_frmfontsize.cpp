@@ -10,8 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-class tst_frmfontsize : public DialogTest<frmFontSize>
-{
+class tst_frmfontsize : public DialogTest<frmFontSize> {
     Q_OBJECT
 private Q_SLOTS:
     void init();

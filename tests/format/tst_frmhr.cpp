@@ -8,8 +8,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-class tst_frmhr : public DialogTest<frmHR>
-{
+class tst_frmhr : public DialogTest<frmHR> {
     Q_OBJECT
 private Q_SLOTS:
     void init();

@@ -7,8 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-class tst_frmlist : public DialogTest<frmList>
-{
+class tst_frmlist : public DialogTest<frmList> {
     Q_OBJECT
 private Q_SLOTS:
     void init();

@@ -7,8 +7,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-class tst_frmmarquee : public DialogTest<frmMarquee>
-{
+class tst_frmmarquee : public DialogTest<frmMarquee> {
     Q_OBJECT
 private Q_SLOTS:
     void init();

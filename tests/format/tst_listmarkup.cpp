@@ -4,8 +4,7 @@
 
 Q_DECLARE_METATYPE(ListKind)
 
-class tst_listmarkup : public QObject
-{
+class tst_listmarkup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void furtherItems_data();

@@ -5,8 +5,7 @@
 Q_DECLARE_METATYPE(MarqueeBehavior)
 Q_DECLARE_METATYPE(MarqueeDirection)
 
-class tst_marqueemarkup : public QObject
-{
+class tst_marqueemarkup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void marquee_data();

@@ -5,8 +5,7 @@
 #include <QTest>
 #include <QWidget>
 
-class tst_module2 : public QObject
-{
+class tst_module2 : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void splitColor_data();

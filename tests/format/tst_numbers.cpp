@@ -2,8 +2,7 @@
 
 #include <QTest>
 
-class tst_numbers : public QObject
-{
+class tst_numbers : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void leadingNumber_data();

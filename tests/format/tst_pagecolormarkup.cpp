@@ -2,8 +2,7 @@
 
 #include <QTest>
 
-class tst_pagecolormarkup : public QObject
-{
+class tst_pagecolormarkup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void bodyTag_data();

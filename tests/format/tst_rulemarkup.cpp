@@ -4,8 +4,7 @@
 
 Q_DECLARE_METATYPE(RuleLook)
 
-class tst_rulemarkup : public QObject
-{
+class tst_rulemarkup : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void rule_data();

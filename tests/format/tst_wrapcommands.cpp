@@ -7,8 +7,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-class tst_WrapCommands : public QObject
-{
+class tst_WrapCommands : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init() { w.start(); }

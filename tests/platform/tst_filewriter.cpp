@@ -34,7 +34,10 @@ void createFile(const QString &path, const QByteArray &content)
     QCOMPARE(file.write(content), content.size());
 }
 
-bool runsAsRoot() { return geteuid() == 0; }
+bool runsAsRoot()
+{
+    return geteuid() == 0;
+}
 
 struct stat statusOf(const QString &path)
 {
@@ -135,13 +138,16 @@ private:
     QString path(const QString &name) const { return dir_->filePath(name); }
 };
 
-void tst_FileWriter::init() { dir_ = std::make_unique<QTemporaryDir>(); }
+void tst_FileWriter::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+}
 
 void tst_FileWriter::cleanup()
 {
     // A test may have taken the write bit from the folder.
-    QFile::setPermissions(dir_->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                            QFileDevice::ExeOwner);
+    QFile::setPermissions(dir_->path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     dir_.reset();
 }
 
@@ -173,8 +179,8 @@ void tst_FileWriter::keepsPermissions_data()
     using P = QFileDevice;
     QTest::addColumn<int>("permissions");
     QTest::newRow("private file") << int(P::ReadOwner | P::WriteOwner | P::ReadUser | P::WriteUser);
-    QTest::newRow("group readable") << int(P::ReadOwner | P::WriteOwner | P::ReadUser |
-                                           P::WriteUser | P::ReadGroup);
+    QTest::newRow("group readable")
+        << int(P::ReadOwner | P::WriteOwner | P::ReadUser | P::WriteUser | P::ReadGroup);
     QTest::newRow("executable script")
         << int(P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadUser | P::WriteUser |
                P::ExeUser | P::ReadGroup | P::ExeGroup | P::ReadOther | P::ExeOther);
@@ -352,14 +358,15 @@ void tst_FileWriter::failsWithAReason_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a folder in the way") << QStringLiteral("folder")
-                                         << QStringLiteral("同じ名前のフォルダがあります。");
-    QTest::newRow("a link to a folder") << QStringLiteral("link-to-folder")
-                                        << QStringLiteral("同じ名前のフォルダがあります。");
-    QTest::newRow("a missing folder") << QStringLiteral("missing/page.html")
-                                      << QStringLiteral("保存先のフォルダがありません。");
+    QTest::newRow("a folder in the way")
+        << QStringLiteral("folder") << QStringLiteral("同じ名前のフォルダがあります。");
+    QTest::newRow("a link to a folder")
+        << QStringLiteral("link-to-folder") << QStringLiteral("同じ名前のフォルダがあります。");
+    QTest::newRow("a missing folder")
+        << QStringLiteral("missing/page.html") << QStringLiteral("保存先のフォルダがありません。");
     QTest::newRow("a file where a folder should be")
-        << QStringLiteral("plain.txt/page.html") << QStringLiteral("保存先のフォルダがありません。");
+        << QStringLiteral("plain.txt/page.html")
+        << QStringLiteral("保存先のフォルダがありません。");
 }
 
 void tst_FileWriter::failsWithAReason()

@@ -6,9 +6,15 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-ScriptedPlatform::ScriptedPlatform() { platform::setBackend(this); }
+ScriptedPlatform::ScriptedPlatform()
+{
+    platform::setBackend(this);
+}
 
-ScriptedPlatform::~ScriptedPlatform() { platform::setBackend(nullptr); }
+ScriptedPlatform::~ScriptedPlatform()
+{
+    platform::setBackend(nullptr);
+}
 
 platform::Answer ScriptedPlatform::message(QWidget *, const platform::Message &message)
 {
