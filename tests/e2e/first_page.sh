@@ -16,9 +16,18 @@ answer_file_dialog "名前を付けて保存" "$HOME/first.htm"
 wait_title "VEK Zurne - [$HOME/first.html]"
 expect_bytes "$HOME/first.html" "<B>Hello</B>"
 
+# The README's picture: the main window with a page of the kind the program is for.
 if [ -n "${E2E_README_SHOT:-}" ]; then
+    keys ctrl+n
     keys ctrl+a
-    type_text "<P>"
-    keys ctrl+g ctrl+e
+    printf '%s\n' '<HTML>' '<HEAD>' \
+        "<META NAME='GENERATOR' CONTENT='VEK Zurne'>" '<TITLE>ようこそ、わたしのホームページへ</TITLE>' \
+        '</HEAD>' '<BODY BGCOLOR=#FFFFF0 TEXT=#333333 LINK=#0000FF>' \
+        '<DIV ALIGN=CENTER><B>ｷｬﾝﾌﾟ日記</B></DIV>' "<HR SIZE='2' WIDTH='80%' ALIGN='CENTER'>" \
+        "<TABLE BORDER='1' WIDTH='80%'>" '<TR><TD>4月29日</TD><TD>湖のほとりでテントを張りました。</TD></TR>' \
+        '<TR><TD>4月30日</TD><TD>朝から雨。&quot;雨の日の遊び方&quot;を考えました。</TD></TR>' \
+        '</TABLE>' "<A HREF='index.html' TARGET='_top'>表紙へもどる</A>" '</BODY>' '</HTML>' |
+        xclip -selection clipboard
+    keys ctrl+v ctrl+Home
     "$XSHOT" "$E2E_README_SHOT" "$main_window"
 fi
