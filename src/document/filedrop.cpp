@@ -32,7 +32,7 @@ bool hasOpenableName(const QString &path)
 // A device, FIFO or socket says what it is; other failures keep the plain message.
 QString readFailedMessage(const LoadedText &loaded)
 {
-    const QString message = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました");
+    QString message = QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました");
     if (loaded.failure == platform::FileReadResult::Failure::NotRegularFile)
         return message + QLatin1Char('\n') + loaded.failureReason;
     return message;

@@ -30,7 +30,7 @@ QString areaLine(const QString &linkUrl, AreaKind kind, const AreaValues &v)
 
 QString mapMarkup(const MapFields &fields, AreaKind kind, const AreaValues &values)
 {
-    const QString area = areaLine(fields.linkUrl, kind, values) + crlf;
+    QString area = areaLine(fields.linkUrl, kind, values) + crlf;
     if (fields.areaOnly)
         return area;
     return QStringLiteral("<IMG SRC='") + fields.imageUrl + QStringLiteral("' USEMAP='") +
