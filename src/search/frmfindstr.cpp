@@ -5,6 +5,7 @@
 #include "document/activedocument.h"
 #include "document/frmchild.h"
 #include "document/textbox.h"
+#include "platform/busycursor.h"
 #include "platform/platform.h"
 #include "search/findreplace.h"
 
@@ -151,8 +152,10 @@ void frmFindStr::cmdReplace_Click()
 
 void frmFindStr::cmdAllReplace_Click()
 {
-    if (TextModel *text = activeText())
+    if (TextModel *text = activeText()) {
+        const BusyCursor busy;
         replaceAll(*text, txtSearch2_->text(), txtReplace_->text());
+    }
     inform(ReplaceEnded);
 }
 
