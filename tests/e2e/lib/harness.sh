@@ -43,12 +43,19 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 read -r -t 10 display <&3 || fail "Xvfb did not start"
 export DISPLAY=":$display"
-# Xvfb names its display a moment before it takes connections there.
+# Xvfb names its display a moment before every client can connect there, and a window
+# manager that comes too early gives up: it is started again until it runs.
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-for _ in $(seq 100); do wm_ready && break; sleep 0.1; done
+for _ in $(seq 10); do
+    openbox >"$work/openbox.log" 2>&1 &
+    wm=$!
+    for _ in $(seq 30); do wm_ready && break; kill -0 $wm 2>/dev/null || break; sleep 0.1; done
+    wm_ready && break
+    kill $wm 2>/dev/null || true
+    sleep 0.5
+done
+pids+=($wm)
 wm_ready || fail "the window manager did not start: $(cat "$work/openbox.log")"
 
 # Starts the program with the given arguments and waits for its main window.
