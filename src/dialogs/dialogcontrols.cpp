@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace {
 
@@ -30,9 +31,14 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption)
     return label;
 }
 
+// A field holds whatever the user types or pastes, however long: the line edit's own limit of
+// 32767 characters would cut it off without a word.
 QLineEdit *makeTextField(QWidget *parent, const QString &name, const QString &text)
 {
-    return named(new QLineEdit(text, parent), name);
+    QLineEdit *field = named(new QLineEdit(parent), name);
+    field->setMaxLength(std::numeric_limits<int>::max());
+    field->setText(text);
+    return field;
 }
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &caption)

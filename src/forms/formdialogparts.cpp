@@ -11,14 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <limits>
-
-QLineEdit *makeFormField(QWidget *parent, const QString &name, const QString &text)
-{
-    QLineEdit *field = makeTextField(parent, name, text);
-    field->setMaxLength(std::numeric_limits<int>::max());
-    return field;
-}
 
 QButtonGroup *makeNamedOptions(QWidget *parent, const QList<NamedCaption> &options)
 {

@@ -16,10 +16,6 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
-// A text field without the line edit's usual limit of 32767 characters: what the user
-// types or pastes reaches the markup whole.
-QLineEdit *makeFormField(QWidget *parent, const QString &name, const QString &text = QString());
-
 struct NamedCaption {
     QString name;
     QString caption;

@@ -18,8 +18,8 @@ frmButton::frmButton(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmButton"), QStringLiteral("ﾎﾞﾀﾝ設定")),
       kind_(makeNamedOptions(this, {{QStringLiteral("optSubmit"), QStringLiteral("転送(Submit)")},
                                     {QStringLiteral("optReset"), QStringLiteral("ﾘｾｯﾄ(Reset)")}})),
-      txtName_(makeFormField(this, QStringLiteral("txtName"))),
-      txtValue_(makeFormField(this, QStringLiteral("txtValue")))
+      txtName_(makeTextField(this, QStringLiteral("txtName"))),
+      txtValue_(makeTextField(this, QStringLiteral("txtValue")))
 {
     kind_->button(int(ButtonKind::Submit))->setChecked(true);
     auto *layout = new QVBoxLayout(this);

@@ -19,9 +19,9 @@ frmCheck::frmCheck(QWidget *parent)
       kind_(makeNamedOptions(this,
                              {{QStringLiteral("optRadio"), QStringLiteral("円（RADIO）")},
                               {QStringLiteral("optCheck"), QStringLiteral("四角（CHECKBOX）")}})),
-      txtName_(makeFormField(this, QStringLiteral("txtName"))),
-      txtValue_(makeFormField(this, QStringLiteral("txtValue"))),
-      txtView_(makeFormField(this, QStringLiteral("txtView")))
+      txtName_(makeTextField(this, QStringLiteral("txtName"))),
+      txtValue_(makeTextField(this, QStringLiteral("txtValue"))),
+      txtView_(makeTextField(this, QStringLiteral("txtView")))
 {
     kind_->button(int(ChoiceKind::Radio))->setChecked(true);
     auto *layout = new QVBoxLayout(this);

@@ -19,7 +19,7 @@ frmForm::frmForm(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmForm"), QStringLiteral("ﾌｫｰﾑの設定")),
       method_(makeNamedOptions(this, {{QStringLiteral("optGet"), QStringLiteral("GET")},
                                       {QStringLiteral("OptPost"), QStringLiteral("POST")}})),
-      txtURL_(makeFormField(this, QStringLiteral("txtURL"))),
+      txtURL_(makeTextField(this, QStringLiteral("txtURL"))),
       Check_(makeCheckBox(this, QStringLiteral("Check"), QStringLiteral("ﾒｰﾙｱﾄﾞﾚｽ(&M)")))
 {
     method_->button(int(FormMethod::Post))->setChecked(true);

@@ -15,9 +15,9 @@
 // The three labels form one control array and share their name.
 frmSelectbox::frmSelectbox(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmSelectbox"), QStringLiteral("ｾﾚｸﾄﾎﾞｯｸｽ設定")),
-      txtName_(makeFormField(this, QStringLiteral("txtName"))),
-      txtHeight_(makeFormField(this, QStringLiteral("txtHeight"))),
-      txtOption_(makeFormField(this, QStringLiteral("txtOption"), QStringLiteral("1"))),
+      txtName_(makeTextField(this, QStringLiteral("txtName"))),
+      txtHeight_(makeTextField(this, QStringLiteral("txtHeight"))),
+      txtOption_(makeTextField(this, QStringLiteral("txtOption"), QStringLiteral("1"))),
       chkMultiple_(makeCheckBox(this, QStringLiteral("chkMultiple"), QStringLiteral("複数選択可")))
 {
     const QString label = QStringLiteral("Label1");

@@ -21,12 +21,12 @@ frmTextarea::frmTextarea(QWidget *parent)
       kind_(
           makeNamedOptions(this, {{QStringLiteral("optText"), QStringLiteral("1行入力")},
                                   {QStringLiteral("optTextarea"), QStringLiteral("複数行入力")}})),
-      txtName_(makeFormField(this, QStringLiteral("txtName"))),
-      txtValue_(makeFormField(this, QStringLiteral("txtValue"))),
-      txtSize_(makeFormField(this, QStringLiteral("txtSize"))),
-      txtMax_(makeFormField(this, QStringLiteral("txtMax"))),
-      txtRows_(makeFormField(this, QStringLiteral("txtRows"))),
-      txtCols_(makeFormField(this, QStringLiteral("txtCols")))
+      txtName_(makeTextField(this, QStringLiteral("txtName"))),
+      txtValue_(makeTextField(this, QStringLiteral("txtValue"))),
+      txtSize_(makeTextField(this, QStringLiteral("txtSize"))),
+      txtMax_(makeTextField(this, QStringLiteral("txtMax"))),
+      txtRows_(makeTextField(this, QStringLiteral("txtRows"))),
+      txtCols_(makeTextField(this, QStringLiteral("txtCols")))
 {
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(

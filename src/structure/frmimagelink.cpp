@@ -14,20 +14,11 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <limits>
 
 namespace {
 
 const QString PictureFilter =
     QStringLiteral("画像ﾌｧｲﾙ(*.jpg;*.gif)|*.jpg;*.gif|全てのﾌｧｲﾙ(*.*)|*.*");
-
-// Fields of this dialog hold whatever the user types, however long.
-QLineEdit *makeUnlimitedField(QWidget *parent, const QString &name)
-{
-    QLineEdit *field = makeTextField(parent, name);
-    field->setMaxLength(std::numeric_limits<int>::max());
-    return field;
-}
 
 } // namespace
 
@@ -46,9 +37,9 @@ frmImageLink::frmImageLink(QWidget *owner)
 QWidget *frmImageLink::buildLinkPage()
 {
     auto *page = new QWidget;
-    txtURL_ = makeUnlimitedField(page, QStringLiteral("txtURL"));
+    txtURL_ = makeTextField(page, QStringLiteral("txtURL"));
     chkMail_ = makeCheckBox(page, QStringLiteral("chkMail"), QStringLiteral("ﾒｰﾙ(&M)"));
-    txtMozi_ = makeUnlimitedField(page, QStringLiteral("txtMozi"));
+    txtMozi_ = makeTextField(page, QStringLiteral("txtMozi"));
     Combo_ = makeCombo(page, QStringLiteral("Combo"),
                        {QStringLiteral("指定しない"), QStringLiteral("開いているﾌﾞﾗｳｻﾞ(_top)"),
                         QStringLiteral("新しいｳｨﾝﾄﾞｳに表示(_blank) ")});
@@ -79,13 +70,13 @@ QWidget *frmImageLink::buildLinkPage()
 QWidget *frmImageLink::buildImagePage()
 {
     auto *page = new QWidget;
-    txtImageURL_ = makeUnlimitedField(page, QStringLiteral("txtImageURL"));
+    txtImageURL_ = makeTextField(page, QStringLiteral("txtImageURL"));
     QPushButton *command1 = makeButton(page, QStringLiteral("Command1"), QStringLiteral("参照..."));
     connect(command1, &QPushButton::clicked, this, &frmImageLink::Command1_Click);
-    txtDaitai_ = makeUnlimitedField(page, QStringLiteral("txtDaitai"));
-    txtWidth_ = makeUnlimitedField(page, QStringLiteral("txtWidth"));
-    txtHeight_ = makeUnlimitedField(page, QStringLiteral("txtHeight"));
-    txtBorder_ = makeUnlimitedField(page, QStringLiteral("txtBorder"));
+    txtDaitai_ = makeTextField(page, QStringLiteral("txtDaitai"));
+    txtWidth_ = makeTextField(page, QStringLiteral("txtWidth"));
+    txtHeight_ = makeTextField(page, QStringLiteral("txtHeight"));
+    txtBorder_ = makeTextField(page, QStringLiteral("txtBorder"));
     Combo1_ = makeCombo(page, QStringLiteral("Combo1"),
                         {QStringLiteral("TOP"), QStringLiteral("MIDDLE"), QStringLiteral("BOTTOM"),
                          QStringLiteral("LEFT"), QStringLiteral("RIGHT")});
