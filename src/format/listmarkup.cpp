@@ -1,12 +1,7 @@
 #include "format/listmarkup.h"
 
+#include "format/markupparts.h"
 #include "format/numbers.h"
-
-namespace {
-
-const QString LineBreak = QStringLiteral("\r\n");
-
-} // namespace
 
 std::optional<qint16> furtherListItems(QStringView countText)
 {
@@ -22,8 +17,8 @@ QString listMarkup(const ListFields &fields)
     const QString typedItem = QStringLiteral("<LI TYPE='") + fields.style + QStringLiteral("'>");
     const QString furtherItem = numbered ? typedItem : QStringLiteral("<LI>");
     const QString element = numbered ? QStringLiteral("OL") : QStringLiteral("UL");
-    QString markup = QLatin1Char('<') + element + QLatin1Char('>') + typedItem + LineBreak;
+    QString markup = QLatin1Char('<') + element + QLatin1Char('>') + typedItem + CrLf;
     for (qint16 item = 0; item < fields.furtherItems; ++item)
-        markup += furtherItem + LineBreak;
-    return markup + QStringLiteral("</") + element + QLatin1Char('>') + LineBreak;
+        markup += furtherItem + CrLf;
+    return markup + QStringLiteral("</") + element + QLatin1Char('>') + CrLf;
 }

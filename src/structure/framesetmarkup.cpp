@@ -1,12 +1,11 @@
 #include "structure/framesetmarkup.h"
 
+#include "format/markupparts.h"
 #include "format/numbers.h"
 
 #include <QStringList>
 
 namespace {
-
-const QString LineBreak = QStringLiteral("\r\n");
 
 QString frameTag(const FrameDefinition &frame, const FrameSetFields &fields)
 {
@@ -22,8 +21,8 @@ QString frameSetBlock(const FrameSetFields &fields)
                                 ? QStringLiteral("<FRAMESET COLS='")
                                 : QStringLiteral("<FRAMESET ROWS='");
     return opening + fields.firstSize + QLatin1Char(',') + fields.secondSize +
-           QStringLiteral("'>") + LineBreak + frameTag(fields.first, fields) + LineBreak +
-           frameTag(fields.second, fields) + LineBreak + QStringLiteral("</FRAMESET>");
+           QStringLiteral("'>") + CrLf + frameTag(fields.first, fields) + CrLf +
+           frameTag(fields.second, fields) + CrLf + QStringLiteral("</FRAMESET>");
 }
 
 // The shortest decimal text of `value` with at most twelve places after the point.
@@ -57,7 +56,7 @@ QString frameSetPage(const FrameSetFields &fields)
         QStringLiteral("</NOFRAMES>"),
         QStringLiteral("</HTML>"),
     };
-    return lines.join(LineBreak);
+    return lines.join(CrLf);
 }
 
 PartnerRatio partnerRatio(QStringView ratio)

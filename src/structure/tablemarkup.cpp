@@ -1,15 +1,14 @@
 #include "structure/tablemarkup.h"
 
+#include "format/markupparts.h"
 #include "format/numbers.h"
 
 #include <limits>
-#include <utility>
 
 namespace {
 
-const QString LineBreak = QStringLiteral("\r\n");
-const QString RowEnd = QStringLiteral("</TD></TR>") + LineBreak;
-const QString TableEnd = QStringLiteral("</TABLE>") + LineBreak;
+const QString RowEnd = QStringLiteral("</TD></TR>") + CrLf;
+const QString TableEnd = QStringLiteral("</TABLE>") + CrLf;
 
 // A count as the dialog's 16-bit counters run it: 0 for anything up to 0, nullopt above
 // 32767.
@@ -23,27 +22,22 @@ std::optional<qint64> counterLimit(double count)
 
 QString openingTag(const TableFields &fields)
 {
-    const std::pair<const char *, const QString *> attributes[] = {
-        {" BORDER='", &fields.border},           {" WIDTH='", &fields.width},
-        {" HEIGHT='", &fields.height},           {" BORDERCOLOR='", &fields.borderColor},
-        {" BGCOLOR='", &fields.backgroundColor}, {" CELLPADDING='", &fields.padding},
-        {" CELLSPACING='", &fields.spacing}};
-    QString tag = QStringLiteral("<TABLE");
-    for (const auto &[literal, value] : attributes) {
-        if (!value->isEmpty())
-            tag += QLatin1String(literal) + *value + QLatin1Char('\'');
-    }
-    return tag + QLatin1Char('>') + LineBreak;
+    return QStringLiteral("<TABLE") + optionalAttribute(QStringLiteral("BORDER"), fields.border) +
+           optionalAttribute(QStringLiteral("WIDTH"), fields.width) +
+           optionalAttribute(QStringLiteral("HEIGHT"), fields.height) +
+           optionalAttribute(QStringLiteral("BORDERCOLOR"), fields.borderColor) +
+           optionalAttribute(QStringLiteral("BGCOLOR"), fields.backgroundColor) +
+           optionalAttribute(QStringLiteral("CELLPADDING"), fields.padding) +
+           optionalAttribute(QStringLiteral("CELLSPACING"), fields.spacing) + QLatin1Char('>') +
+           CrLf;
 }
 
 // What every cell opening carries after "<TD": its colour, then its alignment.
 QString cellAttributes(const TableFields &fields)
 {
-    QString attributes;
-    if (!fields.cellColor.isEmpty())
-        attributes += QStringLiteral(" BGCOLOR='") + fields.cellColor + QLatin1Char('\'');
+    QString attributes = optionalAttribute(QStringLiteral("BGCOLOR"), fields.cellColor);
     if (fields.cellAlign != NoCellAlignment)
-        attributes += QStringLiteral(" ALIGN='") + fields.cellAlign + QLatin1Char('\'');
+        attributes += attribute(QStringLiteral("ALIGN"), fields.cellAlign);
     return attributes + QLatin1Char('>');
 }
 
@@ -54,8 +48,7 @@ struct RowParts {
 
 RowParts rowParts(const TableFields &fields)
 {
-    const QString breaks =
-        fields.breaks == CellBreaks::EmptyLine ? LineBreak + LineBreak : QString();
+    const QString breaks = fields.breaks == CellBreaks::EmptyLine ? CrLf + CrLf : QString();
     const QString attributes = cellAttributes(fields);
     return {QStringLiteral("<TR><TD") + attributes + breaks,
             QStringLiteral("</TD><TD") + attributes + breaks};
