@@ -100,6 +100,7 @@ QGroupBox *makeOptionFrame(QWidget *parent, const QString &name, const QString &
 
 void addFieldRow(QGridLayout *grid, int row, QLabel *label, QWidget *field, QWidget *button)
 {
+    label->setBuddy(field);
     grid->addWidget(label, row, 0);
     grid->addWidget(field, row, 1);
     if (button)

@@ -63,6 +63,7 @@ template <class Handler> void onSliderClick(QSlider *slider, QObject *context, H
 }
 
 // A row of `grid`: the label, the field beside it and, where given, a button after the field.
+// The label names the field, so an access key in its caption puts the focus there.
 void addFieldRow(QGridLayout *grid, int row, QLabel *label, QWidget *field,
                  QWidget *button = nullptr);
 

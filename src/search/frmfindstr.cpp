@@ -11,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -21,15 +20,6 @@ namespace {
 
 const QString SearchEnded = QStringLiteral("文書の検索が終了しました");
 const QString ReplaceEnded = QStringLiteral("文書の検索と置換が終了しました");
-
-// A row of `grid`: a label whose access key puts the focus in `field`, and the field.
-void addFieldRowWithKey(QGridLayout *grid, int row, const char *label, const QString &caption,
-                        QLineEdit *field)
-{
-    QLabel *shown = makeLabel(field->parentWidget(), QString::fromLatin1(label), caption);
-    shown->setBuddy(field);
-    addFieldRow(grid, row, shown, field);
-}
 
 // The active document's text, or null when no document is open.
 TextModel *activeText()
@@ -67,7 +57,9 @@ QWidget *frmFindStr::buildSearchPage()
     closeOnClick(cmdCancel, this);
 
     auto *grid = new QGridLayout;
-    addFieldRowWithKey(grid, 0, "Label1", QStringLiteral("検索する文字列(&N)："), txtSearch_);
+    addFieldRow(grid, 0,
+                makeLabel(page, QStringLiteral("Label1"), QStringLiteral("検索する文字列(&N)：")),
+                txtSearch_);
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(grid);
     layout->addWidget(chkTop_);
@@ -93,8 +85,12 @@ QWidget *frmFindStr::buildReplacePage()
     closeOnClick(cmdCancel2, this);
 
     auto *grid = new QGridLayout;
-    addFieldRowWithKey(grid, 0, "Label2", QStringLiteral("検索する文字列(&N)："), txtSearch2_);
-    addFieldRowWithKey(grid, 1, "Label3", QStringLiteral("置換する文字列(&I)："), txtReplace_);
+    addFieldRow(grid, 0,
+                makeLabel(page, QStringLiteral("Label2"), QStringLiteral("検索する文字列(&N)：")),
+                txtSearch2_);
+    addFieldRow(grid, 1,
+                makeLabel(page, QStringLiteral("Label3"), QStringLiteral("置換する文字列(&I)：")),
+                txtReplace_);
     auto *buttons = makeButtonRow(cmdReplace, cmdCancel2);
     buttons->insertWidget(2, cmdAllReplace);
     auto *layout = new QVBoxLayout(page);
