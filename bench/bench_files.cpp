@@ -4,7 +4,7 @@
 //   bench_files [runs]        writes the sample files to a temporary folder and measures each
 //                             case `runs` times (default 3), every run in a process of its own
 
-#include "app/frmmdi.h"
+#include "app/mainwindow.h"
 #include "platform/codepage.h"
 #include "platform/platform.h"
 #include "support/benchsupport.h"
@@ -27,7 +27,7 @@ void runCommands(const QString &path)
 {
     bench::QuietBackend backend(path);
     platform::setBackend(&backend);
-    frmMDI mdi;
+    MainWindow mdi;
     mdi.show();
     QApplication::processEvents();
     const double start = bench::nowMs();

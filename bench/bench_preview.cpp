@@ -6,7 +6,7 @@
 //                               and ten next ones; medians over all of them. The memory is
 //                               the editor's own peak: the browser runs in its own processes.
 
-#include "app/frmmdi.h"
+#include "app/mainwindow.h"
 #include "document/frmchild.h"
 #include "document/module1.h"
 #include "platform/codepage.h"
@@ -27,7 +27,7 @@ namespace {
 constexpr int NextPreviews = 10;
 
 // F5 and the wait for the load to finish; milliseconds.
-double timePreview(frmMDI &mdi)
+double timePreview(MainWindow &mdi)
 {
     const double start = bench::nowMs();
     mdi.action(QStringLiteral("mnuWB"))->trigger();
@@ -41,7 +41,7 @@ double timePreview(frmMDI &mdi)
 void runPreviews(const QString &page)
 {
     Module1::PendingFileName = page;
-    frmMDI mdi;
+    MainWindow mdi;
     mdi.show();
     QApplication::processEvents();
     std::printf("%.3f", timePreview(mdi));

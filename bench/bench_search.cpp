@@ -4,7 +4,7 @@
 //
 //   bench_search [runs]        each case `runs` times (default 3)
 
-#include "app/frmmdi.h"
+#include "app/mainwindow.h"
 #include "document/frmchild.h"
 #include "document/textbox.h"
 #include "search/frmfindstr.h"
@@ -157,7 +157,7 @@ void runZurne()
 {
     bench::QuietBackend backend;
     platform::setBackend(&backend);
-    frmMDI window;
+    MainWindow window;
     window.show();
     TextModel &model = window.activeChild()->Text();
     model.setText(searchText());

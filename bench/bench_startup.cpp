@@ -4,7 +4,7 @@
 //   bench_startup [runs]        runs both cases `runs` times (default 15), alternating
 
 #include "app/application.h"
-#include "app/frmmdi.h"
+#include "app/mainwindow.h"
 #include "support/benchsupport.h"
 
 #include <QApplication>
@@ -64,7 +64,7 @@ void runZurneWindow(int argc, char **argv)
 {
     QApplication app(argc, argv);
     setUpJapanese(app);
-    frmMDI window;
+    MainWindow window;
     showAndReport(window);
 }
 

@@ -6,7 +6,7 @@
 //
 //   bench_text [runs]        each case `runs` times (default 3)
 
-#include "app/frmmdi.h"
+#include "app/mainwindow.h"
 #include "document/frmchild.h"
 #include "document/textbox.h"
 #include "support/benchsupport.h"
@@ -110,7 +110,7 @@ void runBare(qint64 bytes, const QString &shape)
 
 void runZurne(qint64 bytes, const QString &shape)
 {
-    frmMDI window;
+    MainWindow window;
     window.show();
     settle();
     QString text = sample(bytes, shape);

@@ -1,6 +1,6 @@
 #include "app/application.h"
 
-#include "app/frmmdi.h"
+#include "app/mainwindow.h"
 #include "app/programicon.h"
 #include "document/textbox.h"
 
@@ -27,7 +27,7 @@ int runZurne(int argc, char *argv[])
     QApplication::setWindowIcon(programIcon());
     setUpJapanese(app);
     // Every argument Qt leaves is a file to open, as a desktop's "open with" passes them.
-    frmMDI mainWindow(QApplication::arguments().mid(1));
+    MainWindow mainWindow(QApplication::arguments().mid(1));
     mainWindow.show();
     return QApplication::exec();
 }

@@ -1,6 +1,6 @@
 #include "app/menutable.h"
 
-#include "app/frmmdi.h"
+#include "app/mainwindow.h"
 
 #include <vector>
 
@@ -17,13 +17,13 @@ MenuEntry sub(const char *name, const char *parent, const QString &caption)
 }
 
 MenuEntry cmd(const char *name, const char *parent, const QString &caption,
-              void (frmMDI::*handler)(), const QKeySequence &shortcut = {})
+              void (MainWindow::*handler)(), const QKeySequence &shortcut = {})
 {
     return {MenuEntry::Command, name, parent, caption, shortcut, handler};
 }
 
 MenuEntry check(const char *name, const char *parent, const QString &caption,
-                void (frmMDI::*handler)())
+                void (MainWindow::*handler)())
 {
     return {MenuEntry::Command, name, parent, caption, {}, handler, true};
 }
@@ -45,7 +45,7 @@ QString s(const char16_t *text)
 
 std::vector<MenuEntry> buildTable()
 {
-    using F = frmMDI;
+    using F = MainWindow;
     return {
         top("mnuFile", s(u"ﾌｧｲﾙ(&F)")),
         cmd("mnuNew", "mnuFile", s(u"新規作成(&N)"), &F::mnuNew_Click, ctrl('N')),

@@ -6,7 +6,7 @@
 #include <QString>
 #include <span>
 
-class frmMDI;
+class MainWindow;
 
 struct MenuEntry {
     enum Kind { TopMenu, SubMenu, Command, Separator };
@@ -16,7 +16,7 @@ struct MenuEntry {
     const char *parent;
     QString caption;
     QKeySequence shortcut;
-    void (frmMDI::*handler)() = nullptr;
+    void (MainWindow::*handler)() = nullptr;
     bool checkable = false;
 };
 

@@ -16,7 +16,7 @@
 //         setCancelButton(cmdCancel);
 //         ...
 //     }
-//     void frmMDI::mnuTableMake_Click() { showModal<frmTable>(this); }
+//     void MainWindow::mnuTableMake_Click() { showModal<frmTable>(this); }
 
 #include <QDialog>
 #include <QPointer>

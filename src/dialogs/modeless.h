@@ -12,7 +12,7 @@
 //     public:
 //         explicit frmFrame(QWidget *owner);   // builds the controls and runs the load
 //     };
-//     void frmMDI::mnuFrame_Click() { showModeless<frmFrame>(this); }
+//     void MainWindow::mnuFrame_Click() { showModeless<frmFrame>(this); }
 //
 // A modeless window writes into the document that is active when its button is pressed
 // and does nothing when none is open.

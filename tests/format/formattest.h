@@ -3,7 +3,7 @@
 // What the formatting dialog tests share: the main window with its first document under a
 // scripted platform, and ways to reach a dialog's controls and to drive a modal dialog.
 
-#include "app/frmmdi.h"
+#include "app/mainwindow.h"
 #include "document/frmchild.h"
 #include "support/dialogdriver.h"
 #include "support/scriptedplatform.h"
@@ -19,7 +19,7 @@
 class FormatFixture {
 public:
     ScriptedPlatform platform;
-    frmMDI mdi;
+    MainWindow mdi;
 
     frmChild &document() { return *mdi.activeChild(); }
     QString text() { return document().Text().Text(); }

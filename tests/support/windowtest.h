@@ -3,7 +3,7 @@
 // Common ground for tests that drive the real windows: a scripted platform and a fresh
 // main window (which opens one template document) for every test function.
 
-#include "app/frmmdi.h"
+#include "app/mainwindow.h"
 #include "document/frmchild.h"
 #include "support/scriptedplatform.h"
 
@@ -14,13 +14,13 @@
 
 struct WindowFixture {
     std::unique_ptr<ScriptedPlatform> platform;
-    std::unique_ptr<frmMDI> mdi;
+    std::unique_ptr<MainWindow> mdi;
 
     // `files` as given on the command line.
     void start(const QStringList &files = {})
     {
         platform = std::make_unique<ScriptedPlatform>();
-        mdi = std::make_unique<frmMDI>(files);
+        mdi = std::make_unique<MainWindow>(files);
         mdi->show();
     }
     void stop()

@@ -1,6 +1,6 @@
-#include "app/frmmdi.h"
+#include "app/mainwindow.h"
 
-#include "app/frmabout.h"
+#include "app/aboutbox.h"
 #include "app/help.h"
 #include "app/menutable.h"
 #include "app/programicon.h"
@@ -67,7 +67,7 @@ bool inDocumentMenu(const MenuEntry &entry)
 
 // A toolbar button runs its menu entry's handler itself, so button and entry always do the
 // same.
-void dispatch(frmMDI *window, const ToolbarLayout &layout, int position)
+void dispatch(MainWindow *window, const ToolbarLayout &layout, int position)
 {
     for (const ToolbarButton &button : layout.buttons) {
         if (button.position == position)
@@ -77,7 +77,7 @@ void dispatch(frmMDI *window, const ToolbarLayout &layout, int position)
 
 } // namespace
 
-frmMDI::frmMDI(const QStringList &files)
+MainWindow::MainWindow(const QStringList &files)
     : area_(new QMdiArea(this)), SBar_(new StatusBar(this)),
       CD_(std::make_unique<FileDialogState>())
 {
@@ -93,13 +93,14 @@ frmMDI::frmMDI(const QStringList &files)
     area_->viewport()->setAcceptDrops(true);
     area_->viewport()->installEventFilter(this);
     buildMenus();
-    tbrNormal_ = buildToolbar(standardToolbar(), normalPositions_, &frmMDI::tbrNormal_ButtonClick);
-    tbrHTML_ = buildToolbar(htmlToolbar(), htmlPositions_, &frmMDI::tbrHTML_ButtonClick);
+    tbrNormal_ =
+        buildToolbar(standardToolbar(), normalPositions_, &MainWindow::tbrNormal_ButtonClick);
+    tbrHTML_ = buildToolbar(htmlToolbar(), htmlPositions_, &MainWindow::tbrHTML_ButtonClick);
     resize(1024, 768);
     MDIForm_Load(files);
 }
 
-frmMDI::~frmMDI()
+MainWindow::~MainWindow()
 {
     // Document windows go first, so that none of them outlives the window it reports to.
     for (frmChild *child : children())
@@ -107,7 +108,7 @@ frmMDI::~frmMDI()
     LoadedWindows::remove(this);
 }
 
-void frmMDI::MDIForm_Load(const QStringList &files)
+void MainWindow::MDIForm_Load(const QStringList &files)
 {
     frmChild *last = nullptr;
     for (const QString &file : files)
@@ -120,12 +121,12 @@ void frmMDI::MDIForm_Load(const QStringList &files)
     setToolbarShown(tbrHTML_, "mnuHTMLTBar", true);
 }
 
-frmChild *frmMDI::activeChild() const
+frmChild *MainWindow::activeChild() const
 {
     return qobject_cast<frmChild *>(area_->currentSubWindow());
 }
 
-QList<frmChild *> frmMDI::children() const
+QList<frmChild *> MainWindow::children() const
 {
     QList<frmChild *> list;
     for (QMdiSubWindow *window : area_->subWindowList(QMdiArea::CreationOrder)) {
@@ -135,27 +136,27 @@ QList<frmChild *> frmMDI::children() const
     return list;
 }
 
-QAction *frmMDI::action(const QString &name) const
+QAction *MainWindow::action(const QString &name) const
 {
     return actions_.value(name);
 }
 
-QMenu *frmMDI::menu(const QString &name) const
+QMenu *MainWindow::menu(const QString &name) const
 {
     return menus_.value(name);
 }
 
-QAction *frmMDI::tbrNormalButton(int position) const
+QAction *MainWindow::tbrNormalButton(int position) const
 {
     return normalPositions_.value(position - 1);
 }
 
-QAction *frmMDI::tbrHTMLButton(int position) const
+QAction *MainWindow::tbrHTMLButton(int position) const
 {
     return htmlPositions_.value(position - 1);
 }
 
-void frmMDI::buildMenus()
+void MainWindow::buildMenus()
 {
     for (const MenuEntry &entry : menuTable()) {
         const QString name = QString::fromLatin1(entry.name);
@@ -186,11 +187,11 @@ void frmMDI::buildMenus()
         }
     }
     connect(menus_.value(QStringLiteral("mnuWindow")), &QMenu::aboutToShow, this,
-            &frmMDI::rebuildWindowMenu);
+            &MainWindow::rebuildWindowMenu);
 }
 
-QToolBar *frmMDI::buildToolbar(const ToolbarLayout &layout, QList<QAction *> &positions,
-                               void (frmMDI::*dispatch)(int))
+QToolBar *MainWindow::buildToolbar(const ToolbarLayout &layout, QList<QAction *> &positions,
+                                   void (MainWindow::*dispatch)(int))
 {
     auto *toolbar = addToolBar(QString::fromLatin1(layout.name));
     toolbar->setObjectName(QString::fromLatin1(layout.name));
@@ -213,24 +214,24 @@ QToolBar *frmMDI::buildToolbar(const ToolbarLayout &layout, QList<QAction *> &po
     return toolbar;
 }
 
-void frmMDI::tbrNormal_ButtonClick(int index)
+void MainWindow::tbrNormal_ButtonClick(int index)
 {
     dispatch(this, standardToolbar(), index);
 }
 
-void frmMDI::tbrHTML_ButtonClick(int index)
+void MainWindow::tbrHTML_ButtonClick(int index)
 {
     dispatch(this, htmlToolbar(), index);
 }
 
-void frmMDI::setToolbarShown(QToolBar *toolbar, const char *entry, bool shown)
+void MainWindow::setToolbarShown(QToolBar *toolbar, const char *entry, bool shown)
 {
     actions_.value(QString::fromLatin1(entry))->setChecked(shown);
     toolbar->setVisible(shown);
 }
 
 // Hidden menus keep no shortcuts: a key works only while its entry can be seen.
-void frmMDI::setDocumentMenusShown(bool shown)
+void MainWindow::setDocumentMenusShown(bool shown)
 {
     for (const char *name : documentMenus)
         menus_.value(QString::fromLatin1(name))->menuAction()->setVisible(shown);
@@ -246,7 +247,7 @@ void frmMDI::setDocumentMenusShown(bool shown)
 // The document-open state (open) and the no-document state: the menus that need a
 // document, the save and close entries, the standard toolbar from position 4 on and the
 // HTML toolbar.
-void frmMDI::setDocumentState(bool open)
+void MainWindow::setDocumentState(bool open)
 {
     for (int position = 4; position <= int(normalPositions_.size()); ++position)
         normalPositions_[position - 1]->setEnabled(open);
@@ -256,32 +257,32 @@ void frmMDI::setDocumentState(bool open)
     setToolbarShown(tbrHTML_, "mnuHTMLTBar", open);
 }
 
-void frmMDI::setStatusText(const QString &text)
+void MainWindow::setStatusText(const QString &text)
 {
     SBar_->setText(text);
 }
 
-void frmMDI::setFormatText(const QString &text)
+void MainWindow::setFormatText(const QString &text)
 {
     SBar_->setFormatText(text);
 }
 
-void frmMDI::setCutEnabled(bool enabled)
+void MainWindow::setCutEnabled(bool enabled)
 {
     actions_.value(QStringLiteral("mnuCut"))->setEnabled(enabled);
 }
 
-void frmMDI::enterDocumentOpenState()
+void MainWindow::enterDocumentOpenState()
 {
     setDocumentState(true);
 }
 
-void frmMDI::enterNoDocumentState()
+void MainWindow::enterNoDocumentState()
 {
     setDocumentState(false);
 }
 
-void frmMDI::rebuildWindowMenu()
+void MainWindow::rebuildWindowMenu()
 {
     QMenu *windowMenu = menus_.value(QStringLiteral("mnuWindow"));
     qDeleteAll(windowListEntries_);
@@ -302,14 +303,14 @@ void frmMDI::rebuildWindowMenu()
 }
 
 // Close all; true when no document is left open.
-bool frmMDI::closeDocuments()
+bool MainWindow::closeDocuments()
 {
     CloseAll::run();
     return !CloseAll::documentsLeft();
 }
 
 // Closing the main window is exit: it ends the program unless a document stays open.
-void frmMDI::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (!closeDocuments()) {
         event->ignore();
@@ -319,7 +320,7 @@ void frmMDI::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-bool frmMDI::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == area_->viewport()) {
         switch (event->type()) {
@@ -338,53 +339,53 @@ bool frmMDI::eventFilter(QObject *watched, QEvent *event)
 }
 
 // File
-void frmMDI::mnuNew_Click()
+void MainWindow::mnuNew_Click()
 {
     Module1::NewDocument();
 }
-void frmMDI::mnuOpen_Click()
+void MainWindow::mnuOpen_Click()
 {
     Module1::OpenDocument();
 }
-void frmMDI::mnuClose_Click()
+void MainWindow::mnuClose_Click()
 {
     if (frmChild *document = activeChild())
         document->close();
 }
-void frmMDI::mnuAllClose_Click()
+void MainWindow::mnuAllClose_Click()
 {
     closeDocuments();
 }
-void frmMDI::mnuSave_Click()
+void MainWindow::mnuSave_Click()
 {
     if (frmChild *document = activeChild())
         Module1::SaveDocument(*document);
 }
-void frmMDI::mnuSaveName_Click()
+void MainWindow::mnuSaveName_Click()
 {
     if (frmChild *document = activeChild())
         Module1::SaveDocumentAs(*document);
 }
-void frmMDI::mnuExit_Click()
+void MainWindow::mnuExit_Click()
 {
     close();
 }
 
 // Edit
-void frmMDI::mnuCut_Click()
+void MainWindow::mnuCut_Click()
 {
     Module1::CutText();
 }
-void frmMDI::mnuCopy_Click()
+void MainWindow::mnuCopy_Click()
 {
     Module1::CopyText();
 }
-void frmMDI::mnuPaste_Click()
+void MainWindow::mnuPaste_Click()
 {
     Module1::PasteText();
 }
 // The key goes to the active document's text, wherever the focus was.
-void frmMDI::mnuDelete_Click()
+void MainWindow::mnuDelete_Click()
 {
     frmChild *document = activeChild();
     if (!document)
@@ -392,7 +393,7 @@ void frmMDI::mnuDelete_Click()
     document->textBox().setFocus(Qt::OtherFocusReason);
     platform::sendKeyToFocus(Qt::Key_Delete);
 }
-void frmMDI::mnuAllSelect_Click()
+void MainWindow::mnuAllSelect_Click()
 {
     frmChild *document = activeChild();
     if (!document)
@@ -400,177 +401,177 @@ void frmMDI::mnuAllSelect_Click()
     document->Text().setSelStart(0);
     document->Text().setSelLength(document->Text().length());
 }
-void frmMDI::mnuFind_Click()
+void MainWindow::mnuFind_Click()
 {
     showFindWindow(*this);
 }
-void frmMDI::mnuReplace_Click()
+void MainWindow::mnuReplace_Click()
 {
     showReplaceWindow(*this);
 }
 
 // View
-void frmMDI::mnuWB_Click()
+void MainWindow::mnuWB_Click()
 {
     PreviewCommand::mnuWB_Click(*this);
 }
-void frmMDI::mnuToolBar_Click()
+void MainWindow::mnuToolBar_Click()
 {
     tbrNormal_->setVisible(actions_.value(QStringLiteral("mnuToolBar"))->isChecked());
 }
-void frmMDI::mnuHTMLTBar_Click()
+void MainWindow::mnuHTMLTBar_Click()
 {
     tbrHTML_->setVisible(actions_.value(QStringLiteral("mnuHTMLTBar"))->isChecked());
 }
 
 // Tags
-void frmMDI::mnuHLink_Click()
+void MainWindow::mnuHLink_Click()
 {
     showModeless<frmImageLink>(*this).showPage(frmImageLink::LinkPage);
 }
-void frmMDI::mnuImage_Click()
+void MainWindow::mnuImage_Click()
 {
     showModeless<frmImageLink>(*this).showPage(frmImageLink::ImagePage);
 }
-void frmMDI::mnuList_Click()
+void MainWindow::mnuList_Click()
 {
     showListDialog(this);
 }
-void frmMDI::mnuTableMake_Click()
+void MainWindow::mnuTableMake_Click()
 {
     showModal<frmTable>(this);
 }
-void frmMDI::mnuAddSel_Click()
+void MainWindow::mnuAddSel_Click()
 {
     WrapCommands::wrap(WrapCommands::AddSel);
 }
-void frmMDI::mnuForm_Click()
+void MainWindow::mnuForm_Click()
 {
     showModal<frmForm>(this);
 }
-void frmMDI::mnuTextarea_Click()
+void MainWindow::mnuTextarea_Click()
 {
     showModal<frmTextarea>(this);
 }
-void frmMDI::mnuCheckbox_Click()
+void MainWindow::mnuCheckbox_Click()
 {
     showModal<frmCheck>(this);
 }
-void frmMDI::mnuSubmit_Click()
+void MainWindow::mnuSubmit_Click()
 {
     showModal<frmButton>(this);
 }
-void frmMDI::mnuSelectBox_Click()
+void MainWindow::mnuSelectBox_Click()
 {
     showModal<frmSelectbox>(this);
 }
-void frmMDI::mnuHR_Click()
+void MainWindow::mnuHR_Click()
 {
     showRuleDialog(this);
 }
-void frmMDI::mnuBR_Click()
+void MainWindow::mnuBR_Click()
 {
     WrapCommands::insert(WrapCommands::BR);
 }
-void frmMDI::mnuNOBR_Click()
+void MainWindow::mnuNOBR_Click()
 {
     WrapCommands::insert(WrapCommands::NOBR);
 }
-void frmMDI::mnuComment_Click()
+void MainWindow::mnuComment_Click()
 {
     WrapCommands::wrap(WrapCommands::Comment);
 }
-void frmMDI::mnuFrame_Click()
+void MainWindow::mnuFrame_Click()
 {
     showModeless<frmFrameTeigi>(*this);
 }
-void frmMDI::mnuMapArea_Click()
+void MainWindow::mnuMapArea_Click()
 {
     showModeless<frmMapArea>(*this);
 }
 
 // Document expression
-void frmMDI::mnuColor_Click()
+void MainWindow::mnuColor_Click()
 {
     showPageColorDialog(this);
 }
-void frmMDI::mnuFontH_Click()
+void MainWindow::mnuFontH_Click()
 {
     showFontSizeDialog(this);
 }
-void frmMDI::mnuBaseFont_Click()
+void MainWindow::mnuBaseFont_Click()
 {
     showFontSizeDialog(this);
 }
-void frmMDI::mnuK1_Click()
+void MainWindow::mnuK1_Click()
 {
     WrapCommands::insert(WrapCommands::K1);
 }
-void frmMDI::mnuK2_Click()
+void MainWindow::mnuK2_Click()
 {
     WrapCommands::insert(WrapCommands::K2);
 }
-void frmMDI::mnuK3_Click()
+void MainWindow::mnuK3_Click()
 {
     WrapCommands::insert(WrapCommands::K3);
 }
-void frmMDI::mnuK4_Click()
+void MainWindow::mnuK4_Click()
 {
     WrapCommands::insert(WrapCommands::K4);
 }
-void frmMDI::mnuMarquee_Click()
+void MainWindow::mnuMarquee_Click()
 {
     showMarqueeDialog(this);
 }
-void frmMDI::mnuLeft_Click()
+void MainWindow::mnuLeft_Click()
 {
     WrapCommands::wrap(WrapCommands::Left);
 }
-void frmMDI::mnuRight_Click()
+void MainWindow::mnuRight_Click()
 {
     WrapCommands::wrap(WrapCommands::Right);
 }
-void frmMDI::mnuCenter_Click()
+void MainWindow::mnuCenter_Click()
 {
     WrapCommands::wrap(WrapCommands::Center);
 }
-void frmMDI::mnuBold_Click()
+void MainWindow::mnuBold_Click()
 {
     WrapCommands::wrap(WrapCommands::Bold);
 }
-void frmMDI::mnuItalic_Click()
+void MainWindow::mnuItalic_Click()
 {
     WrapCommands::wrap(WrapCommands::Italic);
 }
-void frmMDI::mnuUnderLine_Click()
+void MainWindow::mnuUnderLine_Click()
 {
     WrapCommands::wrap(WrapCommands::UnderLine);
 }
-void frmMDI::mnuTorikesi_Click()
+void MainWindow::mnuTorikesi_Click()
 {
     WrapCommands::wrap(WrapCommands::Torikesi);
 }
 
 // Window
-void frmMDI::mnuCascade_Click()
+void MainWindow::mnuCascade_Click()
 {
     area_->cascadeSubWindows();
 }
-void frmMDI::mnuTile_Click()
+void MainWindow::mnuTile_Click()
 {
     WindowArrangement::tileHorizontally(*area_);
 }
-void frmMDI::mnuIcon_Click()
+void MainWindow::mnuIcon_Click()
 {
     WindowArrangement::arrangeIcons(*area_);
 }
 
 // Help
-void frmMDI::mnuHTML_Click()
+void MainWindow::mnuHTML_Click()
 {
     Help::mnuHTML_Click(*this);
 }
-void frmMDI::mnuAbout_Click()
+void MainWindow::mnuAbout_Click()
 {
-    showModal<frmAbout>(this);
+    showModal<AboutBox>(this);
 }

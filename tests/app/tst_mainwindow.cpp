@@ -14,7 +14,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-class tst_frmMDI : public QObject {
+class tst_mainwindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init() { w.start(); }
@@ -45,7 +45,7 @@ private:
     WindowFixture w;
 };
 
-QStringList tst_frmMDI::visibleTopMenus() const
+QStringList tst_mainwindow::visibleTopMenus() const
 {
     QStringList names;
     for (QAction *action : w.mdi->menuBar()->actions()) {
@@ -55,7 +55,7 @@ QStringList tst_frmMDI::visibleTopMenus() const
     return names;
 }
 
-void tst_frmMDI::startsWithOneMaximisedTemplateDocument()
+void tst_mainwindow::startsWithOneMaximisedTemplateDocument()
 {
     // The maximised document's caption joins the main window's own.
     QCOMPARE(w.mdi->windowTitle(), u"VEK Zurne - [（無題）]"_qs);
@@ -72,7 +72,7 @@ void tst_frmMDI::startsWithOneMaximisedTemplateDocument()
     QCOMPARE(w.mdi->SBar().text(), QStringLiteral("（無題）"));
 }
 
-void tst_frmMDI::menuBarOrder()
+void tst_mainwindow::menuBarOrder()
 {
     QStringList captions;
     for (QAction *action : w.mdi->menuBar()->actions())
@@ -82,7 +82,7 @@ void tst_frmMDI::menuBarOrder()
                           u"ﾀｸﾞ2(&G)"_qs, u"文書表現(&D)"_qs, u"ｳｨﾝﾄﾞｳ(&W)"_qs, u"ﾍﾙﾌﾟ(&H)"_qs}));
 }
 
-void tst_frmMDI::menuEntries_data()
+void tst_mainwindow::menuEntries_data()
 {
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QString>("entry");
@@ -122,7 +122,7 @@ void tst_frmMDI::menuEntries_data()
                            << "mnuAbout" << u"ﾊﾞｰｼﾞｮﾝ情報(&A)"_qs << "";
 }
 
-void tst_frmMDI::menuEntries()
+void tst_mainwindow::menuEntries()
 {
     QFETCH(QString, menu);
     QFETCH(QString, entry);
@@ -135,7 +135,7 @@ void tst_frmMDI::menuEntries()
     QCOMPARE(action->shortcut().toString(), shortcut);
 }
 
-void tst_frmMDI::toolbarButtons_data()
+void tst_mainwindow::toolbarButtons_data()
 {
     QTest::addColumn<bool>("html");
     QTest::addColumn<int>("position");
@@ -153,7 +153,7 @@ void tst_frmMDI::toolbarButtons_data()
     QTest::newRow("comment") << true << 20 << u"ｺﾒﾝﾄ"_qs << u"[ﾀｸﾞ]-[ｺﾒﾝﾄ]"_qs;
 }
 
-void tst_frmMDI::toolbarButtons()
+void tst_mainwindow::toolbarButtons()
 {
     QFETCH(bool, html);
     QFETCH(int, position);
@@ -166,7 +166,7 @@ void tst_frmMDI::toolbarButtons()
     QVERIFY(!button->icon().isNull());
 }
 
-void tst_frmMDI::toolbarSeparatorsDoNothing()
+void tst_mainwindow::toolbarSeparatorsDoNothing()
 {
     const QList<int> normal{1, 5, 10, 12, 16, 21, 24};
     const QList<int> html{1, 4, 7, 11, 17, 19, 21};
@@ -185,7 +185,7 @@ void tst_frmMDI::toolbarSeparatorsDoNothing()
     QCOMPARE(w.mdi->children().size(), 1);
 }
 
-void tst_frmMDI::standardPosition18RunsItalic()
+void tst_mainwindow::standardPosition18RunsItalic()
 {
     w.text().setText(QStringLiteral("word"));
     w.select(0, 4);
@@ -196,7 +196,7 @@ void tst_frmMDI::standardPosition18RunsItalic()
     QCOMPARE(w.text().Text(), QStringLiteral("<I>word</I>"));
 }
 
-void tst_frmMDI::lastDocumentClosedEntersNoDocumentState()
+void tst_mainwindow::lastDocumentClosedEntersNoDocumentState()
 {
     w.trigger("mnuClose");
     QCOMPARE(w.mdi->children().size(), 0);
@@ -220,7 +220,7 @@ void tst_frmMDI::lastDocumentClosedEntersNoDocumentState()
         QVERIFY2(w.mdi->action(QString::fromLatin1(entry))->isEnabled(), entry);
 }
 
-void tst_frmMDI::newDocumentRestoresHiddenHtmlToolbar()
+void tst_mainwindow::newDocumentRestoresHiddenHtmlToolbar()
 {
     w.trigger("mnuHTMLTBar");
     QVERIFY(!w.mdi->tbrHTML()->isVisible());
@@ -230,7 +230,7 @@ void tst_frmMDI::newDocumentRestoresHiddenHtmlToolbar()
     QVERIFY(w.mdi->action(QStringLiteral("mnuHTMLTBar"))->isChecked());
 }
 
-void tst_frmMDI::hiddenMenusKeepNoShortcuts()
+void tst_mainwindow::hiddenMenusKeepNoShortcuts()
 {
     w.trigger("mnuClose");
     QVERIFY(w.mdi->action(QStringLiteral("mnuBold"))->shortcut().isEmpty());
@@ -244,7 +244,7 @@ void tst_frmMDI::hiddenMenusKeepNoShortcuts()
              QStringLiteral("Ctrl+K"));
 }
 
-void tst_frmMDI::toolbarToggles()
+void tst_mainwindow::toolbarToggles()
 {
     w.trigger("mnuToolBar");
     QVERIFY(!w.mdi->tbrNormal()->isVisible());
@@ -255,7 +255,7 @@ void tst_frmMDI::toolbarToggles()
     QVERIFY(w.mdi->tbrNormal()->isVisible());
 }
 
-void tst_frmMDI::windowMenuListsDocumentsWithActiveChecked()
+void tst_mainwindow::windowMenuListsDocumentsWithActiveChecked()
 {
     w.trigger("mnuNew");
     QMenu *windowMenu = w.mdi->menu(QStringLiteral("mnuWindow"));
@@ -272,7 +272,7 @@ void tst_frmMDI::windowMenuListsDocumentsWithActiveChecked()
     QCOMPARE(checked, (QList<bool>{false, true}));
 }
 
-void tst_frmMDI::tileHorizontallyStacksFullWidth()
+void tst_mainwindow::tileHorizontallyStacksFullWidth()
 {
     w.trigger("mnuNew");
     w.trigger("mnuNew");
@@ -289,7 +289,7 @@ void tst_frmMDI::tileHorizontallyStacksFullWidth()
     QCOMPARE(w.mdi->children().size(), 3);
 }
 
-void tst_frmMDI::closingMainWindowStopsAtCancel()
+void tst_mainwindow::closingMainWindowStopsAtCancel()
 {
     frmChild *older = w.active();
     w.trigger("mnuNew");
@@ -303,7 +303,7 @@ void tst_frmMDI::closingMainWindowStopsAtCancel()
     Q_UNUSED(newer);
 }
 
-void tst_frmMDI::activatingDocumentRewritesStatusText()
+void tst_mainwindow::activatingDocumentRewritesStatusText()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.html"));
@@ -322,7 +322,7 @@ void tst_frmMDI::activatingDocumentRewritesStatusText()
 }
 
 // The tests run with LANG=C.UTF-8: a new document is saved in UTF-8.
-void tst_frmMDI::formatPanelFollowsTheActiveDocument()
+void tst_mainwindow::formatPanelFollowsTheActiveDocument()
 {
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("page.html")));
@@ -342,7 +342,7 @@ void tst_frmMDI::formatPanelFollowsTheActiveDocument()
 }
 
 // Every key of the menu table against the others and against a document window's own menu.
-void tst_frmMDI::noKeyIsBoundTwice()
+void tst_mainwindow::noKeyIsBoundTwice()
 {
     QMultiHash<QString, QString> owners;
     for (const MenuEntry &entry : menuTable()) {
@@ -357,7 +357,7 @@ void tst_frmMDI::noKeyIsBoundTwice()
         QVERIFY2(owners.count(key) == 1, qPrintable(key + ": " + owners.values(key).join(", ")));
 }
 
-void tst_frmMDI::windowsShowTheProgramIcon()
+void tst_mainwindow::windowsShowTheProgramIcon()
 {
     const QImage program = programIcon().pixmap(16).toImage();
     QVERIFY(!program.isNull());
@@ -365,5 +365,5 @@ void tst_frmMDI::windowsShowTheProgramIcon()
     QCOMPARE(w.active()->windowIcon().pixmap(16).toImage(), program);
 }
 
-QTEST_MAIN(tst_frmMDI)
-#include "tst_frmmdi.moc"
+QTEST_MAIN(tst_mainwindow)
+#include "tst_mainwindow.moc"

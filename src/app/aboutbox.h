@@ -8,10 +8,10 @@
 class QLabel;
 class QPushButton;
 
-class frmAbout : public Dialog {
+class AboutBox : public Dialog {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget *owner);
+    explicit AboutBox(QWidget *owner);
 
     static const QString HomePage;
 

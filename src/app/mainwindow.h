@@ -18,12 +18,12 @@ class frmChild;
 class StatusBar;
 struct ToolbarLayout;
 
-class frmMDI : public QMainWindow, public DocumentHost {
+class MainWindow : public QMainWindow, public DocumentHost {
     Q_OBJECT
 public:
     // Opens `files` (paths given on the command line) instead of the new-page template.
-    explicit frmMDI(const QStringList &files = {});
-    ~frmMDI() override;
+    explicit MainWindow(const QStringList &files = {});
+    ~MainWindow() override;
 
     QMdiArea &mdiArea() override { return *area_; }
     // The active document window, looked up afresh: null when no document is open.
@@ -113,7 +113,7 @@ private:
     void MDIForm_Load(const QStringList &files);
     void buildMenus();
     QToolBar *buildToolbar(const ToolbarLayout &layout, QList<QAction *> &positions,
-                           void (frmMDI::*dispatch)(int));
+                           void (MainWindow::*dispatch)(int));
     void rebuildWindowMenu();
     void setDocumentMenusShown(bool shown);
     void setDocumentState(bool open);

@@ -1,4 +1,4 @@
-#include "app/frmabout.h"
+#include "app/aboutbox.h"
 
 #include "app/help.h"
 #include "app/programicon.h"
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-const QString frmAbout::HomePage = QStringLiteral("https://zurne.example.org/");
+const QString AboutBox::HomePage = QStringLiteral("https://zurne.example.org/");
 
 namespace {
 
@@ -48,7 +48,7 @@ QFrame *separatorLine()
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *owner)
+AboutBox::AboutBox(QWidget *owner)
     : Dialog(owner, QStringLiteral("frmAbout"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報")),
       lblVer_(label("lblVer", QString())),
       Command1_(new QPushButton(QStringLiteral("VEKサイトへGO！！")))
@@ -65,17 +65,17 @@ frmAbout::frmAbout(QWidget *owner)
     grid->addWidget(label("Label5", QStringLiteral("URL：")), 4, 0, 1, 2);
     grid->addWidget(Command1_, 4, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-    connect(Command1_, &QPushButton::clicked, this, &frmAbout::Command1_Click);
+    connect(Command1_, &QPushButton::clicked, this, &AboutBox::Command1_Click);
     Form_Load();
 }
 
-void frmAbout::Form_Load()
+void AboutBox::Form_Load()
 {
     lblVer_->setText(Help::programVersionText());
 }
 
 // The box stays open: the page opens beside it.
-void frmAbout::Command1_Click()
+void AboutBox::Command1_Click()
 {
     platform::backend().openUrl(QUrl(HomePage));
 }

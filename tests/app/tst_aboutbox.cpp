@@ -1,4 +1,4 @@
-#include "app/frmabout.h"
+#include "app/aboutbox.h"
 #include "support/dialogdriver.h"
 #include "support/windowtest.h"
 
@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
-class tst_frmAbout : public QObject {
+class tst_aboutbox : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init() { w.start(); }
@@ -19,21 +19,21 @@ private:
     WindowFixture w;
 };
 
-void tst_frmAbout::menuEntryShowsTheBoxModally()
+void tst_aboutbox::menuEntryShowsTheBoxModally()
 {
     QStringList seen;
     QVERIFY(driveModal(w.mdi->action(QStringLiteral("mnuAbout")), [&](QDialog &dialog) {
         const bool icon = !control<QLabel>(dialog, QStringLiteral("Image1")).pixmap().isNull();
-        seen << dialog.windowTitle() << static_cast<frmAbout &>(dialog).lblVer().text()
+        seen << dialog.windowTitle() << static_cast<AboutBox &>(dialog).lblVer().text()
              << QLatin1String(icon ? "icon" : "no icon");
     }));
     QCOMPARE(seen, QStringList({QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"), QStringLiteral("Version 3.53"),
                                 QStringLiteral("icon")}));
 }
 
-void tst_frmAbout::buttonOpensTheHomePageAndTheBoxStays()
+void tst_aboutbox::buttonOpensTheHomePageAndTheBoxStays()
 {
-    frmAbout box(w.mdi.get());
+    AboutBox box(w.mdi.get());
     box.show();
     QTest::mouseClick(&box.Command1(), Qt::LeftButton);
     QCOMPARE(w.platform->openedUrls,
@@ -41,5 +41,5 @@ void tst_frmAbout::buttonOpensTheHomePageAndTheBoxStays()
     QVERIFY(box.isVisible());
 }
 
-QTEST_MAIN(tst_frmAbout)
-#include "tst_frmabout.moc"
+QTEST_MAIN(tst_aboutbox)
+#include "tst_aboutbox.moc"
