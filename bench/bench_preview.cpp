@@ -7,8 +7,8 @@
 //                               the editor's own peak: the browser runs in its own processes.
 
 #include "app/mainwindow.h"
-#include "document/frmchild.h"
-#include "document/module1.h"
+#include "document/documentcommands.h"
+#include "document/documentwindow.h"
 #include "platform/codepage.h"
 #include "preview/frmwb.h"
 #include "support/benchsupport.h"
@@ -40,7 +40,7 @@ double timePreview(MainWindow &mdi)
 // One program run: prints the first preview's time, the next ones', and the peak KiB.
 void runPreviews(const QString &page)
 {
-    Module1::PendingFileName = page;
+    DocumentCommands::PendingFileName = page;
     MainWindow mdi;
     mdi.show();
     QApplication::processEvents();

@@ -5,7 +5,7 @@
 //   bench_search [runs]        each case `runs` times (default 3)
 
 #include "app/mainwindow.h"
-#include "document/frmchild.h"
+#include "document/documentwindow.h"
 #include "document/textbox.h"
 #include "search/frmfindstr.h"
 #include "search/textsearch.h"

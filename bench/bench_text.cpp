@@ -7,7 +7,7 @@
 //   bench_text [runs]        each case `runs` times (default 3)
 
 #include "app/mainwindow.h"
-#include "document/frmchild.h"
+#include "document/documentwindow.h"
 #include "document/textbox.h"
 #include "support/benchsupport.h"
 

@@ -10,11 +10,11 @@
 #include "app/windowarrangement.h"
 #include "dialogs/modeless.h"
 #include "document/closeall.h"
+#include "document/documentcommands.h"
+#include "document/documentwindow.h"
 #include "document/filedialogstate.h"
 #include "document/filedrop.h"
-#include "document/frmchild.h"
 #include "document/loadedwindows.h"
-#include "document/module1.h"
 #include "document/textbox.h"
 #include "format/frmcolor.h"
 #include "format/frmfontsize.h"
@@ -103,34 +103,34 @@ MainWindow::MainWindow(const QStringList &files)
 MainWindow::~MainWindow()
 {
     // Document windows go first, so that none of them outlives the window it reports to.
-    for (frmChild *child : children())
+    for (DocumentWindow *child : children())
         delete child;
     LoadedWindows::remove(this);
 }
 
 void MainWindow::MDIForm_Load(const QStringList &files)
 {
-    frmChild *last = nullptr;
+    DocumentWindow *last = nullptr;
     for (const QString &file : files)
-        last = Module1::OpenFile(file);
+        last = DocumentCommands::OpenFile(file);
     if (files.isEmpty())
-        last = Module1::NewDocument();
+        last = DocumentCommands::NewDocument();
     if (last)
         last->showMaximized();
     setToolbarShown(tbrNormal_, "mnuToolBar", true);
     setToolbarShown(tbrHTML_, "mnuHTMLTBar", true);
 }
 
-frmChild *MainWindow::activeChild() const
+DocumentWindow *MainWindow::activeChild() const
 {
-    return qobject_cast<frmChild *>(area_->currentSubWindow());
+    return qobject_cast<DocumentWindow *>(area_->currentSubWindow());
 }
 
-QList<frmChild *> MainWindow::children() const
+QList<DocumentWindow *> MainWindow::children() const
 {
-    QList<frmChild *> list;
+    QList<DocumentWindow *> list;
     for (QMdiSubWindow *window : area_->subWindowList(QMdiArea::CreationOrder)) {
-        if (auto *child = qobject_cast<frmChild *>(window))
+        if (auto *child = qobject_cast<DocumentWindow *>(window))
             list << child;
     }
     return list;
@@ -287,12 +287,12 @@ void MainWindow::rebuildWindowMenu()
     QMenu *windowMenu = menus_.value(QStringLiteral("mnuWindow"));
     qDeleteAll(windowListEntries_);
     windowListEntries_.clear();
-    const QList<frmChild *> documents = children();
+    const QList<DocumentWindow *> documents = children();
     if (documents.isEmpty())
         return;
     windowListEntries_ << windowMenu->addSeparator();
-    const frmChild *active = activeChild();
-    for (frmChild *child : documents) {
+    const DocumentWindow *active = activeChild();
+    for (DocumentWindow *child : documents) {
         QAction *entry = windowMenu->addAction(child->Caption());
         entry->setCheckable(true);
         entry->setChecked(child == active);
@@ -341,15 +341,15 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 // File
 void MainWindow::mnuNew_Click()
 {
-    Module1::NewDocument();
+    DocumentCommands::NewDocument();
 }
 void MainWindow::mnuOpen_Click()
 {
-    Module1::OpenDocument();
+    DocumentCommands::OpenDocument();
 }
 void MainWindow::mnuClose_Click()
 {
-    if (frmChild *document = activeChild())
+    if (DocumentWindow *document = activeChild())
         document->close();
 }
 void MainWindow::mnuAllClose_Click()
@@ -358,13 +358,13 @@ void MainWindow::mnuAllClose_Click()
 }
 void MainWindow::mnuSave_Click()
 {
-    if (frmChild *document = activeChild())
-        Module1::SaveDocument(*document);
+    if (DocumentWindow *document = activeChild())
+        DocumentCommands::SaveDocument(*document);
 }
 void MainWindow::mnuSaveName_Click()
 {
-    if (frmChild *document = activeChild())
-        Module1::SaveDocumentAs(*document);
+    if (DocumentWindow *document = activeChild())
+        DocumentCommands::SaveDocumentAs(*document);
 }
 void MainWindow::mnuExit_Click()
 {
@@ -374,20 +374,20 @@ void MainWindow::mnuExit_Click()
 // Edit
 void MainWindow::mnuCut_Click()
 {
-    Module1::CutText();
+    DocumentCommands::CutText();
 }
 void MainWindow::mnuCopy_Click()
 {
-    Module1::CopyText();
+    DocumentCommands::CopyText();
 }
 void MainWindow::mnuPaste_Click()
 {
-    Module1::PasteText();
+    DocumentCommands::PasteText();
 }
 // The key goes to the active document's text, wherever the focus was.
 void MainWindow::mnuDelete_Click()
 {
-    frmChild *document = activeChild();
+    DocumentWindow *document = activeChild();
     if (!document)
         return;
     document->textBox().setFocus(Qt::OtherFocusReason);
@@ -395,7 +395,7 @@ void MainWindow::mnuDelete_Click()
 }
 void MainWindow::mnuAllSelect_Click()
 {
-    frmChild *document = activeChild();
+    DocumentWindow *document = activeChild();
     if (!document)
         return;
     document->Text().setSelStart(0);

@@ -14,7 +14,7 @@
 class QMdiArea;
 class QMenu;
 class QToolBar;
-class frmChild;
+class DocumentWindow;
 class StatusBar;
 struct ToolbarLayout;
 
@@ -27,8 +27,8 @@ public:
 
     QMdiArea &mdiArea() override { return *area_; }
     // The active document window, looked up afresh: null when no document is open.
-    frmChild *activeChild() const;
-    QList<frmChild *> children() const;
+    DocumentWindow *activeChild() const;
+    QList<DocumentWindow *> children() const;
 
     QAction *action(const QString &name) const;
     QMenu *menu(const QString &name) const;

@@ -1,38 +1,38 @@
 #include "document/activedocument.h"
 
+#include "document/documentcommands.h"
 #include "document/documenthost.h"
-#include "document/frmchild.h"
-#include "document/module1.h"
+#include "document/documentwindow.h"
 
 #include <QMdiArea>
 
-frmChild *activeDocument()
+DocumentWindow *activeDocument()
 {
     DocumentHost *host = DocumentHost::current();
-    return host ? qobject_cast<frmChild *>(host->mdiArea().currentSubWindow()) : nullptr;
+    return host ? qobject_cast<DocumentWindow *>(host->mdiArea().currentSubWindow()) : nullptr;
 }
 
 QString activeSelection()
 {
-    frmChild *document = activeDocument();
+    DocumentWindow *document = activeDocument();
     return document ? document->Text().SelText() : QString();
 }
 
 void replaceActiveSelection(const QString &text)
 {
-    if (frmChild *document = activeDocument())
+    if (DocumentWindow *document = activeDocument())
         document->Text().setSelText(text);
 }
 
 void wrapActiveSelection(const QString &prefix, const QString &suffix)
 {
-    if (frmChild *document = activeDocument())
+    if (DocumentWindow *document = activeDocument())
         document->Text().setSelText(prefix + document->Text().SelText() + suffix);
 }
 
-frmChild *newDocumentWithText(const QString &text, TextMark mark)
+DocumentWindow *newDocumentWithText(const QString &text, TextMark mark)
 {
-    frmChild *document = Module1::NewDocument();
+    DocumentWindow *document = DocumentCommands::NewDocument();
     if (!document)
         return nullptr;
     document->Text().setText(text);

@@ -8,10 +8,10 @@
 
 #include <QString>
 
-class frmChild;
+class DocumentWindow;
 
 // Null when no document window is open.
-frmChild *activeDocument();
+DocumentWindow *activeDocument();
 
 // The selected text; empty when nothing is selected or no document is open.
 QString activeSelection();
@@ -26,4 +26,4 @@ enum class TextMark { Modified, Unmodified };
 // A new document window holding `text` in place of the new-page template, with the caret at
 // its start; it becomes the active document. Unmodified clears the mark the new text set.
 // Null when there is no host to hold it.
-frmChild *newDocumentWithText(const QString &text, TextMark mark);
+DocumentWindow *newDocumentWithText(const QString &text, TextMark mark);

@@ -1,15 +1,16 @@
-// Cut, copy and paste of Module1: plain text between the active document and the clipboard.
+// Cut, copy and paste of DocumentCommands: plain text between the active document and the
+// clipboard.
 
 #include "document/activedocument.h"
-#include "document/frmchild.h"
-#include "document/module1.h"
+#include "document/documentcommands.h"
+#include "document/documentwindow.h"
 #include "platform/platform.h"
 
-namespace Module1 {
+namespace DocumentCommands {
 
 void CopyText()
 {
-    frmChild *document = activeDocument();
+    DocumentWindow *document = activeDocument();
     if (!document || document->Text().SelLength() == 0)
         return;
     platform::backend().setClipboardText(document->Text().SelText());
@@ -17,7 +18,7 @@ void CopyText()
 
 void CutText()
 {
-    frmChild *document = activeDocument();
+    DocumentWindow *document = activeDocument();
     if (!document || document->Text().SelLength() == 0)
         return;
     CopyText();
@@ -27,11 +28,11 @@ void CutText()
 // The clipboard of this platform breaks lines with LF; the model takes every kind of break.
 void PasteText()
 {
-    frmChild *document = activeDocument();
+    DocumentWindow *document = activeDocument();
     const QString text = platform::backend().clipboardText();
     if (!document || text.isEmpty())
         return;
     document->Text().setSelText(text);
 }
 
-} // namespace Module1
+} // namespace DocumentCommands

@@ -1,6 +1,6 @@
 #include "document/closeall.h"
 
-#include "document/frmchild.h"
+#include "document/documentwindow.h"
 #include "document/loadedwindows.h"
 
 #include <QList>
@@ -11,7 +11,7 @@ namespace CloseAll {
 void run()
 {
     for (qsizetype i = LoadedWindows::count() - 1; i >= 0; --i) {
-        auto *document = qobject_cast<frmChild *>(LoadedWindows::at(i));
+        auto *document = qobject_cast<DocumentWindow *>(LoadedWindows::at(i));
         if (!document)
             continue;
         document->close();
@@ -25,7 +25,7 @@ void run()
 bool documentsLeft()
 {
     for (qsizetype i = 0; i < LoadedWindows::count(); ++i) {
-        if (qobject_cast<frmChild *>(LoadedWindows::at(i)))
+        if (qobject_cast<DocumentWindow *>(LoadedWindows::at(i)))
             return true;
     }
     return false;

@@ -1,7 +1,7 @@
 #include "document/filedrop.h"
 
-#include "document/frmchild.h"
-#include "document/module1.h"
+#include "document/documentcommands.h"
+#include "document/documentwindow.h"
 #include "document/textfile.h"
 #include "platform/busycursor.h"
 #include "platform/platform.h"
@@ -75,7 +75,7 @@ void openDroppedFile(const QString &path)
         platform::warn(nullptr, QStringLiteral("ﾌｧｲﾙｻｲｽﾞが大きすぎます"));
         return;
     }
-    frmChild *document = loaded.ok() ? Module1::NewDocument() : nullptr;
+    DocumentWindow *document = loaded.ok() ? DocumentCommands::NewDocument() : nullptr;
     if (!document) {
         platform::warn(nullptr, readFailedMessage(loaded));
         return;

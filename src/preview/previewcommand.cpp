@@ -1,8 +1,8 @@
 #include "preview/previewcommand.h"
 
 #include "document/activedocument.h"
-#include "document/frmchild.h"
-#include "document/module1.h"
+#include "document/documentcommands.h"
+#include "document/documentwindow.h"
 #include "preview/fileaddress.h"
 #include "preview/frmwb.h"
 
@@ -10,12 +10,12 @@ namespace PreviewCommand {
 
 void mnuWB_Click(QWidget &mainWindow)
 {
-    frmChild *document = activeDocument();
+    DocumentWindow *document = activeDocument();
     if (!document)
         return;
     const bool written = document->isUntitled()
-                             ? Module1::SaveDocumentAs(*document)
-                             : Module1::WriteDocument(*document, document->Caption());
+                             ? DocumentCommands::SaveDocumentAs(*document)
+                             : DocumentCommands::WriteDocument(*document, document->Caption());
     if (!written)
         return;
     if (frmWB *preview = frmWB::open(mainWindow))

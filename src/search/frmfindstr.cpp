@@ -3,7 +3,7 @@
 #include "dialogs/dialogcontrols.h"
 #include "dialogs/modeless.h"
 #include "document/activedocument.h"
-#include "document/frmchild.h"
+#include "document/documentwindow.h"
 #include "document/textbox.h"
 #include "platform/busycursor.h"
 #include "platform/platform.h"
@@ -24,7 +24,7 @@ const QString ReplaceEnded = QStringLiteral("文書の検索と置換が終了�
 // The active document's text, or null when no document is open.
 TextModel *activeText()
 {
-    frmChild *document = activeDocument();
+    DocumentWindow *document = activeDocument();
     return document ? &document->Text() : nullptr;
 }
 
@@ -126,7 +126,7 @@ void frmFindStr::inform(const QString &text)
 // open beside it.
 void frmFindStr::cmdSearch_Click()
 {
-    frmChild *document = activeDocument();
+    DocumentWindow *document = activeDocument();
     const SearchStart start = chkTop_->isChecked() ? SearchStart::Top : SearchStart::AfterSelection;
     const Comparison comparison = chkMozi_->isChecked() ? Comparison::Exact : Comparison::Loose;
     if (!document || !searchNext(document->Text(), txtSearch_->text(), start, comparison))

@@ -4,7 +4,7 @@
 
 #include "app/menutable.h"
 #include "app/programicon.h"
-#include "document/module1.h"
+#include "document/documentcommands.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -277,7 +277,7 @@ void tst_mainwindow::tileHorizontallyStacksFullWidth()
     w.trigger("mnuNew");
     w.trigger("mnuNew");
     w.trigger("mnuTile");
-    const QList<frmChild *> documents = w.mdi->children();
+    const QList<DocumentWindow *> documents = w.mdi->children();
     const QRect area = w.mdi->mdiArea().viewport()->rect();
     QCOMPARE(documents.size(), 3);
     for (int i = 0; i < 3; ++i) {
@@ -291,13 +291,13 @@ void tst_mainwindow::tileHorizontallyStacksFullWidth()
 
 void tst_mainwindow::closingMainWindowStopsAtCancel()
 {
-    frmChild *older = w.active();
+    DocumentWindow *older = w.active();
     w.trigger("mnuNew");
-    frmChild *newer = w.active();
+    DocumentWindow *newer = w.active();
     QTest::keyClicks(&older->textBox(), QStringLiteral("x"));
     w.platform->answers << platform::Answer::Cancel;
     QVERIFY(!w.mdi->close());
-    QCOMPARE(w.mdi->children(), QList<frmChild *>{older});
+    QCOMPARE(w.mdi->children(), QList<DocumentWindow *>{older});
     QCOMPARE(older->Tag(), QStringLiteral("CHANGE"));
     QCOMPARE(w.platform->messages.size(), 1);
     Q_UNUSED(newer);
@@ -311,8 +311,8 @@ void tst_mainwindow::activatingDocumentRewritesStatusText()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("1234567890");
     file.close();
-    frmChild *untitled = w.active();
-    Module1::PendingFileName = path;
+    DocumentWindow *untitled = w.active();
+    DocumentCommands::PendingFileName = path;
     w.trigger("mnuNew");
     const QString stamp =
         QFileInfo(path).lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
@@ -328,9 +328,9 @@ void tst_mainwindow::formatPanelFollowsTheActiveDocument()
     QFile file(dir.filePath(QStringLiteral("page.html")));
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("<P>\n") == 4);
     file.close();
-    frmChild *untitled = w.active();
+    DocumentWindow *untitled = w.active();
     QCOMPARE(w.mdi->SBar().formatText(), u"UTF-8 / CRLF"_qs);
-    Module1::PendingFileName = file.fileName();
+    DocumentCommands::PendingFileName = file.fileName();
     w.trigger("mnuNew");
     QCOMPARE(w.mdi->SBar().formatText(), u"UTF-8 / LF"_qs);
     w.mdi->mdiArea().setActiveSubWindow(untitled);

@@ -117,12 +117,12 @@ void tst_DialogKit::closeAllWalksPastAModelessWindow()
     w.start();
     QTest::keyClicks(&w.active()->textBox(), QStringLiteral("x"));
     w.trigger("mnuNew");
-    frmChild *newer = w.active();
+    DocumentWindow *newer = w.active();
     QTest::keyClicks(&newer->textBox(), QStringLiteral("x"));
     showModeless<SampleDialog>(*w.mdi);
     w.platform->answers << platform::Answer::Cancel << platform::Answer::No;
     w.trigger("mnuAllClose");
-    QCOMPARE(w.mdi->children(), QList<frmChild *>{newer});
+    QCOMPARE(w.mdi->children(), QList<DocumentWindow *>{newer});
     w.stop();
 }
 

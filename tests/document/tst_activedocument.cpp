@@ -1,5 +1,5 @@
 #include "document/activedocument.h"
-#include "document/frmchild.h"
+#include "document/documentwindow.h"
 #include "support/barehost.h"
 
 #include <QTest>
@@ -25,9 +25,9 @@ void tst_ActiveDocument::newDocumentHoldsText()
     QFETCH(TextMark, mark);
     QFETCH(QString, tag);
     BareHost host;
-    frmChild *first = newDocumentWithText(QStringLiteral("first"), TextMark::Unmodified);
+    DocumentWindow *first = newDocumentWithText(QStringLiteral("first"), TextMark::Unmodified);
 
-    frmChild *document = newDocumentWithText(QStringLiteral("<HTML>\r\n</HTML>"), mark);
+    DocumentWindow *document = newDocumentWithText(QStringLiteral("<HTML>\r\n</HTML>"), mark);
 
     QVERIFY(document && document != first);
     QCOMPARE(activeDocument(), document);

@@ -1,5 +1,5 @@
+#include "document/documentcommands.h"
 #include "document/loadedwindows.h"
-#include "document/module1.h"
 #include "document/textbox.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
@@ -30,7 +30,7 @@ private Q_SLOTS:
     void cancelledCloseAllActivatesTheKeptDocument();
 
 private:
-    frmChild *openModified(const QString &name);
+    DocumentWindow *openModified(const QString &name);
     QStringList promptTexts() const;
     WindowFixture w;
     std::unique_ptr<TempFiles> files;
@@ -49,7 +49,7 @@ void tst_CloseAll::cleanup()
 }
 
 // Opens a file and types into it, so that closing it asks.
-frmChild *tst_CloseAll::openModified(const QString &name)
+DocumentWindow *tst_CloseAll::openModified(const QString &name)
 {
     w.platform->fileNames << files->write(name, "old\r\n");
     w.trigger("mnuOpen");
@@ -68,7 +68,7 @@ QStringList tst_CloseAll::promptTexts() const
 void tst_CloseAll::closeAllAnswersYesNoCancelNewestFirst()
 {
     w.closeAllClean();
-    frmChild *oldest = openModified("a.html");
+    DocumentWindow *oldest = openModified("a.html");
     openModified("b.html");
     openModified("c.html");
     w.platform->answers << Answer::Yes << Answer::No << Answer::Cancel;
@@ -84,7 +84,7 @@ void tst_CloseAll::closeAllAnswersYesNoCancelNewestFirst()
     QCOMPARE(files->read("c.html"), QByteArray("c.htmlold\r\n"));
     QCOMPARE(files->read("b.html"), QByteArray("old\r\n"));
     QCOMPARE(files->read("a.html"), QByteArray("old\r\n"));
-    QCOMPARE(w.mdi->children(), QList<frmChild *>{oldest});
+    QCOMPARE(w.mdi->children(), QList<DocumentWindow *>{oldest});
     QCOMPARE(oldest->Text().Text(), QStringLiteral("a.htmlold\r\n"));
     QCOMPARE(oldest->Tag(), QStringLiteral("CHANGE"));
 }
@@ -92,8 +92,8 @@ void tst_CloseAll::closeAllAnswersYesNoCancelNewestFirst()
 void tst_CloseAll::closeAllGoesOnPastAWindowLoadedLater()
 {
     w.closeAllClean();
-    frmChild *older = openModified("a.html");
-    frmChild *newer = openModified("b.html");
+    DocumentWindow *older = openModified("a.html");
+    DocumentWindow *newer = openModified("b.html");
     QWidget preview;
     LoadedWindows::add(&preview);
     w.platform->answers << Answer::Cancel << Answer::No;
@@ -102,7 +102,7 @@ void tst_CloseAll::closeAllGoesOnPastAWindowLoadedLater()
 
     LoadedWindows::remove(&preview);
     QCOMPARE(w.platform->messages.size(), 2);
-    QCOMPARE(w.mdi->children(), QList<frmChild *>{newer});
+    QCOMPARE(w.mdi->children(), QList<DocumentWindow *>{newer});
     QVERIFY(older != newer);
 }
 
@@ -131,7 +131,7 @@ void tst_CloseAll::closeWithoutMarkAsksNothing()
 
 void tst_CloseAll::exitWithCancelKeepsRunning()
 {
-    frmChild *document = w.active();
+    DocumentWindow *document = w.active();
     QTest::keyClicks(&document->textBox(), QStringLiteral("x"));
     w.platform->answers << Answer::Cancel;
 
@@ -140,7 +140,7 @@ void tst_CloseAll::exitWithCancelKeepsRunning()
     QCOMPARE(promptTexts(),
              QStringList{QStringLiteral("（無題）は変更されています。保存しますか？")});
     QVERIFY(w.mdi->isVisible());
-    QCOMPARE(w.mdi->children(), QList<frmChild *>{document});
+    QCOMPARE(w.mdi->children(), QList<DocumentWindow *>{document});
     QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
 }
 
@@ -172,7 +172,7 @@ void tst_CloseAll::yesKeepsTheWindowWhenTheSaveFails()
 {
     QFETCH(QString, chosen);
     QFETCH(int, messages);
-    frmChild *document = w.active();
+    DocumentWindow *document = w.active();
     QTest::keyClicks(&document->textBox(), QStringLiteral("x"));
     if (!chosen.isEmpty())
         w.platform->fileNames << files->path(chosen);
@@ -181,17 +181,17 @@ void tst_CloseAll::yesKeepsTheWindowWhenTheSaveFails()
     w.trigger("mnuClose");
 
     QCOMPARE(w.platform->messages.size(), messages);
-    QCOMPARE(w.mdi->children(), QList<frmChild *>{document});
-    QCOMPARE(document->Text().Text(), QStringLiteral("x") + frmChild::newPageTemplate());
+    QCOMPARE(w.mdi->children(), QList<DocumentWindow *>{document});
+    QCOMPARE(document->Text().Text(), QStringLiteral("x") + DocumentWindow::newPageTemplate());
     QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
     QCOMPARE(document->Caption(), QStringLiteral("（無題）"));
 }
 
 void tst_CloseAll::failedSaveStopsCloseAll()
 {
-    frmChild *oldest = w.active();
+    DocumentWindow *oldest = w.active();
     QTest::keyClicks(&oldest->textBox(), QStringLiteral("x"));
-    frmChild *newest = openModified("page.html");
+    DocumentWindow *newest = openModified("page.html");
     QVERIFY(QFile::remove(files->path("page.html")));
     QVERIFY(QDir(files->path(".")).mkdir("page.html"));
     w.platform->answers << Answer::Yes;
@@ -203,18 +203,18 @@ void tst_CloseAll::failedSaveStopsCloseAll()
                  files->path("page.html") + QStringLiteral("は変更されています。保存しますか？"),
                  files->path("page.html") +
                      QStringLiteral(" を保存できませんでした。\n同じ名前のフォルダがあります。")}));
-    QCOMPARE(w.mdi->children(), (QList<frmChild *>{oldest, newest}));
+    QCOMPARE(w.mdi->children(), (QList<DocumentWindow *>{oldest, newest}));
     QCOMPARE(newest->Tag(), QStringLiteral("CHANGE"));
     QVERIFY(w.mdi->isVisible());
 }
 
 void tst_CloseAll::closeActivatesTheDocumentUsedLast()
 {
-    frmChild *oldest = w.active();
-    frmChild *worked = Module1::NewDocument();
-    Module1::NewDocument();
+    DocumentWindow *oldest = w.active();
+    DocumentWindow *worked = DocumentCommands::NewDocument();
+    DocumentCommands::NewDocument();
     w.mdi->mdiArea().setActiveSubWindow(worked);
-    frmChild *newest = Module1::NewDocument();
+    DocumentWindow *newest = DocumentCommands::NewDocument();
     QVERIFY(oldest != worked && worked != newest);
 
     w.trigger("mnuClose");
@@ -226,7 +226,7 @@ void tst_CloseAll::cancelledCloseAllActivatesTheKeptDocument()
 {
     w.closeAllClean();
     openModified("a.html");
-    frmChild *kept = openModified("b.html");
+    DocumentWindow *kept = openModified("b.html");
     openModified("c.html");
     w.platform->answers << Answer::No << Answer::Cancel;
 

@@ -1,4 +1,4 @@
-#include "document/module1.h"
+#include "document/documentcommands.h"
 #include "document/textbox.h"
 #include "support/windowtest.h"
 
@@ -234,9 +234,9 @@ void tst_EditCommands::everyCommandIsSafeWithoutADocument()
     w.mdi->mnuPaste_Click();
     w.mdi->mnuDelete_Click();
     w.mdi->mnuAllSelect_Click();
-    Module1::CutText();
-    Module1::CopyText();
-    Module1::PasteText();
+    DocumentCommands::CutText();
+    DocumentCommands::CopyText();
+    DocumentCommands::PasteText();
     QCOMPARE(w.platform->clipboard, QStringLiteral("kept"));
     QCOMPARE(w.platform->clipboardWrites, 0);
     QVERIFY(w.platform->fileRequests.isEmpty());

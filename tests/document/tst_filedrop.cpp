@@ -157,7 +157,7 @@ void tst_FileDrop::oversizedDropIsRefused()
 
 void tst_FileDrop::dropOnModifiedDocumentOpensSecondWindow()
 {
-    frmChild *first = w.active();
+    DocumentWindow *first = w.active();
     QTest::keyClicks(&first->textBox(), QStringLiteral("edit"));
     const QString before = first->Text().Text();
     const QString path = writeFile(QStringLiteral("other.txt"), "other");

@@ -1,7 +1,7 @@
 #include "app/statusbar.h"
 #include "document/activedocument.h"
+#include "document/documentcommands.h"
 #include "document/filedrop.h"
-#include "document/module1.h"
 #include "document/textbox.h"
 #include "support/deadline.h"
 #include "support/specialfiles.h"
@@ -69,7 +69,7 @@ private Q_SLOTS:
     void busyPointerEndsWithAFailedOpenAndSave();
 
 private:
-    frmChild *open(const QString &name, const QByteArray &bytes);
+    DocumentWindow *open(const QString &name, const QByteArray &bytes);
     void saveAs(const QString &name);
     WindowFixture w;
     std::unique_ptr<TempFiles> files;
@@ -87,7 +87,7 @@ void tst_OpenSave::cleanup()
     files.reset();
 }
 
-frmChild *tst_OpenSave::open(const QString &name, const QByteArray &bytes)
+DocumentWindow *tst_OpenSave::open(const QString &name, const QByteArray &bytes)
 {
     w.platform->fileNames << files->write(name, bytes);
     w.trigger("mnuOpen");
@@ -152,8 +152,8 @@ void tst_OpenSave::roundTrip()
     QFETCH(QString, text);
     QFETCH(QByteArray, codePage);
     QFETCH(bool, keepsRawBytes);
-    frmChild *before = w.active();
-    frmChild *document = open("page.html", bytes);
+    DocumentWindow *before = w.active();
+    DocumentWindow *document = open("page.html", bytes);
     QVERIFY(document != before);
     QCOMPARE(document->Caption(), files->path("page.html"));
     QCOMPARE(document->Text().Text(), text);
@@ -161,7 +161,7 @@ void tst_OpenSave::roundTrip()
     QCOMPARE(document->encoding().keepsRawBytes, keepsRawBytes);
     QCOMPARE(document->Tag(), QString());
     QCOMPARE(document->Text().SelStart(), 0);
-    QCOMPARE(Module1::PendingFileName, QString());
+    QCOMPARE(DocumentCommands::PendingFileName, QString());
     QVERIFY(QFile::remove(files->path("page.html")));
     w.trigger("mnuSave");
     QCOMPARE(files->read("page.html").toHex(' '), bytes.toHex(' '));
@@ -195,7 +195,7 @@ void tst_OpenSave::editsMatchACrLfFile()
     const QByteArray kinds[2] = {QByteArray(lfFile).replace("\n", "\r\n"), lfFile};
     QString texts[2];
     for (int i = 0; i < 2; ++i) {
-        frmChild *document = open("page.html", kinds[i]);
+        DocumentWindow *document = open("page.html", kinds[i]);
         w.select(selStart, selLength);
         QCOMPARE(document->Text().SelText(), selected);
         w.trigger("mnuBold");
@@ -273,7 +273,7 @@ void tst_OpenSave::filesOnTheCommandLineOpenInsteadOfTheTemplate()
     QCOMPARE(w.text().Text(), QStringLiteral("two\r\n"));
     QCOMPARE(w.active()->Tag(), QString());
     QVERIFY(w.active()->isMaximized());
-    QCOMPARE(Module1::PendingFileName, QString());
+    QCOMPARE(DocumentCommands::PendingFileName, QString());
 }
 
 void tst_OpenSave::openRemembersTheFolder()
@@ -305,7 +305,7 @@ void tst_OpenSave::cancelledOpenChangesNothing()
     QCOMPARE(w.platform->fileRequests[0].initialDir, QStringLiteral("/kept/"));
     QCOMPARE(QSettings("VEK").value("Password/DirDir").toString(), QStringLiteral("/kept/"));
     QCOMPARE(w.mdi->children().size(), 1);
-    QCOMPARE(Module1::PendingFileName, QString());
+    QCOMPARE(DocumentCommands::PendingFileName, QString());
 }
 
 void tst_OpenSave::failedReadLeavesNothingPending()
@@ -313,10 +313,10 @@ void tst_OpenSave::failedReadLeavesNothingPending()
     QVERIFY(QDir(files->path(".")).mkdir("folder.html"));
     w.platform->fileNames << files->path("folder.html");
     w.trigger("mnuOpen");
-    QCOMPARE(Module1::PendingFileName, QString());
+    QCOMPARE(DocumentCommands::PendingFileName, QString());
     w.trigger("mnuNew");
     QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
-    QCOMPARE(w.active()->Text().Text(), frmChild::newPageTemplate());
+    QCOMPARE(w.active()->Text().Text(), DocumentWindow::newPageTemplate());
 }
 
 void tst_OpenSave::notARegularFileOpensANewPage_data()
@@ -340,7 +340,7 @@ void tst_OpenSave::notARegularFileOpensANewPage()
         QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n") + path +
             QStringLiteral("\n通常のファイルではありません（デバイス、FIFO、ソケットなど）。"));
     QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
-    QCOMPARE(w.active()->Text().Text(), frmChild::newPageTemplate());
+    QCOMPARE(w.active()->Text().Text(), DocumentWindow::newPageTemplate());
 }
 
 void tst_OpenSave::toolbarOpens()
@@ -378,7 +378,7 @@ void tst_OpenSave::statusBarTellsHowTheFileWasRead()
 
 void tst_OpenSave::saveWritesTheCaptionWithoutDialog()
 {
-    frmChild *document = open("page.html", "old");
+    DocumentWindow *document = open("page.html", "old");
     QVERIFY(QFile::remove(files->path("page.html")));
     QTest::keyClicks(&document->textBox(), QStringLiteral("new "));
     QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
@@ -399,7 +399,7 @@ void tst_OpenSave::saveOfUntitledAsksForAName()
     QCOMPARE(w.platform->fileRequests.size(), 1);
     QCOMPARE(w.platform->fileRequests[0].mode, platform::FileMode::Save);
     QCOMPARE(w.active()->Caption(), files->path("page.html"));
-    QCOMPARE(files->read("page.html"), frmChild::newPageTemplate().toUtf8());
+    QCOMPARE(files->read("page.html"), DocumentWindow::newPageTemplate().toUtf8());
 }
 
 void tst_OpenSave::saveAsNames_data()
@@ -423,7 +423,7 @@ void tst_OpenSave::saveAsNames()
     QTest::keyClicks(&w.active()->textBox(), QStringLiteral("x"));
     saveAs(typed);
     QCOMPARE(QDir(files->path(".")).entryList(QDir::Files), QStringList{written});
-    QCOMPARE(files->read(written), "x" + frmChild::newPageTemplate().toUtf8());
+    QCOMPARE(files->read(written), "x" + DocumentWindow::newPageTemplate().toUtf8());
     QCOMPARE(w.active()->Caption(), files->path(written));
     QCOMPARE(w.active()->Tag(), QString());
 }
@@ -460,7 +460,7 @@ void tst_OpenSave::saveAsAsksBeforeReplacingTheLengthenedName()
     QCOMPARE(w.platform->messages[0].text,
              files->path("page.html") + QStringLiteral(" は既に存在します。\n上書きしますか？"));
     QCOMPARE(w.platform->messages[0].defaultButton, Answer::No);
-    QCOMPARE(files->read("page.html"), frmChild::newPageTemplate().toUtf8());
+    QCOMPARE(files->read("page.html"), DocumentWindow::newPageTemplate().toUtf8());
     QCOMPARE(w.active()->Caption(), files->path("page.html"));
 }
 
@@ -481,7 +481,7 @@ void tst_OpenSave::sameTextSavedTwiceGivesSameBytes()
     const QByteArray first = files->read("page.html");
     w.trigger("mnuSave");
     QCOMPARE(files->read("page.html"), first);
-    QCOMPARE(first, frmChild::newPageTemplate().toUtf8());
+    QCOMPARE(first, DocumentWindow::newPageTemplate().toUtf8());
 }
 
 void tst_OpenSave::savesBackByteForByte_data()
@@ -507,7 +507,7 @@ void tst_OpenSave::savesBackByteForByte()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, shown);
-    frmChild *document = open("page.html", bytes);
+    DocumentWindow *document = open("page.html", bytes);
     QCOMPARE(document->Text().Text(), shown);
     QTest::keyClicks(&document->textBox(), QStringLiteral("x"));
     document->Text().setSelStart(0);
@@ -520,7 +520,7 @@ void tst_OpenSave::savesBackByteForByte()
 
 void tst_OpenSave::refusesACharacterTheCodePageCannotHold()
 {
-    frmChild *document = open("page.html", Cp932Page + "<P>2</P>\r\n");
+    DocumentWindow *document = open("page.html", Cp932Page + "<P>2</P>\r\n");
     document->Text().setSelStart(document->Text().length());
     w.platform->clipboard = QStringLiteral("<P>😀</P>");
     w.trigger("mnuPaste");

@@ -4,7 +4,7 @@
 // scripted platform, and ways to reach a dialog's controls and to drive a modal dialog.
 
 #include "app/mainwindow.h"
-#include "document/frmchild.h"
+#include "document/documentwindow.h"
 #include "support/dialogdriver.h"
 #include "support/scriptedplatform.h"
 
@@ -21,7 +21,7 @@ public:
     ScriptedPlatform platform;
     MainWindow mdi;
 
-    frmChild &document() { return *mdi.activeChild(); }
+    DocumentWindow &document() { return *mdi.activeChild(); }
     QString text() { return document().Text().Text(); }
     bool modified() { return document().isModified(); }
 

@@ -1,4 +1,4 @@
-#include "document/module1.h"
+#include "document/documentcommands.h"
 #include "format/wrapcommands.h"
 #include "support/barehost.h"
 #include "support/windowtest.h"
@@ -156,7 +156,7 @@ void tst_WrapCommands::commandRunsWithoutMainWindow()
 {
     w.stop();
     BareHost host;
-    frmChild *document = Module1::NewDocument();
+    DocumentWindow *document = DocumentCommands::NewDocument();
     document->Text().setText(QStringLiteral("xabcy"));
     document->Text().setSelStart(1);
     document->Text().setSelLength(3);

@@ -79,7 +79,7 @@ void tst_PreviewCommand::neverSavedDocumentIsSavedThenShownAndWrittenAgain()
 {
     QCOMPARE(previewBy("mnuWB"), nullptr);
     QCOMPARE(w.platform->fileRequests.size(), 1);
-    QCOMPARE(w.active()->Caption(), frmChild::Untitled);
+    QCOMPARE(w.active()->Caption(), DocumentWindow::Untitled);
     QVERIFY(w.platform->helperStarts.isEmpty());
 
     const QString saved = files->path(QStringLiteral("page.html"));
@@ -139,7 +139,7 @@ void tst_PreviewCommand::deadBrowserIsNoticedAndReplaced()
     QTRY_VERIFY_WITH_TIMEOUT(!first, BrowserWaitMs);
     QCOMPARE(preview(), nullptr);
     QCOMPARE(w.text().Text(), QStringLiteral("<TITLE>B</TITLE>"));
-    QCOMPARE(w.active()->Tag(), frmChild::ModifiedMark);
+    QCOMPARE(w.active()->Tag(), DocumentWindow::ModifiedMark);
 
     QVERIFY(previewBy("mnuWB")->processId() != pid);
     WAIT_FOR_TITLE(QStringLiteral("B"));

@@ -139,7 +139,7 @@ void tst_structuredialogs::imageLinkReopenKeepsEverything()
 void tst_structuredialogs::imageLinkTextLink()
 {
     open("mnuHLink");
-    frmChild *first = &f->document();
+    DocumentWindow *first = &f->document();
     set("txtURL", "a@b.jp");
     the<QCheckBox>("chkMail").click();
     the<QComboBox>("Combo").setCurrentIndex(2);

@@ -4,7 +4,7 @@
 // main window (which opens one template document) for every test function.
 
 #include "app/mainwindow.h"
-#include "document/frmchild.h"
+#include "document/documentwindow.h"
 #include "support/scriptedplatform.h"
 
 #include <QAction>
@@ -29,7 +29,7 @@ struct WindowFixture {
         platform.reset();
     }
 
-    frmChild *active() const { return mdi->activeChild(); }
+    DocumentWindow *active() const { return mdi->activeChild(); }
     TextModel &text() const { return mdi->activeChild()->Text(); }
     void trigger(const char *entry) const { mdi->action(QString::fromLatin1(entry))->trigger(); }
     void select(qsizetype start, qsizetype length) const
@@ -40,7 +40,7 @@ struct WindowFixture {
     // Closes documents without prompting, as if each had just been saved.
     void closeAllClean() const
     {
-        for (frmChild *child : mdi->children()) {
+        for (DocumentWindow *child : mdi->children()) {
             child->setTag(QString());
             child->close();
         }

@@ -1,5 +1,5 @@
 #include "app/statusbar.h"
-#include "document/module1.h"
+#include "document/documentcommands.h"
 #include "document/textbox.h"
 #include "support/windowtest.h"
 
@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class tst_frmChild : public QObject {
+class tst_documentwindow : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init() { w.start(); }
@@ -43,7 +43,7 @@ private:
     QTemporaryDir dir;
 };
 
-QString tst_frmChild::writeFile(const QByteArray &bytes)
+QString tst_documentwindow::writeFile(const QByteArray &bytes)
 {
     const QString path = dir.filePath(QStringLiteral("page.html"));
     QFile file(path);
@@ -53,7 +53,7 @@ QString tst_frmChild::writeFile(const QByteArray &bytes)
     return path;
 }
 
-void tst_frmChild::newDocumentHoldsTemplate()
+void tst_documentwindow::newDocumentHoldsTemplate()
 {
     const QString expected = QStringLiteral(
         "<HTML>\r\n<HEAD>\r\n<META NAME='GENERATOR' CONTENT='VEK Zurne'>\r\n<TITLE>\r\n"
@@ -65,14 +65,14 @@ void tst_frmChild::newDocumentHoldsTemplate()
     QCOMPARE(w.text().SelStart(), 0);
 }
 
-void tst_frmChild::cleanDocumentClosesWithoutAsking()
+void tst_documentwindow::cleanDocumentClosesWithoutAsking()
 {
     QVERIFY(w.active()->close());
     QVERIFY(w.platform->messages.isEmpty());
     QCOMPARE(w.mdi->children().size(), 0);
 }
 
-void tst_frmChild::typedCharacterMarksAndPromptAsks()
+void tst_documentwindow::typedCharacterMarksAndPromptAsks()
 {
     QTest::keyClicks(&w.active()->textBox(), QStringLiteral("a"));
     QCOMPARE(w.active()->Tag(), QStringLiteral("CHANGE"));
@@ -87,23 +87,23 @@ void tst_frmChild::typedCharacterMarksAndPromptAsks()
     QCOMPARE(asked.defaultButton, platform::Answer::Yes);
 }
 
-void tst_frmChild::cancelKeepsWindowTextAndMark()
+void tst_documentwindow::cancelKeepsWindowTextAndMark()
 {
-    frmChild *document = w.active();
+    DocumentWindow *document = w.active();
     QTest::keyClicks(&document->textBox(), QStringLiteral("xyz"));
     const QString text = document->Text().Text();
     w.platform->answers << platform::Answer::Cancel;
     QVERIFY(!document->close());
-    QCOMPARE(w.mdi->children(), QList<frmChild *>{document});
+    QCOMPARE(w.mdi->children(), QList<DocumentWindow *>{document});
     QCOMPARE(document->Text().Text(), text);
     QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
     QVERIFY(w.mdi->menu(QStringLiteral("mnuEdit"))->menuAction()->isVisible());
 }
 
-void tst_frmChild::noClosesWithoutWriting()
+void tst_documentwindow::noClosesWithoutWriting()
 {
     const QString path = writeFile("original");
-    Module1::PendingFileName = path;
+    DocumentCommands::PendingFileName = path;
     w.trigger("mnuNew");
     QTest::keyClicks(&w.active()->textBox(), QStringLiteral("changed"));
     w.platform->answers << platform::Answer::No;
@@ -114,17 +114,17 @@ void tst_frmChild::noClosesWithoutWriting()
     QCOMPARE(w.mdi->children().size(), 1);
 }
 
-void tst_frmChild::yesWithoutSaveKeepsWindow()
+void tst_documentwindow::yesWithoutSaveKeepsWindow()
 {
-    frmChild *document = w.active();
+    DocumentWindow *document = w.active();
     QTest::keyClicks(&document->textBox(), QStringLiteral("keep me"));
     w.platform->answers << platform::Answer::Yes; // the save-as dialog is then cancelled
     QVERIFY(!document->close());
-    QCOMPARE(w.mdi->children(), QList<frmChild *>{document});
+    QCOMPARE(w.mdi->children(), QList<DocumentWindow *>{document});
     QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
 }
 
-void tst_frmChild::shiftEnterPutsBrAndLineBreak()
+void tst_documentwindow::shiftEnterPutsBrAndLineBreak()
 {
     w.text().setText(QStringLiteral("abcdefg"));
     w.select(2, 3);
@@ -135,7 +135,7 @@ void tst_frmChild::shiftEnterPutsBrAndLineBreak()
     QCOMPARE(w.text().Text(), QStringLiteral("ab<BR>\r\n<BR>\r\nfg"));
 }
 
-void tst_frmChild::otherEnterCombinationsPutNoBr_data()
+void tst_documentwindow::otherEnterCombinationsPutNoBr_data()
 {
     QTest::addColumn<int>("modifiers");
     QTest::newRow("plain enter") << int(Qt::NoModifier);
@@ -143,7 +143,7 @@ void tst_frmChild::otherEnterCombinationsPutNoBr_data()
     QTest::newRow("alt+shift+enter") << int(Qt::AltModifier | Qt::ShiftModifier);
 }
 
-void tst_frmChild::otherEnterCombinationsPutNoBr()
+void tst_documentwindow::otherEnterCombinationsPutNoBr()
 {
     QFETCH(int, modifiers);
     w.text().setText(QStringLiteral("ab"));
@@ -155,7 +155,7 @@ void tst_frmChild::otherEnterCombinationsPutNoBr()
              "a line break, if any, is the document's CR LF");
 }
 
-void tst_frmChild::cutEntryFollowsWholeText()
+void tst_documentwindow::cutEntryFollowsWholeText()
 {
     QAction *cut = w.mdi->action(QStringLiteral("mnuCut"));
     w.select(0, w.text().length());
@@ -167,7 +167,7 @@ void tst_frmChild::cutEntryFollowsWholeText()
 }
 
 // A page of 100 KB takes typed characters like any other.
-void tst_frmChild::typingIntoALongDocument()
+void tst_documentwindow::typingIntoALongDocument()
 {
     w.text().setText(QString(100000, QLatin1Char('a')));
     w.select(50000, 0);
@@ -178,7 +178,7 @@ void tst_frmChild::typingIntoALongDocument()
 
 // A minified page's line is shown in pieces; keys at the seam between two pieces edit the
 // line as if it were one.
-void tst_frmChild::longLineEditsAsOneLine()
+void tst_documentwindow::longLineEditsAsOneLine()
 {
     TextBox &box = w.active()->textBox();
     const QString line = QString(2000, QLatin1Char('a')) + QString(2000, QLatin1Char('b'));
@@ -195,7 +195,7 @@ void tst_frmChild::longLineEditsAsOneLine()
                                   QStringLiteral("\r\nz"));
 }
 
-void tst_frmChild::menuShortcutsWinOverWidgetBindings_data()
+void tst_documentwindow::menuShortcutsWinOverWidgetBindings_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("expected");
@@ -206,7 +206,7 @@ void tst_frmChild::menuShortcutsWinOverWidgetBindings_data()
     QTest::newRow("ctrl+w is quot, not close") << int(Qt::Key_W) << QStringLiteral("x&quot;yz");
 }
 
-void tst_frmChild::menuShortcutsWinOverWidgetBindings()
+void tst_documentwindow::menuShortcutsWinOverWidgetBindings()
 {
     QFETCH(int, key);
     QFETCH(QString, expected);
@@ -219,7 +219,7 @@ void tst_frmChild::menuShortcutsWinOverWidgetBindings()
     QCOMPARE(w.text().Text(), expected);
 }
 
-void tst_frmChild::clipboardKeysRunTheMenuCommands()
+void tst_documentwindow::clipboardKeysRunTheMenuCommands()
 {
     TextBox &box = w.active()->textBox();
     w.mdi->activateWindow();
@@ -239,7 +239,7 @@ void tst_frmChild::clipboardKeysRunTheMenuCommands()
     QCOMPARE(w.text().SelLength(), 6);
 }
 
-void tst_frmChild::bothPastesGiveTheSameText_data()
+void tst_documentwindow::bothPastesGiveTheSameText_data()
 {
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("text");
@@ -250,7 +250,7 @@ void tst_frmChild::bothPastesGiveTheSameText_data()
 }
 
 // The paste command and the text box's own paste (context menu, Shift+Insert).
-void tst_frmChild::bothPastesGiveTheSameText()
+void tst_documentwindow::bothPastesGiveTheSameText()
 {
     QFETCH(QString, clipboard);
     QFETCH(QString, text);
@@ -268,7 +268,7 @@ void tst_frmChild::bothPastesGiveTheSameText()
     QCOMPARE(w.text().Text(), text);
 }
 
-void tst_frmChild::widgetCopyKeepsTheModelText()
+void tst_documentwindow::widgetCopyKeepsTheModelText()
 {
     w.text().setText(QStringLiteral("a\r\nb\u2028c"));
     w.select(0, w.text().length());
@@ -276,7 +276,7 @@ void tst_frmChild::widgetCopyKeepsTheModelText()
     QCOMPARE(copied->text(), QStringLiteral("a\r\nb\u2028c"));
 }
 
-void tst_frmChild::pendingFileLoadsLineByLine_data()
+void tst_documentwindow::pendingFileLoadsLineByLine_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
@@ -285,28 +285,28 @@ void tst_frmChild::pendingFileLoadsLineByLine_data()
     QTest::newRow("empty lines kept") << QByteArray("\r\n\r\n") << QStringLiteral("\r\n\r\n");
 }
 
-void tst_frmChild::pendingFileLoadsLineByLine()
+void tst_documentwindow::pendingFileLoadsLineByLine()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     const QString path = writeFile(bytes);
-    Module1::PendingFileName = path;
+    DocumentCommands::PendingFileName = path;
     w.trigger("mnuNew");
     QCOMPARE(w.text().Text(), text);
     QCOMPARE(w.active()->Caption(), path);
     QCOMPARE(w.active()->Tag(), QString());
-    QCOMPARE(Module1::PendingFileName, QString());
+    QCOMPARE(DocumentCommands::PendingFileName, QString());
 }
 
-void tst_frmChild::unreadablePendingFileStillEmptiesName()
+void tst_documentwindow::unreadablePendingFileStillEmptiesName()
 {
     const QString missing = dir.filePath(QStringLiteral("missing.html"));
-    Module1::PendingFileName = missing;
+    DocumentCommands::PendingFileName = missing;
     w.trigger("mnuNew");
-    QCOMPARE(Module1::PendingFileName, QString());
+    QCOMPARE(DocumentCommands::PendingFileName, QString());
     // Not captioned with the path: a save must not write over a file that was never read.
     QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
-    QCOMPARE(w.text().Text(), frmChild::newPageTemplate());
+    QCOMPARE(w.text().Text(), DocumentWindow::newPageTemplate());
     QCOMPARE(w.platform->messages.size(), 1);
     QCOMPARE(w.platform->messages.first().text, u"ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n"_qs + missing +
                                                     u"\nNo such file or directory"_qs);
@@ -314,5 +314,5 @@ void tst_frmChild::unreadablePendingFileStillEmptiesName()
     QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
 }
 
-QTEST_MAIN(tst_frmChild)
-#include "tst_frmchild.moc"
+QTEST_MAIN(tst_documentwindow)
+#include "tst_documentwindow.moc"

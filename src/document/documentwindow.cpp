@@ -1,10 +1,10 @@
-#include "document/frmchild.h"
+#include "document/documentwindow.h"
 
+#include "document/documentcommands.h"
 #include "document/documentformat.h"
 #include "document/documenthost.h"
 #include "document/filedrop.h"
 #include "document/loadedwindows.h"
-#include "document/module1.h"
 #include "document/textbox.h"
 #include "document/textfile.h"
 #include "platform/codepage.h"
@@ -17,10 +17,10 @@
 #include <QMenu>
 #include <QStringList>
 
-const QString frmChild::Untitled = QStringLiteral("（無題）");
-const QString frmChild::ModifiedMark = QStringLiteral("CHANGE");
+const QString DocumentWindow::Untitled = QStringLiteral("（無題）");
+const QString DocumentWindow::ModifiedMark = QStringLiteral("CHANGE");
 
-QString frmChild::newPageTemplate()
+QString DocumentWindow::newPageTemplate()
 {
     static const QString page =
         QStringList{
@@ -40,7 +40,7 @@ QString frmChild::newPageTemplate()
     return page;
 }
 
-frmChild::frmChild(DocumentHost &host) : host_(host), Text_(new TextBox), model_(*Text_)
+DocumentWindow::DocumentWindow(DocumentHost &host) : host_(host), Text_(new TextBox), model_(*Text_)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     Text_->setModel(model_);
@@ -49,7 +49,7 @@ frmChild::frmChild(DocumentHost &host) : host_(host), Text_(new TextBox), model_
     LoadedWindows::add(this);
     host_.mdiArea().addSubWindow(this);
 
-    connect(Text_, &QPlainTextEdit::textChanged, this, &frmChild::Text_Change);
+    connect(Text_, &QPlainTextEdit::textChanged, this, &DocumentWindow::Text_Change);
     connect(Text_, &TextBox::shiftEnterPressed, this,
             [this] { model_.setSelText(QStringLiteral("<BR>")); });
     connect(Text_, &TextBox::fileDragged, this, &FileDrop::dragOver);
@@ -64,7 +64,7 @@ frmChild::frmChild(DocumentHost &host) : host_(host), Text_(new TextBox), model_
 
 // The window's own menu binds Ctrl+W to close, which is also the key of a menu entry: a key
 // bound twice runs neither. Every Ctrl+letter belongs to the menus; close keeps Ctrl+F4.
-void frmChild::leaveControlKeysToTheMenus()
+void DocumentWindow::leaveControlKeysToTheMenus()
 {
     for (QAction *entry : systemMenu()->actions()) {
         QList<QKeySequence> kept = entry->shortcuts();
@@ -76,14 +76,14 @@ void frmChild::leaveControlKeysToTheMenus()
     }
 }
 
-frmChild::~frmChild()
+DocumentWindow::~DocumentWindow()
 {
     LoadedWindows::remove(this);
 }
 
-void frmChild::Form_Load()
+void DocumentWindow::Form_Load()
 {
-    if (Module1::PendingFileName.isEmpty() || !loadPendingFile()) {
+    if (DocumentCommands::PendingFileName.isEmpty() || !loadPendingFile()) {
         setCaption(Untitled);
         model_.setText(newPageTemplate());
     }
@@ -93,10 +93,10 @@ void frmChild::Form_Load()
 
 // A file that cannot be read leaves a new page rather than an empty text captioned with
 // its path, which a save would write over the file.
-bool frmChild::loadPendingFile()
+bool DocumentWindow::loadPendingFile()
 {
-    const QString path = Module1::PendingFileName;
-    Module1::PendingFileName.clear();
+    const QString path = DocumentCommands::PendingFileName;
+    DocumentCommands::PendingFileName.clear();
     const LoadedText loaded = readTextWhole(path);
     if (!loaded.ok()) {
         platform::warn(this, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n") + path +
@@ -108,7 +108,7 @@ bool frmChild::loadPendingFile()
     return true;
 }
 
-void frmChild::setFileText(const LoadedText &loaded, TextModel::Ending ending)
+void DocumentWindow::setFileText(const LoadedText &loaded, TextModel::Ending ending)
 {
     model_.setFileText(loaded.text, ending);
     encoding_ = loaded.encoding;
@@ -116,7 +116,7 @@ void frmChild::setFileText(const LoadedText &loaded, TextModel::Ending ending)
         host_.setFormatText(formatInfo());
 }
 
-QString frmChild::documentInfo() const
+QString DocumentWindow::documentInfo() const
 {
     if (isUntitled())
         return Untitled;
@@ -128,25 +128,25 @@ QString frmChild::documentInfo() const
            file.lastModified().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
 }
 
-QString frmChild::formatInfo() const
+QString DocumentWindow::formatInfo() const
 {
     return formatName({codepage::effectiveCodePage(encoding_), encoding_.byteOrderMark,
                        encoding_.keepsRawBytes, model_.documentBreak(), model_.hasMixedBreaks()});
 }
 
-void frmChild::Form_Activate()
+void DocumentWindow::Form_Activate()
 {
     host_.setStatusText(documentInfo());
     host_.setFormatText(formatInfo());
 }
 
-void frmChild::Text_Change()
+void DocumentWindow::Text_Change()
 {
     host_.setCutEnabled(!model_.isEmpty());
     setTag(ModifiedMark);
 }
 
-bool frmChild::Form_Unload()
+bool DocumentWindow::Form_Unload()
 {
     if (isModified()) {
         const platform::Answer answer = platform::showMessage(
@@ -157,7 +157,7 @@ bool frmChild::Form_Unload()
             return false;
         // A save that did not happen keeps the window: closing it would lose the text the
         // user just asked to keep.
-        if (answer == platform::Answer::Yes && !Module1::SaveDocument(*this))
+        if (answer == platform::Answer::Yes && !DocumentCommands::SaveDocument(*this))
             return false;
     }
     if (LoadedWindows::count() == 2)
@@ -168,13 +168,13 @@ bool frmChild::Form_Unload()
     return true;
 }
 
-bool frmChild::isLastDocument() const
+bool DocumentWindow::isLastDocument() const
 {
     const QList<QMdiSubWindow *> windows = host_.mdiArea().subWindowList();
     return windows.size() == 1 && windows.constFirst() == this;
 }
 
-void frmChild::closeEvent(QCloseEvent *event)
+void DocumentWindow::closeEvent(QCloseEvent *event)
 {
     if (!Form_Unload()) {
         event->ignore();

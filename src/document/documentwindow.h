@@ -11,13 +11,13 @@ class DocumentHost;
 class TextBox;
 struct LoadedText;
 
-class frmChild : public QMdiSubWindow {
+class DocumentWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
     // Creates the window in the host's area and runs its load: the file named by
     // PendingFileName, or the new-page template.
-    explicit frmChild(DocumentHost &host);
-    ~frmChild() override;
+    explicit DocumentWindow(DocumentHost &host);
+    ~DocumentWindow() override;
 
     TextModel &Text() { return model_; }
     TextBox &textBox() { return *Text_; }

@@ -1,9 +1,9 @@
-#include "document/module1.h"
+#include "document/documentcommands.h"
 
 #include "document/documenthost.h"
+#include "document/documentwindow.h"
 #include "document/filedialogstate.h"
 #include "document/filenames.h"
-#include "document/frmchild.h"
 #include "document/savemessages.h"
 #include "platform/busycursor.h"
 #include "platform/codepage.h"
@@ -14,7 +14,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 
-namespace Module1 {
+namespace DocumentCommands {
 namespace {
 
 const QString OpenFilter =
@@ -29,7 +29,7 @@ const QString NoFolder = QStringLiteral("?");
 
 // The dialog confirmed the name the user typed; a name the ".htm" rule changed may name
 // another file, which is not replaced unasked.
-bool mayWrite(frmChild &document, const QString &chosen, const QString &name)
+bool mayWrite(DocumentWindow &document, const QString &chosen, const QString &name)
 {
     if (name == chosen || !QFileInfo::exists(name))
         return true;
@@ -39,7 +39,7 @@ bool mayWrite(frmChild &document, const QString &chosen, const QString &name)
 }
 
 // The name to save under, asked until one may be written; nullopt when cancelled.
-std::optional<QString> askSaveName(DocumentHost &host, frmChild &document)
+std::optional<QString> askSaveName(DocumentHost &host, DocumentWindow &document)
 {
     while (true) {
         const std::optional<QString> chosen =
@@ -54,12 +54,12 @@ std::optional<QString> askSaveName(DocumentHost &host, frmChild &document)
 
 } // namespace
 
-frmChild *NewDocument()
+DocumentWindow *NewDocument()
 {
     DocumentHost *host = DocumentHost::current();
     if (!host)
         return nullptr;
-    auto *child = new frmChild(*host);
+    auto *child = new DocumentWindow(*host);
     child->show();
     host->mdiArea().setActiveSubWindow(child);
     return child;
@@ -83,23 +83,23 @@ void OpenDocument()
     OpenFile(*chosen);
 }
 
-frmChild *OpenFile(const QString &path)
+DocumentWindow *OpenFile(const QString &path)
 {
     PendingFileName = QFileInfo(path).absoluteFilePath();
     const BusyCursor busy;
-    frmChild *document = NewDocument();
+    DocumentWindow *document = NewDocument();
     PendingFileName.clear();
     return document;
 }
 
-bool SaveDocument(frmChild &document)
+bool SaveDocument(DocumentWindow &document)
 {
     if (document.isUntitled())
         return SaveDocumentAs(document);
     return WriteDocument(document, document.Caption());
 }
 
-bool SaveDocumentAs(frmChild &document)
+bool SaveDocumentAs(DocumentWindow &document)
 {
     DocumentHost *host = DocumentHost::current();
     if (!host)
@@ -111,7 +111,7 @@ bool SaveDocumentAs(frmChild &document)
     return true;
 }
 
-bool WriteDocument(frmChild &document, const QString &path)
+bool WriteDocument(DocumentWindow &document, const QString &path)
 {
     const BusyCursor busy;
     const QString text = document.Text().fileText();
@@ -131,4 +131,4 @@ bool WriteDocument(frmChild &document, const QString &path)
     return true;
 }
 
-} // namespace Module1
+} // namespace DocumentCommands
