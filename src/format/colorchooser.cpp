@@ -1,6 +1,6 @@
 #include "format/colorchooser.h"
 
-#include "format/module2.h"
+#include "format/colorvalues.h"
 #include "platform/platform.h"
 
 ColorChooser::ColorChooser(QWidget &owner, ChooserCancel onCancel)
@@ -11,15 +11,15 @@ ColorChooser::ColorChooser(QWidget &owner, ChooserCancel onCancel)
 std::optional<QString> ColorChooser::chooseColorValue()
 {
     const std::optional<QColor> chosen =
-        platform::backend().color(&owner_, Module2::colorFromInteger(color_));
+        platform::backend().color(&owner_, ColorValues::colorFromInteger(color_));
     if (!chosen) {
         if (onCancel_ == ChooserCancel::EndsHandler)
             return std::nullopt;
     } else if (!chosen->isValid()) {
         return std::nullopt; // a failing chooser ends the handler silently
     } else {
-        color_ = Module2::colorInteger(*chosen);
+        color_ = ColorValues::colorInteger(*chosen);
     }
-    Module2::SplitColor(color_);
-    return Module2::ColorValue();
+    ColorValues::SplitColor(color_);
+    return ColorValues::ColorValue();
 }

@@ -18,7 +18,7 @@ class ColorChooser {
 public:
     ColorChooser(QWidget &owner, ChooserCancel onCancel);
 
-    // Shows the chooser and splits the resulting colour (Module2::SplitColor). Returns the
+    // Shows the chooser and splits the resulting colour (ColorValues::SplitColor). Returns the
     // colour value for the receiving field, or nullopt when the handler is to end there.
     std::optional<QString> chooseColorValue();
 

@@ -1,4 +1,4 @@
-#include "format/frmmarquee.h"
+#include "format/marqueedialog.h"
 
 #include "formattest.h"
 
@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-class tst_frmmarquee : public DialogTest<frmMarquee> {
+class tst_marqueedialog : public DialogTest<MarqueeDialog> {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -25,17 +25,17 @@ private:
     }
 };
 
-void tst_frmmarquee::init()
+void tst_marqueedialog::init()
 {
     openDialog();
 }
 
-void tst_frmmarquee::cleanup()
+void tst_marqueedialog::cleanup()
 {
     closeDialog();
 }
 
-void tst_frmmarquee::confirm_data()
+void tst_marqueedialog::confirm_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("direction");
@@ -58,7 +58,7 @@ void tst_frmmarquee::confirm_data()
         << "<P><MARQUEE BEHAVIOR='ALTERNATE' DIRECTION='RIGHT' LOOP='999'>Hi abc</MARQUEE></P>";
 }
 
-void tst_frmmarquee::confirm()
+void tst_marqueedialog::confirm()
 {
     QFETCH(QString, text);
     QFETCH(int, direction);
@@ -80,7 +80,7 @@ void tst_frmmarquee::confirm()
     QVERIFY(!dialog->isVisible());
 }
 
-void tst_frmmarquee::cancelWritesNothing()
+void tst_marqueedialog::cancelWritesNothing()
 {
     QTest::keyClicks(&the<QLineEdit>("txtMozi"), QStringLiteral("x"));
     the<QPushButton>("cmdCancel").click();
@@ -88,12 +88,12 @@ void tst_frmmarquee::cancelWritesNothing()
     compareUntouched();
 }
 
-void tst_frmmarquee::noDocumentOpen()
+void tst_marqueedialog::noDocumentOpen()
 {
     clickWithoutDocument(QStringLiteral("cmdOK"));
 }
 
-void tst_frmmarquee::menuReopensWithDefaults()
+void tst_marqueedialog::menuReopensWithDefaults()
 {
     dialog.reset();
     QAction *entry = f->mdi.action(QStringLiteral("mnuMarquee"));
@@ -118,5 +118,5 @@ void tst_frmmarquee::menuReopensWithDefaults()
                  "<P><MARQUEE BEHAVIOR='SCROLL' DIRECTION='RIGHT' LOOP='999'>abc</MARQUEE></P>"));
 }
 
-QTEST_MAIN(tst_frmmarquee)
-#include "tst_frmmarquee.moc"
+QTEST_MAIN(tst_marqueedialog)
+#include "tst_marqueedialog.moc"

@@ -1,6 +1,6 @@
-#include "format/module2.h"
+#include "format/colorvalues.h"
 
-namespace Module2 {
+namespace ColorValues {
 
 qint16 ColorR = 0;
 qint16 ColorG = 0;
@@ -63,4 +63,4 @@ QColor colorFromInteger(qint32 color)
     return QColor(byteOf(color, 0), byteOf(color, 1), byteOf(color, 2));
 }
 
-} // namespace Module2
+} // namespace ColorValues

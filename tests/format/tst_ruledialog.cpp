@@ -1,4 +1,4 @@
-#include "format/frmhr.h"
+#include "format/ruledialog.h"
 
 #include "formattest.h"
 
@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-class tst_frmhr : public DialogTest<frmHR> {
+class tst_ruledialog : public DialogTest<RuleDialog> {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -22,17 +22,17 @@ private Q_SLOTS:
     void menuOpensDialog();
 };
 
-void tst_frmhr::init()
+void tst_ruledialog::init()
 {
     openDialog();
 }
 
-void tst_frmhr::cleanup()
+void tst_ruledialog::cleanup()
 {
     closeDialog();
 }
 
-void tst_frmhr::confirm_data()
+void tst_ruledialog::confirm_data()
 {
     QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("width");
@@ -53,7 +53,7 @@ void tst_frmhr::confirm_data()
                                        << "" << 0 << false << "<P><HR SIZE=' ' ALIGN='LEFT'></P>";
 }
 
-void tst_frmhr::confirm()
+void tst_ruledialog::confirm()
 {
     QFETCH(QString, size);
     QFETCH(QString, width);
@@ -73,7 +73,7 @@ void tst_frmhr::confirm()
     QVERIFY(!dialog->isVisible());
 }
 
-void tst_frmhr::chooserCancel_data()
+void tst_ruledialog::chooserCancel_data()
 {
     QTest::addColumn<QList<QColor>>("chosenBefore");
     QTest::addColumn<QString>("expected");
@@ -81,7 +81,7 @@ void tst_frmhr::chooserCancel_data()
     QTest::newRow("after a choice") << QList<QColor>{QColor(0x12, 0x34, 0x56)} << "#123456";
 }
 
-void tst_frmhr::chooserCancel()
+void tst_ruledialog::chooserCancel()
 {
     QFETCH(QList<QColor>, chosenBefore);
     QFETCH(QString, expected);
@@ -94,7 +94,7 @@ void tst_frmhr::chooserCancel()
     QCOMPARE(the<QLineEdit>("txtColor").text(), expected);
 }
 
-void tst_frmhr::cancelWritesNothing()
+void tst_ruledialog::cancelWritesNothing()
 {
     QTest::keyClicks(&the<QLineEdit>("txtSize"), QStringLiteral("3"));
     the<QPushButton>("Command2").click();
@@ -102,12 +102,12 @@ void tst_frmhr::cancelWritesNothing()
     compareUntouched();
 }
 
-void tst_frmhr::noDocumentOpen()
+void tst_ruledialog::noDocumentOpen()
 {
     clickWithoutDocument(QStringLiteral("cmdOK"));
 }
 
-void tst_frmhr::menuOpensDialog()
+void tst_ruledialog::menuOpensDialog()
 {
     dialog.reset();
     QVERIFY(driveModal(f->mdi.action(QStringLiteral("mnuHR")), [](QDialog &shown) {
@@ -119,8 +119,8 @@ void tst_frmhr::menuOpensDialog()
     }));
     QCOMPARE(f->text(), QStringLiteral("<P><HR WIDTH='80%' ALIGN='LEFT'></P>"));
     QVERIFY(f->modified());
-    QVERIFY(f->mdi.findChildren<frmHR *>().isEmpty());
+    QVERIFY(f->mdi.findChildren<RuleDialog *>().isEmpty());
 }
 
-QTEST_MAIN(tst_frmhr)
-#include "tst_frmhr.moc"
+QTEST_MAIN(tst_ruledialog)
+#include "tst_ruledialog.moc"

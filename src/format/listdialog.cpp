@@ -1,4 +1,4 @@
-#include "format/frmlist.h"
+#include "format/listdialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
@@ -24,7 +24,7 @@ QString controlName(const char *base, ListKind kind)
 
 } // namespace
 
-frmList::frmList(QWidget *parent)
+ListDialog::ListDialog(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmList"), QStringLiteral("ﾘｽﾄ設定"))
 {
     auto *layout = new QHBoxLayout(this);
@@ -36,7 +36,7 @@ frmList::frmList(QWidget *parent)
                    {QStringLiteral("DISK"), QStringLiteral("SQUARE"), QStringLiteral("CIRCLE")}));
 }
 
-QGroupBox *frmList::buildFrame(ListKind kind, const QString &caption, const QStringList &styles)
+QGroupBox *ListDialog::buildFrame(ListKind kind, const QString &caption, const QStringList &styles)
 {
     QGroupBox *frame = makeFrame(this, controlName("Frame", kind), caption);
     KindControls &kindControls = controls(kind);
@@ -44,7 +44,7 @@ QGroupBox *frmList::buildFrame(ListKind kind, const QString &caption, const QStr
     kindControls.style = makeCombo(frame, controlName("Combo", kind), styles);
     QPushButton *ok = makeButton(frame, controlName("cmdOK", kind), QStringLiteral("決定(&N)"));
     connect(ok, &QPushButton::clicked, this,
-            kind == ListKind::Numbered ? &frmList::cmdOK1_Click : &frmList::cmdOK2_Click);
+            kind == ListKind::Numbered ? &ListDialog::cmdOK1_Click : &ListDialog::cmdOK2_Click);
     QPushButton *cancel =
         makeButton(frame, controlName("cmdCancel", kind), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cancel, this);
@@ -58,23 +58,23 @@ QGroupBox *frmList::buildFrame(ListKind kind, const QString &caption, const QStr
     return frame;
 }
 
-frmList::KindControls &frmList::controls(ListKind kind)
+ListDialog::KindControls &ListDialog::controls(ListKind kind)
 {
     return kind == ListKind::Numbered ? numbered_ : bulleted_;
 }
 
-void frmList::cmdOK1_Click()
+void ListDialog::cmdOK1_Click()
 {
     confirm(ListKind::Numbered);
 }
 
-void frmList::cmdOK2_Click()
+void ListDialog::cmdOK2_Click()
 {
     confirm(ListKind::Bulleted);
 }
 
 // A count the list cannot hold is refused with a message; the dialog stays as it is.
-void frmList::confirm(ListKind kind)
+void ListDialog::confirm(ListKind kind)
 {
     const KindControls &kindControls = controls(kind);
     const std::optional<qint16> furtherItems = furtherListItems(kindControls.count->text());
@@ -89,5 +89,5 @@ void frmList::confirm(ListKind kind)
 
 void showListDialog(QWidget *parent)
 {
-    showModal<frmList>(parent);
+    showModal<ListDialog>(parent);
 }

@@ -7,10 +7,10 @@
 class QButtonGroup;
 class QLineEdit;
 
-class frmMarquee : public Dialog {
+class MarqueeDialog : public Dialog {
     Q_OBJECT
 public:
-    explicit frmMarquee(QWidget *parent = nullptr);
+    explicit MarqueeDialog(QWidget *parent = nullptr);
 
 private:
     void cmdOK_Click();

@@ -1,11 +1,11 @@
 #include "format/colorchooser.h"
-#include "format/module2.h"
+#include "format/colorvalues.h"
 #include "support/scriptedplatform.h"
 
 #include <QTest>
 #include <QWidget>
 
-class tst_module2 : public QObject {
+class tst_colorvalues : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void splitColor_data();
@@ -13,7 +13,7 @@ private Q_SLOTS:
     void invalidColorEndsHandler();
 };
 
-void tst_module2::splitColor_data()
+void tst_colorvalues::splitColor_data()
 {
     QTest::addColumn<qint32>("color");
     QTest::addColumn<QString>("value");
@@ -30,22 +30,22 @@ void tst_module2::splitColor_data()
     QTest::newRow("highest byte ignored") << qint32(0x7F123456) << "#563412" << 86 << 52 << 18;
 }
 
-void tst_module2::splitColor()
+void tst_colorvalues::splitColor()
 {
     QFETCH(qint32, color);
     QFETCH(QString, value);
     QFETCH(int, red);
     QFETCH(int, green);
     QFETCH(int, blue);
-    Module2::SplitColor(color);
-    QCOMPARE(Module2::ColorValue(), value);
-    QCOMPARE(Module2::HexR + Module2::HexG + Module2::HexB, value.mid(1));
-    QCOMPARE(int(Module2::ColorR), red);
-    QCOMPARE(int(Module2::ColorG), green);
-    QCOMPARE(int(Module2::ColorB), blue);
+    ColorValues::SplitColor(color);
+    QCOMPARE(ColorValues::ColorValue(), value);
+    QCOMPARE(ColorValues::HexR + ColorValues::HexG + ColorValues::HexB, value.mid(1));
+    QCOMPARE(int(ColorValues::ColorR), red);
+    QCOMPARE(int(ColorValues::ColorG), green);
+    QCOMPARE(int(ColorValues::ColorB), blue);
 }
 
-void tst_module2::invalidColorEndsHandler()
+void tst_colorvalues::invalidColorEndsHandler()
 {
     ScriptedPlatform platform;
     QWidget owner;
@@ -54,5 +54,5 @@ void tst_module2::invalidColorEndsHandler()
     QCOMPARE(chooser.chooseColorValue(), std::nullopt);
 }
 
-QTEST_MAIN(tst_module2)
-#include "tst_module2.moc"
+QTEST_MAIN(tst_colorvalues)
+#include "tst_colorvalues.moc"

@@ -10,10 +10,10 @@ class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 
-class frmHR : public Dialog {
+class RuleDialog : public Dialog {
     Q_OBJECT
 public:
-    explicit frmHR(QWidget *parent = nullptr);
+    explicit RuleDialog(QWidget *parent = nullptr);
 
 private:
     QGroupBox *buildBasicFrame();

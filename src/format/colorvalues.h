@@ -7,7 +7,7 @@
 #include <QColor>
 #include <QString>
 
-namespace Module2 {
+namespace ColorValues {
 
 extern qint16 ColorR;
 extern qint16 ColorG;
@@ -32,4 +32,4 @@ QColor SplitQColor();
 qint32 colorInteger(const QColor &color);
 QColor colorFromInteger(qint32 color);
 
-} // namespace Module2
+} // namespace ColorValues

@@ -1,7 +1,7 @@
-#include "format/frmcolor.h"
+#include "format/pagecolorsdialog.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "format/module2.h"
+#include "format/colorvalues.h"
 #include "platform/platform.h"
 
 #include <QButtonGroup>
@@ -27,7 +27,7 @@ void paint(QLabel *label, QPalette::ColorRole role, const QColor &color)
 
 } // namespace
 
-frmColor::frmColor(QWidget *parent)
+PageColorsDialog::PageColorsDialog(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmColor"), QStringLiteral("ｶﾗｰ設定（BODY設定）")),
       Option_(
           makeOptions(this, QStringLiteral("Option"),
@@ -41,12 +41,12 @@ frmColor::frmColor(QWidget *parent)
     // Room for the whole tag, wrapped, and no more.
     Text_->setMaximumHeight(Text_->fontMetrics().lineSpacing() * 5);
     QPushButton *command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("色"));
-    connect(command1, &QPushButton::clicked, this, &frmColor::Command1_Click);
+    connect(command1, &QPushButton::clicked, this, &PageColorsDialog::Command1_Click);
     QPushButton *cmdCopy = makeButton(this, QStringLiteral("cmdCopy"), QStringLiteral("コピー"));
     connect(cmdCopy, &QPushButton::clicked, this, [this] { copyAndClose(lblx_->text()); });
     QPushButton *cmdAll = makeButton(this, QStringLiteral("CMDALL"), QStringLiteral("コピー"));
     connect(cmdAll, &QPushButton::clicked, this, [this] { copyAndClose(Text_->toPlainText()); });
-    connect(txtBackGround_, &QLineEdit::textChanged, this, &frmColor::TEXT_BODY);
+    connect(txtBackGround_, &QLineEdit::textChanged, this, &PageColorsDialog::TEXT_BODY);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(makeOptionFrame(this, QStringLiteral("Frame2"), QString(), Option_), 0, 0, 3,
@@ -63,7 +63,7 @@ frmColor::frmColor(QWidget *parent)
     Form_Load();
 }
 
-QWidget *frmColor::buildPreview()
+QWidget *PageColorsDialog::buildPreview()
 {
     lblBACK_ = makeLabel(this, QStringLiteral("lblBACK"), QString());
     lblBACK_->setAutoFillBackground(true);
@@ -78,21 +78,21 @@ QWidget *frmColor::buildPreview()
     return lblBACK_;
 }
 
-void frmColor::Form_Load()
+void PageColorsDialog::Form_Load()
 {
     slots_.fill(Black);
     TEXT_BODY();
-    Module2::ResetColors();
+    ColorValues::ResetColors();
     Option_->button(BackgroundSlot)->setChecked(true);
     paintPreview(BackgroundSlot);
 }
 
-void frmColor::TEXT_BODY()
+void PageColorsDialog::TEXT_BODY()
 {
     Text_->setPlainText(bodyTagMarkup({slots_, txtBackGround_->text()}));
 }
 
-void frmColor::Command1_Click()
+void PageColorsDialog::Command1_Click()
 {
     const std::optional<QString> value = CD_.chooseColorValue();
     if (!value)
@@ -105,14 +105,14 @@ void frmColor::Command1_Click()
 }
 
 // Paints the preview of `slot` in the colour of the last split.
-void frmColor::paintPreview(int slot)
+void PageColorsDialog::paintPreview(int slot)
 {
     const QPalette::ColorRole role =
         slot == BackgroundSlot ? QPalette::Window : QPalette::WindowText;
-    paint(previewLabels_[slot], role, Module2::SplitQColor());
+    paint(previewLabels_[slot], role, ColorValues::SplitQColor());
 }
 
-void frmColor::copyAndClose(const QString &text)
+void PageColorsDialog::copyAndClose(const QString &text)
 {
     platform::backend().setClipboardText(text);
     accept();
@@ -120,5 +120,5 @@ void frmColor::copyAndClose(const QString &text)
 
 void showPageColorDialog(QWidget *parent)
 {
-    showModal<frmColor>(parent);
+    showModal<PageColorsDialog>(parent);
 }

@@ -12,10 +12,10 @@ class QLineEdit;
 class QSlider;
 class QTabWidget;
 
-class frmFontSize : public Dialog {
+class FontSizeDialog : public Dialog {
     Q_OBJECT
 public:
-    explicit frmFontSize(QWidget *parent = nullptr);
+    explicit FontSizeDialog(QWidget *parent = nullptr);
 
 private:
     QWidget *buildHeadingPage();

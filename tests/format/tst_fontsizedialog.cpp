@@ -1,4 +1,4 @@
-#include "format/frmfontsize.h"
+#include "format/fontsizedialog.h"
 
 #include "formattest.h"
 
@@ -10,7 +10,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-class tst_frmfontsize : public DialogTest<frmFontSize> {
+class tst_fontsizedialog : public DialogTest<FontSizeDialog> {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -35,23 +35,23 @@ private:
     static void addPageRows();
 };
 
-void tst_frmfontsize::init()
+void tst_fontsizedialog::init()
 {
     openDialog();
 }
 
-void tst_frmfontsize::cleanup()
+void tst_fontsizedialog::cleanup()
 {
     closeDialog();
 }
 
-void tst_frmfontsize::opensOnFontPage()
+void tst_fontsizedialog::opensOnFontPage()
 {
     QCOMPARE(the<QTabWidget>("SSTab1").currentIndex(), 1);
     QVERIFY(!the<QPushButton>("Command3").isDefault());
 }
 
-void tst_frmfontsize::confirmRightAfterOpeningAsksForInput()
+void tst_fontsizedialog::confirmRightAfterOpeningAsksForInput()
 {
     the<QPushButton>("Command3").click();
     QCOMPARE(f->platform.messages.size(), 1);
@@ -64,7 +64,7 @@ void tst_frmfontsize::confirmRightAfterOpeningAsksForInput()
     compareUntouched();
 }
 
-void tst_frmfontsize::fontConfirm_data()
+void tst_fontsizedialog::fontConfirm_data()
 {
     QTest::addColumn<QString>("size");
     QTest::addColumn<QString>("color");
@@ -81,7 +81,7 @@ void tst_frmfontsize::fontConfirm_data()
         << "" << true << "<P><BASEFONT SIZE='2'>abc</FONT></P>";
 }
 
-void tst_frmfontsize::fontConfirm()
+void tst_fontsizedialog::fontConfirm()
 {
     QFETCH(QString, size);
     QFETCH(QString, color);
@@ -99,7 +99,7 @@ void tst_frmfontsize::fontConfirm()
     QVERIFY(!dialog->isVisible());
 }
 
-void tst_frmfontsize::sliderStepFillsSize()
+void tst_fontsizedialog::sliderStepFillsSize()
 {
     auto &slider = the<QSlider>("Slider2");
     QTest::keyClick(&slider, Qt::Key_Right);
@@ -112,7 +112,7 @@ void tst_frmfontsize::sliderStepFillsSize()
     QCOMPARE(f->text(), QStringLiteral("<P><FONT SIZE='2'>abc</FONT></P>"));
 }
 
-void tst_frmfontsize::headingAtCaret()
+void tst_fontsizedialog::headingAtCaret()
 {
     f->prepare(QStringLiteral("ab"), QString(), 1);
     the<QTabWidget>("SSTab1").setCurrentIndex(0);
@@ -128,7 +128,7 @@ void tst_frmfontsize::headingAtCaret()
     QVERIFY(!dialog->isVisible());
 }
 
-void tst_frmfontsize::headingByClickOnGroove()
+void tst_fontsizedialog::headingByClickOnGroove()
 {
     the<QTabWidget>("SSTab1").setCurrentIndex(0);
     auto &slider = the<QSlider>("Slider1");
@@ -139,7 +139,7 @@ void tst_frmfontsize::headingByClickOnGroove()
     QCOMPARE(f->text(), QStringLiteral("<P><H2>abc</H2></P>"));
 }
 
-void tst_frmfontsize::headingLabelNotRefreshed()
+void tst_fontsizedialog::headingLabelNotRefreshed()
 {
     the<QSlider>("Slider1").setValue(4);
     the<QPushButton>("Command1").click();
@@ -147,7 +147,7 @@ void tst_frmfontsize::headingLabelNotRefreshed()
 }
 
 // A cancelled chooser leaves the typed text; a chosen font or colour replaces it.
-void tst_frmfontsize::fontChooser()
+void tst_fontsizedialog::fontChooser()
 {
     auto &field = the<QLineEdit>("txtFontName");
     QTest::keyClicks(&field, QStringLiteral("typed"));
@@ -160,7 +160,7 @@ void tst_frmfontsize::fontChooser()
     QCOMPARE(f->platform.fontStarts, QList<QString>({dialogFont, dialogFont}));
 }
 
-void tst_frmfontsize::colorChooser()
+void tst_fontsizedialog::colorChooser()
 {
     auto &field = the<QLineEdit>("txtColor");
     QTest::keyClicks(&field, QStringLiteral("red"));
@@ -173,7 +173,7 @@ void tst_frmfontsize::colorChooser()
     QCOMPARE(f->text(), QStringLiteral("<P><FONT COLOR='#010A0F'>abc</FONT></P>"));
 }
 
-void tst_frmfontsize::addPageRows()
+void tst_fontsizedialog::addPageRows()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("confirm");
@@ -184,12 +184,12 @@ void tst_frmfontsize::addPageRows()
                                << "Command4";
 }
 
-void tst_frmfontsize::cancelButtons_data()
+void tst_fontsizedialog::cancelButtons_data()
 {
     addPageRows();
 }
 
-void tst_frmfontsize::cancelButtons()
+void tst_fontsizedialog::cancelButtons()
 {
     QFETCH(int, page);
     QFETCH(QString, cancel);
@@ -200,12 +200,12 @@ void tst_frmfontsize::cancelButtons()
     compareUntouched();
 }
 
-void tst_frmfontsize::noDocumentOpen_data()
+void tst_fontsizedialog::noDocumentOpen_data()
 {
     addPageRows();
 }
 
-void tst_frmfontsize::noDocumentOpen()
+void tst_fontsizedialog::noDocumentOpen()
 {
     QFETCH(int, page);
     QFETCH(QString, confirm);
@@ -214,7 +214,7 @@ void tst_frmfontsize::noDocumentOpen()
     clickWithoutDocument(confirm);
 }
 
-void tst_frmfontsize::menuOpensFreshDialog()
+void tst_fontsizedialog::menuOpensFreshDialog()
 {
     dialog.reset();
     QAction *entry = f->mdi.action(QStringLiteral("mnuFontH"));
@@ -232,8 +232,8 @@ void tst_frmfontsize::menuOpensFreshDialog()
     }));
     QCOMPARE(f->text(), QStringLiteral("<P><FONT FACE='x'>abc</FONT></P>"));
     QVERIFY(f->modified());
-    QVERIFY(f->mdi.findChildren<frmFontSize *>().isEmpty());
+    QVERIFY(f->mdi.findChildren<FontSizeDialog *>().isEmpty());
 }
 
-QTEST_MAIN(tst_frmfontsize)
-#include "tst_frmfontsize.moc"
+QTEST_MAIN(tst_fontsizedialog)
+#include "tst_fontsizedialog.moc"

@@ -10,10 +10,10 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 
-class frmList : public Dialog {
+class ListDialog : public Dialog {
     Q_OBJECT
 public:
-    explicit frmList(QWidget *parent = nullptr);
+    explicit ListDialog(QWidget *parent = nullptr);
 
 private:
     struct KindControls {

@@ -1,6 +1,6 @@
-#include "format/frmcolor.h"
+#include "format/pagecolorsdialog.h"
 
-#include "format/module2.h"
+#include "format/colorvalues.h"
 #include "formattest.h"
 
 #include <QLabel>
@@ -18,7 +18,7 @@ const QString AllBlack = QString::fromLatin1(AllBlackText);
 
 } // namespace
 
-class tst_frmcolor : public DialogTest<frmColor> {
+class tst_pagecolorsdialog : public DialogTest<PageColorsDialog> {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -47,29 +47,29 @@ private:
     }
 };
 
-void tst_frmcolor::init()
+void tst_pagecolorsdialog::init()
 {
     openDialog();
 }
 
-void tst_frmcolor::cleanup()
+void tst_pagecolorsdialog::cleanup()
 {
     closeDialog();
 }
 
-void tst_frmcolor::openingResetsSharedColors()
+void tst_pagecolorsdialog::openingResetsSharedColors()
 {
-    Module2::SplitColor(0xFFFFFF);
-    frmColor second(&f->mdi);
-    QCOMPARE(int(Module2::ColorR), 0);
-    QCOMPARE(int(Module2::ColorG), 0);
-    QCOMPARE(int(Module2::ColorB), 0);
-    QCOMPARE(Module2::HexR + Module2::HexG + Module2::HexB, QString());
+    ColorValues::SplitColor(0xFFFFFF);
+    PageColorsDialog second(&f->mdi);
+    QCOMPARE(int(ColorValues::ColorR), 0);
+    QCOMPARE(int(ColorValues::ColorG), 0);
+    QCOMPARE(int(ColorValues::ColorB), 0);
+    QCOMPARE(ColorValues::HexR + ColorValues::HexG + ColorValues::HexB, QString());
     QCOMPARE(control<QLabel>(second, QStringLiteral("lblBACK")).palette().color(QPalette::Window),
              QColor(Qt::black));
 }
 
-void tst_frmcolor::copyWholeTagAtOnce()
+void tst_pagecolorsdialog::copyWholeTagAtOnce()
 {
     the<QPushButton>("CMDALL").click();
     QCOMPARE(f->platform.clipboard, AllBlack);
@@ -77,14 +77,14 @@ void tst_frmcolor::copyWholeTagAtOnce()
     QVERIFY(!dialog->isVisible());
 }
 
-void tst_frmcolor::copyColorBeforeAnyChoice()
+void tst_pagecolorsdialog::copyColorBeforeAnyChoice()
 {
     the<QPushButton>("cmdCopy").click();
     QCOMPARE(f->platform.clipboard, QStringLiteral("#000000"));
     QVERIFY(!dialog->isVisible());
 }
 
-void tst_frmcolor::backgroundWithImage()
+void tst_pagecolorsdialog::backgroundWithImage()
 {
     choose(QColor(Qt::white));
     QTest::keyClicks(&the<QLineEdit>("txtBackGround"), QStringLiteral("bg.gif"));
@@ -96,7 +96,7 @@ void tst_frmcolor::backgroundWithImage()
                                    "VLINK=#000000 ALINK=#000000>"));
 }
 
-void tst_frmcolor::colorGoesToSelectedSlot_data()
+void tst_pagecolorsdialog::colorGoesToSelectedSlot_data()
 {
     QTest::addColumn<int>("slot");
     QTest::addColumn<QString>("preview");
@@ -109,7 +109,7 @@ void tst_frmcolor::colorGoesToSelectedSlot_data()
                               "ALINK=#FF0000>";
 }
 
-void tst_frmcolor::colorGoesToSelectedSlot()
+void tst_pagecolorsdialog::colorGoesToSelectedSlot()
 {
     QFETCH(int, slot);
     QFETCH(QString, preview);
@@ -123,7 +123,7 @@ void tst_frmcolor::colorGoesToSelectedSlot()
     QCOMPARE(the<QLabel>("lblBACK").palette().color(QPalette::Window), QColor(Qt::black));
 }
 
-void tst_frmcolor::changingOptionKeepsLastValue()
+void tst_pagecolorsdialog::changingOptionKeepsLastValue()
 {
     choose(QColor(0x12, 0x34, 0x56));
     option(3).click();
@@ -133,7 +133,7 @@ void tst_frmcolor::changingOptionKeepsLastValue()
 }
 
 // A cancelled chooser changes nothing; the next one starts from the colour chosen last.
-void tst_frmcolor::chooserCancelChangesNothing()
+void tst_pagecolorsdialog::chooserCancelChangesNothing()
 {
     choose(QColor(Qt::white));
     option(1).click();
@@ -144,7 +144,7 @@ void tst_frmcolor::chooserCancelChangesNothing()
     QCOMPARE(f->platform.colorStarts, QList<QColor>({QColor(Qt::black), QColor(Qt::white)}));
 }
 
-void tst_frmcolor::copiesEditedTag()
+void tst_pagecolorsdialog::copiesEditedTag()
 {
     auto &text = the<QPlainTextEdit>("Text");
     text.moveCursor(QTextCursor::End);
@@ -156,7 +156,7 @@ void tst_frmcolor::copiesEditedTag()
                             "ALINK=#000000 ONLOAD='x'>"));
 }
 
-void tst_frmcolor::menuOpensDialogWithoutWriting()
+void tst_pagecolorsdialog::menuOpensDialogWithoutWriting()
 {
     dialog.reset();
     QVERIFY(driveModal(f->mdi.action(QStringLiteral("mnuColor")), [](QDialog &shown) {
@@ -169,8 +169,8 @@ void tst_frmcolor::menuOpensDialogWithoutWriting()
              QStringLiteral("<BODY BACKGROUND='bg.gif' BGCOLOR=#000000 TEXT=#000000 "
                             "LINK=#000000 VLINK=#000000 ALINK=#000000>"));
     compareUntouched();
-    QVERIFY(f->mdi.findChildren<frmColor *>().isEmpty());
+    QVERIFY(f->mdi.findChildren<PageColorsDialog *>().isEmpty());
 }
 
-QTEST_MAIN(tst_frmcolor)
-#include "tst_frmcolor.moc"
+QTEST_MAIN(tst_pagecolorsdialog)
+#include "tst_pagecolorsdialog.moc"

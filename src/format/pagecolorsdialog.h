@@ -13,10 +13,10 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
-class frmColor : public Dialog {
+class PageColorsDialog : public Dialog {
     Q_OBJECT
 public:
-    explicit frmColor(QWidget *parent = nullptr);
+    explicit PageColorsDialog(QWidget *parent = nullptr);
 
     // Rebuilds the tag in the text box from the slots and the image address.
     void TEXT_BODY();

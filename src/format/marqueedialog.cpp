@@ -1,4 +1,4 @@
-#include "format/frmmarquee.h"
+#include "format/marqueedialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-frmMarquee::frmMarquee(QWidget *parent)
+MarqueeDialog::MarqueeDialog(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmMarquee"), QStringLiteral("ﾏｰｷｰ設定")),
       txtMozi_(makeTextField(this, QStringLiteral("txtMozi"))),
       txtLoop_(makeTextField(this, QStringLiteral("txtLoop"), QStringLiteral("999"))),
@@ -24,7 +24,7 @@ frmMarquee::frmMarquee(QWidget *parent)
                        QStringLiteral("行ったり来たりする(ALTERNATE)")}))
 {
     QPushButton *cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
-    connect(cmdOK, &QPushButton::clicked, this, &frmMarquee::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &MarqueeDialog::cmdOK_Click);
     QPushButton *cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cmdCancel, this);
 
@@ -44,7 +44,7 @@ frmMarquee::frmMarquee(QWidget *parent)
     layout->addLayout(makeButtonRow(cmdOK, cmdCancel));
 }
 
-void frmMarquee::cmdOK_Click()
+void MarqueeDialog::cmdOK_Click()
 {
     // The option ids are the indices of the buttons, in the order of the keyword enums.
     const auto behavior = static_cast<MarqueeBehavior>(OptMove_->checkedId());
@@ -56,5 +56,5 @@ void frmMarquee::cmdOK_Click()
 
 void showMarqueeDialog(QWidget *parent)
 {
-    showModal<frmMarquee>(parent);
+    showModal<MarqueeDialog>(parent);
 }

@@ -1,4 +1,4 @@
-#include "format/frmfontsize.h"
+#include "format/fontsizedialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
@@ -19,7 +19,7 @@ const QString NothingEntered = QStringLiteral("何か入力してください");
 
 } // namespace
 
-frmFontSize::frmFontSize(QWidget *parent)
+FontSizeDialog::FontSizeDialog(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmFontSize"), QStringLiteral("文字設定")),
       SSTab1_(new QTabWidget(this)), CD2_(*this, ChooserCancel::EndsHandler)
 {
@@ -32,7 +32,7 @@ frmFontSize::frmFontSize(QWidget *parent)
     Form_Load();
 }
 
-QWidget *frmFontSize::buildHeadingPage()
+QWidget *FontSizeDialog::buildHeadingPage()
 {
     auto *page = new QWidget;
     lblH_ = makeLabel(page, QStringLiteral("lblH"), headingTag(1));
@@ -40,7 +40,7 @@ QWidget *frmFontSize::buildHeadingPage()
     onSliderClick(Slider1_, this, [this] { Slider1_Click(); });
     QPushButton *command1 =
         makeButton(page, QStringLiteral("Command1"), QStringLiteral("決定(&N)"));
-    connect(command1, &QPushButton::clicked, this, &frmFontSize::Command1_Click);
+    connect(command1, &QPushButton::clicked, this, &FontSizeDialog::Command1_Click);
     QPushButton *command2 = makeButton(page, QStringLiteral("Command2"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(command2, this);
 
@@ -54,7 +54,7 @@ QWidget *frmFontSize::buildHeadingPage()
     return page;
 }
 
-QWidget *frmFontSize::buildFontPage()
+QWidget *FontSizeDialog::buildFontPage()
 {
     auto *page = new QWidget;
     lblSize_ = makeLabel(page, QStringLiteral("lblSize"), QString());
@@ -63,16 +63,16 @@ QWidget *frmFontSize::buildFontPage()
     txtFS_ = makeTextField(page, QStringLiteral("txtFS"));
     txtColor_ = makeTextField(page, QStringLiteral("txtColor"));
     QPushButton *cmdColor = makeButton(page, QStringLiteral("cmdColor"), QStringLiteral("指定"));
-    connect(cmdColor, &QPushButton::clicked, this, &frmFontSize::cmdColor_Click);
+    connect(cmdColor, &QPushButton::clicked, this, &FontSizeDialog::cmdColor_Click);
     Label1_ = makeLabel(page, QStringLiteral("Label1"), QStringLiteral("フォント名"));
     txtFontName_ = makeTextField(page, QStringLiteral("txtFontName"));
     QPushButton *cmdFont = makeButton(page, QStringLiteral("cmdFont"), QStringLiteral("参照..."));
-    connect(cmdFont, &QPushButton::clicked, this, &frmFontSize::cmdFont_Click);
+    connect(cmdFont, &QPushButton::clicked, this, &FontSizeDialog::cmdFont_Click);
     chkBaseFont_ =
         makeCheckBox(page, QStringLiteral("chkBaseFont"), QStringLiteral("基本フォント"));
     QPushButton *command3 =
         makeButton(page, QStringLiteral("Command3"), QStringLiteral("決定(&N)"));
-    connect(command3, &QPushButton::clicked, this, &frmFontSize::Command3_Click);
+    connect(command3, &QPushButton::clicked, this, &FontSizeDialog::Command3_Click);
     QPushButton *command4 = makeButton(page, QStringLiteral("Command4"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(command4, this);
 
@@ -92,42 +92,42 @@ QWidget *frmFontSize::buildFontPage()
     return page;
 }
 
-void frmFontSize::Form_Load()
+void FontSizeDialog::Form_Load()
 {
     Slider2_->setValue(3);
     lblSize_->setText(QStringLiteral("<FONT SIZE='3'>"));
 }
 
-void frmFontSize::Slider1_Click()
+void FontSizeDialog::Slider1_Click()
 {
     lblH_->setText(headingTag(Slider1_->sliderPosition()));
 }
 
-void frmFontSize::Slider2_Click()
+void FontSizeDialog::Slider2_Click()
 {
     txtFS_->setText(QString::number(Slider2_->sliderPosition()));
 }
 
-void frmFontSize::cmdFont_Click()
+void FontSizeDialog::cmdFont_Click()
 {
     if (const std::optional<QString> family =
             platform::backend().fontFamily(this, Label1_->font().family()))
         txtFontName_->setText(*family);
 }
 
-void frmFontSize::cmdColor_Click()
+void FontSizeDialog::cmdColor_Click()
 {
     if (const std::optional<QString> value = CD2_.chooseColorValue())
         txtColor_->setText(*value);
 }
 
-void frmFontSize::Command1_Click()
+void FontSizeDialog::Command1_Click()
 {
     replaceActiveSelection(headingMarkup({lblH_->text(), Slider1_->value(), activeSelection()}));
     accept();
 }
 
-void frmFontSize::Command3_Click()
+void FontSizeDialog::Command3_Click()
 {
     const std::optional<QString> markup =
         fontMarkup({chkBaseFont_->isChecked(), txtFS_->text(), txtColor_->text(),
@@ -142,5 +142,5 @@ void frmFontSize::Command3_Click()
 
 void showFontSizeDialog(QWidget *parent)
 {
-    showModal<frmFontSize>(parent);
+    showModal<FontSizeDialog>(parent);
 }

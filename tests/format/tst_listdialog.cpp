@@ -1,4 +1,4 @@
-#include "format/frmlist.h"
+#include "format/listdialog.h"
 
 #include "formattest.h"
 
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-class tst_frmlist : public DialogTest<frmList> {
+class tst_listdialog : public DialogTest<ListDialog> {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -22,17 +22,17 @@ private Q_SLOTS:
     void menuOpensDialog();
 };
 
-void tst_frmlist::init()
+void tst_listdialog::init()
 {
     openDialog();
 }
 
-void tst_frmlist::cleanup()
+void tst_listdialog::cleanup()
 {
     closeDialog();
 }
 
-void tst_frmlist::confirm_data()
+void tst_listdialog::confirm_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("count");
@@ -53,7 +53,7 @@ void tst_frmlist::confirm_data()
                                            "TYPE='i'>\r\n<LI TYPE='i'>\r\n</OL>\r\n</P>";
 }
 
-void tst_frmlist::confirm()
+void tst_listdialog::confirm()
 {
     QFETCH(QString, kind);
     QFETCH(QString, count);
@@ -70,7 +70,7 @@ void tst_frmlist::confirm()
     QVERIFY(!dialog->isVisible());
 }
 
-void tst_frmlist::countRefused_data()
+void tst_listdialog::countRefused_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("count");
@@ -84,7 +84,7 @@ void tst_frmlist::countRefused_data()
                              << "32768.5";
 }
 
-void tst_frmlist::countRefused()
+void tst_listdialog::countRefused()
 {
     QFETCH(QString, kind);
     QFETCH(QString, count);
@@ -105,14 +105,14 @@ void tst_frmlist::countRefused()
     compareUntouched();
 }
 
-void tst_frmlist::cancelButtons_data()
+void tst_listdialog::cancelButtons_data()
 {
     QTest::addColumn<QString>("button");
     QTest::newRow("numbered frame") << "cmdCancel1";
     QTest::newRow("bulleted frame") << "cmdCancel2";
 }
 
-void tst_frmlist::cancelButtons()
+void tst_listdialog::cancelButtons()
 {
     QFETCH(QString, button);
     the<QPushButton>(button).click();
@@ -120,12 +120,12 @@ void tst_frmlist::cancelButtons()
     compareUntouched();
 }
 
-void tst_frmlist::noDocumentOpen()
+void tst_listdialog::noDocumentOpen()
 {
     clickWithoutDocument(QStringLiteral("cmdOK2"));
 }
 
-void tst_frmlist::menuOpensDialog()
+void tst_listdialog::menuOpensDialog()
 {
     dialog.reset();
     QVERIFY(driveModal(f->mdi.action(QStringLiteral("mnuList")), [](QDialog &shown) {
@@ -137,8 +137,8 @@ void tst_frmlist::menuOpensDialog()
     }));
     QCOMPARE(f->text(), QStringLiteral("<P><OL><LI TYPE='1'>\r\n<LI TYPE='1'>\r\n</OL>\r\n</P>"));
     QVERIFY(f->modified());
-    QVERIFY(f->mdi.findChildren<frmList *>().isEmpty());
+    QVERIFY(f->mdi.findChildren<ListDialog *>().isEmpty());
 }
 
-QTEST_MAIN(tst_frmlist)
-#include "tst_frmlist.moc"
+QTEST_MAIN(tst_listdialog)
+#include "tst_listdialog.moc"

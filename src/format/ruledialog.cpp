@@ -1,4 +1,4 @@
-#include "format/frmhr.h"
+#include "format/ruledialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
@@ -14,12 +14,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-frmHR::frmHR(QWidget *parent)
+RuleDialog::RuleDialog(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmHR"), QStringLiteral("罫線設定")),
       CD2_(*this, ChooserCancel::GoesOnWithCurrent)
 {
     QPushButton *cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
-    connect(cmdOK, &QPushButton::clicked, this, &frmHR::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &RuleDialog::cmdOK_Click);
     QPushButton *command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(command2, this);
 
@@ -30,14 +30,14 @@ frmHR::frmHR(QWidget *parent)
     layout->addLayout(makeButtonRow(cmdOK, command2));
 }
 
-QGroupBox *frmHR::buildBasicFrame()
+QGroupBox *RuleDialog::buildBasicFrame()
 {
     QGroupBox *frame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("基本設定"));
     txtSize_ = makeTextField(frame, QStringLiteral("txtSize"));
     txtWidth_ = makeTextField(frame, QStringLiteral("txtWidth"));
     txtColor_ = makeTextField(frame, QStringLiteral("txtColor"));
     QPushButton *cmdColor = makeButton(frame, QStringLiteral("cmdColor"), QStringLiteral("指定"));
-    connect(cmdColor, &QPushButton::clicked, this, &frmHR::cmdColor_Click);
+    connect(cmdColor, &QPushButton::clicked, this, &RuleDialog::cmdColor_Click);
 
     auto *grid = new QGridLayout(frame);
     addFieldRow(grid, 0, makeLabel(frame, QStringLiteral("Label1"), QStringLiteral("太さ：")),
@@ -49,7 +49,7 @@ QGroupBox *frmHR::buildBasicFrame()
     return frame;
 }
 
-QGroupBox *frmHR::buildAlignFrame()
+QGroupBox *RuleDialog::buildAlignFrame()
 {
     QGroupBox *frame =
         makeFrame(this, QStringLiteral("Frame2"), QStringLiteral("位置（幅を指定してる場合設定）"));
@@ -60,7 +60,7 @@ QGroupBox *frmHR::buildAlignFrame()
     return frame;
 }
 
-QGroupBox *frmHR::buildLookFrame()
+QGroupBox *RuleDialog::buildLookFrame()
 {
     QGroupBox *frame = makeFrame(this, QStringLiteral("Frame3"), QStringLiteral("表示"));
     opt2D_ = makeOption(frame, QStringLiteral("opt2D"), QStringLiteral("平面的"));
@@ -72,13 +72,13 @@ QGroupBox *frmHR::buildLookFrame()
     return frame;
 }
 
-void frmHR::cmdColor_Click()
+void RuleDialog::cmdColor_Click()
 {
     if (const std::optional<QString> value = CD2_.chooseColorValue())
         txtColor_->setText(*value);
 }
 
-void frmHR::cmdOK_Click()
+void RuleDialog::cmdOK_Click()
 {
     const RuleLook look = opt2D_->isChecked() ? RuleLook::Flat : RuleLook::Shaded;
     replaceActiveSelection(ruleMarkup(
@@ -88,5 +88,5 @@ void frmHR::cmdOK_Click()
 
 void showRuleDialog(QWidget *parent)
 {
-    showModal<frmHR>(parent);
+    showModal<RuleDialog>(parent);
 }
