@@ -22,11 +22,11 @@
 #include "format/pagecolorsdialog.h"
 #include "format/ruledialog.h"
 #include "format/wrapcommands.h"
-#include "forms/frmbutton.h"
-#include "forms/frmcheck.h"
-#include "forms/frmform.h"
-#include "forms/frmselectbox.h"
-#include "forms/frmtextarea.h"
+#include "forms/buttondialog.h"
+#include "forms/choicedialog.h"
+#include "forms/formdialog.h"
+#include "forms/selectboxdialog.h"
+#include "forms/textfielddialog.h"
 #include "imagemap/frmmaparea.h"
 #include "platform/platform.h"
 #include "preview/previewcommand.h"
@@ -447,23 +447,23 @@ void MainWindow::mnuAddSel_Click()
 }
 void MainWindow::mnuForm_Click()
 {
-    showModal<frmForm>(this);
+    showModal<FormDialog>(this);
 }
 void MainWindow::mnuTextarea_Click()
 {
-    showModal<frmTextarea>(this);
+    showModal<TextFieldDialog>(this);
 }
 void MainWindow::mnuCheckbox_Click()
 {
-    showModal<frmCheck>(this);
+    showModal<ChoiceDialog>(this);
 }
 void MainWindow::mnuSubmit_Click()
 {
-    showModal<frmButton>(this);
+    showModal<ButtonDialog>(this);
 }
 void MainWindow::mnuSelectBox_Click()
 {
-    showModal<frmSelectbox>(this);
+    showModal<SelectBoxDialog>(this);
 }
 void MainWindow::mnuHR_Click()
 {

@@ -1,4 +1,4 @@
-#include "forms/frmform.h"
+#include "forms/formdialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 
 // The option ids follow the order of FormMethod.
-frmForm::frmForm(QWidget *parent)
+FormDialog::FormDialog(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmForm"), QStringLiteral("ﾌｫｰﾑの設定")),
       method_(makeNamedOptions(this, {{QStringLiteral("optGet"), QStringLiteral("GET")},
                                       {QStringLiteral("OptPost"), QStringLiteral("POST")}})),
@@ -32,10 +32,10 @@ frmForm::frmForm(QWidget *parent)
     layout->addWidget(Check_);
     QPushButton *cmdOK =
         addConfirmButtons(*this, *layout, {QStringLiteral("optCancel"), QStringLiteral("ｷｬﾝｾﾙ")});
-    connect(cmdOK, &QPushButton::clicked, this, &frmForm::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &FormDialog::cmdOK_Click);
 }
 
-void frmForm::cmdOK_Click()
+void FormDialog::cmdOK_Click()
 {
     const FormDestination destination =
         Check_->isChecked() ? FormDestination::Mail : FormDestination::Program;

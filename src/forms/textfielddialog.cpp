@@ -1,4 +1,4 @@
-#include "forms/frmtextarea.h"
+#include "forms/textfielddialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
@@ -16,7 +16,7 @@
 // Neither kind is preset, so the user chooses one; until then cmdOK does nothing. The
 // single-line option is created first and so comes first in the tab order: it has the focus
 // when the dialog opens. The option ids follow the order of TextFieldKind.
-frmTextarea::frmTextarea(QWidget *parent)
+TextFieldDialog::TextFieldDialog(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmTextarea"), QStringLiteral("ﾃｷｽﾄﾎﾞｯｸｽ設定")),
       kind_(
           makeNamedOptions(this, {{QStringLiteral("optText"), QStringLiteral("1行入力")},
@@ -44,10 +44,10 @@ frmTextarea::frmTextarea(QWidget *parent)
                         {{QStringLiteral("Label6"), QStringLiteral("横幅(COLS)：")}, txtCols_}}));
     QPushButton *cmdOK =
         addConfirmButtons(*this, *layout, {QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ")});
-    connect(cmdOK, &QPushButton::clicked, this, &frmTextarea::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &TextFieldDialog::cmdOK_Click);
 }
 
-void frmTextarea::cmdOK_Click()
+void TextFieldDialog::cmdOK_Click()
 {
     const int kind = kind_->checkedId();
     if (kind < 0)

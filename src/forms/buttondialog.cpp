@@ -1,4 +1,4 @@
-#include "forms/frmbutton.h"
+#include "forms/buttondialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 // The option ids follow the order of ButtonKind.
-frmButton::frmButton(QWidget *parent)
+ButtonDialog::ButtonDialog(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmButton"), QStringLiteral("ﾎﾞﾀﾝ設定")),
       kind_(makeNamedOptions(this, {{QStringLiteral("optSubmit"), QStringLiteral("転送(Submit)")},
                                     {QStringLiteral("optReset"), QStringLiteral("ﾘｾｯﾄ(Reset)")}})),
@@ -30,10 +30,10 @@ frmButton::frmButton(QWidget *parent)
                {{QStringLiteral("Label2"), QStringLiteral("ボタン名：")}, txtValue_}}));
     QPushButton *cmdOK =
         addConfirmButtons(*this, *layout, {QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ")});
-    connect(cmdOK, &QPushButton::clicked, this, &frmButton::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &ButtonDialog::cmdOK_Click);
 }
 
-void frmButton::cmdOK_Click()
+void ButtonDialog::cmdOK_Click()
 {
     replaceActiveSelection(buttonMarkup(
         {static_cast<ButtonKind>(kind_->checkedId()), txtName_->text(), txtValue_->text()}));

@@ -8,10 +8,10 @@
 class QButtonGroup;
 class QLineEdit;
 
-class frmTextarea : public Dialog {
+class TextFieldDialog : public Dialog {
     Q_OBJECT
 public:
-    explicit frmTextarea(QWidget *parent = nullptr);
+    explicit TextFieldDialog(QWidget *parent = nullptr);
 
 private:
     void cmdOK_Click();

@@ -7,10 +7,10 @@
 class QButtonGroup;
 class QLineEdit;
 
-class frmButton : public Dialog {
+class ButtonDialog : public Dialog {
     Q_OBJECT
 public:
-    explicit frmButton(QWidget *parent = nullptr);
+    explicit ButtonDialog(QWidget *parent = nullptr);
 
 private:
     void cmdOK_Click();

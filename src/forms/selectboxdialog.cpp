@@ -1,4 +1,4 @@
-#include "forms/frmselectbox.h"
+#include "forms/selectboxdialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 // The three labels form one control array and share their name.
-frmSelectbox::frmSelectbox(QWidget *parent)
+SelectBoxDialog::SelectBoxDialog(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmSelectbox"), QStringLiteral("ｾﾚｸﾄﾎﾞｯｸｽ設定")),
       txtName_(makeTextField(this, QStringLiteral("txtName"))),
       txtHeight_(makeTextField(this, QStringLiteral("txtHeight"))),
@@ -28,10 +28,10 @@ frmSelectbox::frmSelectbox(QWidget *parent)
     layout->addWidget(chkMultiple_);
     QPushButton *cmdOK = addConfirmButtons(
         *this, *layout, {QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ(&C)")});
-    connect(cmdOK, &QPushButton::clicked, this, &frmSelectbox::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &SelectBoxDialog::cmdOK_Click);
 }
 
-void frmSelectbox::cmdOK_Click()
+void SelectBoxDialog::cmdOK_Click()
 {
     const SelectChoice choice =
         chkMultiple_->isChecked() ? SelectChoice::Multiple : SelectChoice::Single;

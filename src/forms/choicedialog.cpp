@@ -1,4 +1,4 @@
-#include "forms/frmcheck.h"
+#include "forms/choicedialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 // The option ids follow the order of ChoiceKind.
-frmCheck::frmCheck(QWidget *parent)
+ChoiceDialog::ChoiceDialog(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmCheck"), QStringLiteral("選択ﾎﾞﾀﾝ設定")),
       kind_(makeNamedOptions(this,
                              {{QStringLiteral("optRadio"), QStringLiteral("円（RADIO）")},
@@ -33,10 +33,10 @@ frmCheck::frmCheck(QWidget *parent)
                {{QStringLiteral("Label3"), QStringLiteral("表示項目名：")}, txtView_}}));
     QPushButton *cmdOK =
         addConfirmButtons(*this, *layout, {QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ")});
-    connect(cmdOK, &QPushButton::clicked, this, &frmCheck::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &ChoiceDialog::cmdOK_Click);
 }
 
-void frmCheck::cmdOK_Click()
+void ChoiceDialog::cmdOK_Click()
 {
     replaceActiveSelection(choiceMarkup({static_cast<ChoiceKind>(kind_->checkedId()),
                                          txtName_->text(), txtValue_->text(), txtView_->text()}));

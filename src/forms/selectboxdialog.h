@@ -9,10 +9,10 @@
 class QCheckBox;
 class QLineEdit;
 
-class frmSelectbox : public Dialog {
+class SelectBoxDialog : public Dialog {
     Q_OBJECT
 public:
-    explicit frmSelectbox(QWidget *parent = nullptr);
+    explicit SelectBoxDialog(QWidget *parent = nullptr);
 
 private:
     void cmdOK_Click();

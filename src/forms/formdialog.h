@@ -9,10 +9,10 @@ class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
 
-class frmForm : public Dialog {
+class FormDialog : public Dialog {
     Q_OBJECT
 public:
-    explicit frmForm(QWidget *parent = nullptr);
+    explicit FormDialog(QWidget *parent = nullptr);
 
 private:
     void cmdOK_Click();

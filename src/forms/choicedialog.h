@@ -8,10 +8,10 @@
 class QButtonGroup;
 class QLineEdit;
 
-class frmCheck : public Dialog {
+class ChoiceDialog : public Dialog {
     Q_OBJECT
 public:
-    explicit frmCheck(QWidget *parent = nullptr);
+    explicit ChoiceDialog(QWidget *parent = nullptr);
 
 private:
     void cmdOK_Click();
