@@ -27,7 +27,7 @@
 #include "forms/formdialog.h"
 #include "forms/selectboxdialog.h"
 #include "forms/textfielddialog.h"
-#include "imagemap/frmmaparea.h"
+#include "imagemap/areadrawingwindow.h"
 #include "platform/platform.h"
 #include "preview/previewcommand.h"
 #include "search/frmfindstr.h"
@@ -487,7 +487,7 @@ void MainWindow::mnuFrame_Click()
 }
 void MainWindow::mnuMapArea_Click()
 {
-    showModeless<frmMapArea>(*this);
+    showModeless<AreaDrawingWindow>(*this);
 }
 
 // Document expression

@@ -1,5 +1,5 @@
-#include "imagemap/frmmaparea.h"
-#include "imagemap/frmmapload.h"
+#include "imagemap/areadrawingwindow.h"
+#include "imagemap/mapdefinitiondialog.h"
 #include "imagemap/outlineshape.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
@@ -25,7 +25,7 @@ private Q_SLOTS:
     void confirmWithoutDocument();
 
 private:
-    frmMapArea &area() const { return *w.mdi->findChild<frmMapArea *>(); }
+    AreaDrawingWindow &area() const { return *w.mdi->findChild<AreaDrawingWindow *>(); }
     QWidget &surface() const { return *area().findChild<QWidget *>(QStringLiteral("Picture1")); }
     OutlineShape &shape(const char *name) const
     {
@@ -35,7 +35,7 @@ private:
     {
         return *area().findChild<QAction *>(QLatin1String(name));
     }
-    frmMapLoad *dialog() const { return area().findChild<frmMapLoad *>(); }
+    MapDefinitionDialog *dialog() const { return area().findChild<MapDefinitionDialog *>(); }
     template <class Control> Control &field(const char *name) const
     {
         return *dialog()->findChild<Control *>(QLatin1String(name));

@@ -13,10 +13,10 @@ class PictureBox;
 
 // A modeless window of the main window (dialogs/modeless.h); it owns the map definition
 // window in the same way, so closing it closes that one too.
-class frmMapArea : public QMainWindow {
+class AreaDrawingWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit frmMapArea(QWidget *owner);
+    explicit AreaDrawingWindow(QWidget *owner);
 
     // The shape mode: which of the two mode entries is checked.
     AreaKind shapeMode() const;

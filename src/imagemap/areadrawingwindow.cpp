@@ -1,7 +1,7 @@
-#include "imagemap/frmmaparea.h"
+#include "imagemap/areadrawingwindow.h"
 
 #include "dialogs/modeless.h"
-#include "imagemap/frmmapload.h"
+#include "imagemap/mapdefinitiondialog.h"
 #include "imagemap/outlineshape.h"
 #include "imagemap/picturebox.h"
 #include "platform/platform.h"
@@ -26,7 +26,8 @@ QAction *addChoice(QMenu *menu, QActionGroup *group, const char *name, const QSt
 
 } // namespace
 
-frmMapArea::frmMapArea(QWidget *owner) : QMainWindow(owner, Qt::Window), outlines_(areaValues())
+AreaDrawingWindow::AreaDrawingWindow(QWidget *owner)
+    : QMainWindow(owner, Qt::Window), outlines_(areaValues())
 {
     setObjectName(QStringLiteral("frmMapArea"));
     setWindowTitle(QStringLiteral("ﾏｯﾌﾟ"));
@@ -38,24 +39,24 @@ frmMapArea::frmMapArea(QWidget *owner) : QMainWindow(owner, Qt::Window), outline
     shpRECT_ = new OutlineShape(Picture1_, QStringLiteral("shpRECT"), AreaKind::Rectangle);
     shpCIRCLE_ = new OutlineShape(Picture1_, QStringLiteral("shpCIRCLE"), AreaKind::Circle);
     buildMenus();
-    connect(Picture1_, &PictureBox::mouseDown, this, &frmMapArea::Picture1_MouseDown);
-    connect(Picture1_, &PictureBox::mouseMove, this, &frmMapArea::Picture1_MouseMove);
-    connect(Picture1_, &PictureBox::mouseUp, this, &frmMapArea::Picture1_MouseUp);
+    connect(Picture1_, &PictureBox::mouseDown, this, &AreaDrawingWindow::Picture1_MouseDown);
+    connect(Picture1_, &PictureBox::mouseMove, this, &AreaDrawingWindow::Picture1_MouseMove);
+    connect(Picture1_, &PictureBox::mouseUp, this, &AreaDrawingWindow::Picture1_MouseUp);
     Form_Load();
 }
 
-void frmMapArea::Form_Load()
+void AreaDrawingWindow::Form_Load()
 {
     const QRect screen = this->screen()->geometry();
     move(screen.topLeft());
     resize(screen.width() / 2, screen.height() / 2);
 }
 
-void frmMapArea::buildMenus()
+void AreaDrawingWindow::buildMenus()
 {
     QAction *mnuLoad = menuBar()->addAction(QStringLiteral("画像読込(&L)"));
     mnuLoad->setObjectName(QStringLiteral("mnuLoad"));
-    connect(mnuLoad, &QAction::triggered, this, &frmMapArea::mnuLoad_Click);
+    connect(mnuLoad, &QAction::triggered, this, &AreaDrawingWindow::mnuLoad_Click);
 
     QMenu *mnuOption = menuBar()->addMenu(QStringLiteral("形状(&O)"));
     mnuOption->setObjectName(QStringLiteral("mnuOption"));
@@ -74,12 +75,12 @@ void frmMapArea::buildMenus()
     connect(white, &QAction::triggered, this, [this] { setOutlineColor(Qt::white); });
 }
 
-AreaKind frmMapArea::shapeMode() const
+AreaKind AreaDrawingWindow::shapeMode() const
 {
     return mnuRECT_->isChecked() ? AreaKind::Rectangle : AreaKind::Circle;
 }
 
-void frmMapArea::hideShapes()
+void AreaDrawingWindow::hideShapes()
 {
     outlines_.hideBoth();
     shpRECT_->hide();
@@ -87,7 +88,7 @@ void frmMapArea::hideShapes()
 }
 
 // A cancelled dialog or a file that is no picture leaves the picture shown as it was.
-void frmMapArea::mnuLoad_Click()
+void AreaDrawingWindow::mnuLoad_Click()
 {
     platform::FileRequest CD3;
     CD3.filter = CD3Filter;
@@ -98,39 +99,39 @@ void frmMapArea::mnuLoad_Click()
         Picture1_->setPicture(*picture);
 }
 
-void frmMapArea::setOutlineColor(const QColor &color)
+void AreaDrawingWindow::setOutlineColor(const QColor &color)
 {
     shpRECT_->setColor(color);
     shpCIRCLE_->setColor(color);
 }
 
-void frmMapArea::Picture1_MouseDown(QPointF at)
+void AreaDrawingWindow::Picture1_MouseDown(QPointF at)
 {
     outlines_.press(shapeMode(), at);
     showOutline(shapeMode());
 }
 
-void frmMapArea::Picture1_MouseMove(QPointF at)
+void AreaDrawingWindow::Picture1_MouseMove(QPointF at)
 {
     setWindowTitle(pointerCaption(at));
     outlines_.move(shapeMode(), at);
     showOutline(shapeMode());
 }
 
-void frmMapArea::Picture1_MouseUp(QPointF at)
+void AreaDrawingWindow::Picture1_MouseUp(QPointF at)
 {
     outlines_.release(shapeMode(), at);
-    showModeless<frmMapLoad>(*this);
+    showModeless<MapDefinitionDialog>(*this);
 }
 
-void frmMapArea::showOutline(AreaKind kind)
+void AreaDrawingWindow::showOutline(AreaKind kind)
 {
     const AreaOutlines::Outline &outline = outlines_.outline(kind);
     shape(kind).setGeometry(outline.bounds.toRect());
     shape(kind).setVisible(outline.visible);
 }
 
-OutlineShape &frmMapArea::shape(AreaKind kind) const
+OutlineShape &AreaDrawingWindow::shape(AreaKind kind) const
 {
     return kind == AreaKind::Rectangle ? *shpRECT_ : *shpCIRCLE_;
 }

@@ -1,8 +1,8 @@
-#include "imagemap/frmmapload.h"
+#include "imagemap/mapdefinitiondialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
-#include "imagemap/frmmaparea.h"
+#include "imagemap/areadrawingwindow.h"
 #include "imagemap/mapmarkup.h"
 
 #include <QCheckBox>
@@ -12,9 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmMapLoad::frmMapLoad(QWidget *owner)
+MapDefinitionDialog::MapDefinitionDialog(QWidget *owner)
     : Dialog(owner, QStringLiteral("frmMapLoad"), QStringLiteral("設定")),
-      area_(static_cast<frmMapArea &>(*owner))
+      area_(static_cast<AreaDrawingWindow &>(*owner))
 {
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     QGroupBox *imageFrame =
@@ -34,8 +34,8 @@ frmMapLoad::frmMapLoad(QWidget *owner)
     QPushButton *cmdOK = makeButton(areaFrame, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
     QPushButton *cmdCancel =
         makeButton(areaFrame, QStringLiteral("cmdCancel"), QStringLiteral("やり直し"));
-    connect(cmdOK, &QPushButton::clicked, this, &frmMapLoad::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmMapLoad::cmdCancel_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &MapDefinitionDialog::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &MapDefinitionDialog::cmdCancel_Click);
     setDefaultButton(cmdOK);
     setCancelButton(cmdCancel);
     auto *areaGrid = new QGridLayout(areaFrame);
@@ -55,7 +55,7 @@ frmMapLoad::frmMapLoad(QWidget *owner)
 
 // With every document closed there is nowhere to write: the window stays as it is, so the
 // user can open a document and confirm again.
-void frmMapLoad::cmdOK_Click()
+void MapDefinitionDialog::cmdOK_Click()
 {
     if (!activeDocument())
         return;
@@ -66,7 +66,7 @@ void frmMapLoad::cmdOK_Click()
     close();
 }
 
-void frmMapLoad::cmdCancel_Click()
+void MapDefinitionDialog::cmdCancel_Click()
 {
     area_.hideShapes();
     close();

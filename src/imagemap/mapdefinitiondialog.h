@@ -7,19 +7,19 @@
 
 class QCheckBox;
 class QLineEdit;
-class frmMapArea;
+class AreaDrawingWindow;
 
 // A modeless window of the drawing window, which is always its owner.
-class frmMapLoad : public Dialog {
+class MapDefinitionDialog : public Dialog {
     Q_OBJECT
 public:
-    explicit frmMapLoad(QWidget *owner);
+    explicit MapDefinitionDialog(QWidget *owner);
 
 private:
     void cmdOK_Click();
     void cmdCancel_Click();
 
-    frmMapArea &area_;
+    AreaDrawingWindow &area_;
     QLineEdit *txtURL_;
     QLineEdit *txtMapName_;
     QLineEdit *txtLinkURL_;
