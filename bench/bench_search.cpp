@@ -7,7 +7,7 @@
 #include "app/mainwindow.h"
 #include "document/documentwindow.h"
 #include "document/textbox.h"
-#include "search/frmfindstr.h"
+#include "search/finddialog.h"
 #include "search/textsearch.h"
 #include "support/benchsupport.h"
 #include "support/quietbackend.h"
@@ -162,7 +162,7 @@ void runZurne()
     TextModel &model = window.activeChild()->Text();
     model.setText(searchText());
     window.action(QStringLiteral("mnuFind"))->trigger();
-    auto *dialog = window.findChild<frmFindStr *>();
+    auto *dialog = window.findChild<FindDialog *>();
     dialog->findChild<QLineEdit *>(QStringLiteral("txtSearch2"))->setText(Searched);
     dialog->findChild<QLineEdit *>(QStringLiteral("txtReplace"))->setText(Replacement);
     auto *cmdAllReplace = dialog->findChild<QPushButton *>(QStringLiteral("cmdAllReplace"));

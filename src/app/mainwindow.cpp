@@ -30,7 +30,7 @@
 #include "imagemap/areadrawingwindow.h"
 #include "platform/platform.h"
 #include "preview/previewcommand.h"
-#include "search/frmfindstr.h"
+#include "search/finddialog.h"
 #include "structure/frmframeteigi.h"
 #include "structure/frmimagelink.h"
 #include "structure/frmtable.h"

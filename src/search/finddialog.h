@@ -10,12 +10,12 @@ class QCheckBox;
 class QLineEdit;
 class QTabWidget;
 
-class frmFindStr : public Dialog {
+class FindDialog : public Dialog {
     Q_OBJECT
 public:
     enum class Page { Search, Replace };
 
-    explicit frmFindStr(QWidget *owner = nullptr);
+    explicit FindDialog(QWidget *owner = nullptr);
 
     // Selects `page`; the search page takes the keyboard focus into its search text.
     void showPage(Page page);

@@ -1,4 +1,4 @@
-#include "search/frmfindstr.h"
+#include "search/finddialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "dialogs/modeless.h"
@@ -30,7 +30,7 @@ TextModel *activeText()
 
 } // namespace
 
-frmFindStr::frmFindStr(QWidget *owner)
+FindDialog::FindDialog(QWidget *owner)
     : Dialog(owner, QStringLiteral("frmFindStr"), QStringLiteral("検索＆置換")),
       SSTab_(new QTabWidget(this))
 {
@@ -42,7 +42,7 @@ frmFindStr::frmFindStr(QWidget *owner)
     Form_Load();
 }
 
-QWidget *frmFindStr::buildSearchPage()
+QWidget *FindDialog::buildSearchPage()
 {
     auto *page = new QWidget;
     txtSearch_ = makeTextField(page, QStringLiteral("txtSearch"));
@@ -52,7 +52,7 @@ QWidget *frmFindStr::buildSearchPage()
                             QStringLiteral("大・小文字、カナ・ひらがなを区別(&K)"));
     QPushButton *cmdSearch =
         makeButton(page, QStringLiteral("cmdSearch"), QStringLiteral("検索(&F)"));
-    connect(cmdSearch, &QPushButton::clicked, this, &frmFindStr::cmdSearch_Click);
+    connect(cmdSearch, &QPushButton::clicked, this, &FindDialog::cmdSearch_Click);
     QPushButton *cmdCancel = makeButton(page, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cmdCancel, this);
 
@@ -69,17 +69,17 @@ QWidget *frmFindStr::buildSearchPage()
     return page;
 }
 
-QWidget *frmFindStr::buildReplacePage()
+QWidget *FindDialog::buildReplacePage()
 {
     auto *page = new QWidget;
     txtSearch2_ = makeTextField(page, QStringLiteral("txtSearch2"));
     txtReplace_ = makeTextField(page, QStringLiteral("txtReplace"));
     QPushButton *cmdReplace =
         makeButton(page, QStringLiteral("cmdReplace"), QStringLiteral("置換(&R)"));
-    connect(cmdReplace, &QPushButton::clicked, this, &frmFindStr::cmdReplace_Click);
+    connect(cmdReplace, &QPushButton::clicked, this, &FindDialog::cmdReplace_Click);
     QPushButton *cmdAllReplace =
         makeButton(page, QStringLiteral("cmdAllReplace"), QStringLiteral("全て置換(&A)"));
-    connect(cmdAllReplace, &QPushButton::clicked, this, &frmFindStr::cmdAllReplace_Click);
+    connect(cmdAllReplace, &QPushButton::clicked, this, &FindDialog::cmdAllReplace_Click);
     QPushButton *cmdCancel2 =
         makeButton(page, QStringLiteral("cmdCancel2"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cmdCancel2, this);
@@ -101,7 +101,7 @@ QWidget *frmFindStr::buildReplacePage()
 }
 
 // The search texts start from the document's selection, wholly selected so typing replaces it.
-void frmFindStr::Form_Load()
+void FindDialog::Form_Load()
 {
     const QString selected = activeSelection();
     txtSearch_->setText(selected);
@@ -110,21 +110,21 @@ void frmFindStr::Form_Load()
     chkTop_->setChecked(true);
 }
 
-void frmFindStr::showPage(Page page)
+void FindDialog::showPage(Page page)
 {
     SSTab_->setCurrentIndex(page == Page::Search ? 0 : 1);
     if (page == Page::Search)
         txtSearch_->setFocus();
 }
 
-void frmFindStr::inform(const QString &text)
+void FindDialog::inform(const QString &text)
 {
     platform::showMessage(this, {.text = text, .icon = platform::Icon::Information});
 }
 
 // The found occurrence shows in the document: it takes the focus while this window stays
 // open beside it.
-void frmFindStr::cmdSearch_Click()
+void FindDialog::cmdSearch_Click()
 {
     DocumentWindow *document = activeDocument();
     const SearchStart start = chkTop_->isChecked() ? SearchStart::Top : SearchStart::AfterSelection;
@@ -139,14 +139,14 @@ void frmFindStr::cmdSearch_Click()
     document->textBox().setFocus();
 }
 
-void frmFindStr::cmdReplace_Click()
+void FindDialog::cmdReplace_Click()
 {
     TextModel *text = activeText();
     if (!text || !replaceNext(*text, txtSearch2_->text(), txtReplace_->text()))
         inform(ReplaceEnded);
 }
 
-void frmFindStr::cmdAllReplace_Click()
+void FindDialog::cmdAllReplace_Click()
 {
     if (TextModel *text = activeText()) {
         const BusyCursor busy;
@@ -157,17 +157,17 @@ void frmFindStr::cmdAllReplace_Click()
 
 void showFindWindow(QWidget &owner)
 {
-    showModeless<frmFindStr>(owner).showPage(frmFindStr::Page::Search);
+    showModeless<FindDialog>(owner).showPage(FindDialog::Page::Search);
 }
 
 void showReplaceWindow(QWidget &owner)
 {
-    if (frmFindStr *open = loadedModeless<frmFindStr>(owner)) {
+    if (FindDialog *open = loadedModeless<FindDialog>(owner)) {
         bringToFront(*open);
-        open->showPage(frmFindStr::Page::Replace);
+        open->showPage(FindDialog::Page::Replace);
         return;
     }
-    frmFindStr dialog;
-    dialog.showPage(frmFindStr::Page::Replace);
+    FindDialog dialog;
+    dialog.showPage(FindDialog::Page::Replace);
     dialog.exec();
 }

@@ -1,4 +1,4 @@
-#include "search/frmfindstr.h"
+#include "search/finddialog.h"
 
 #include "document/loadedwindows.h"
 #include "document/textbox.h"
@@ -14,7 +14,7 @@
 
 // What the window adds to the find and replace steps: how each entry opens it, its load step,
 // its check boxes, messages and focus, and what reaches the active document.
-class tst_frmFindStr : public QObject {
+class tst_finddialog : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init();
@@ -30,7 +30,7 @@ private Q_SLOTS:
     void cancelUnloads();
 
 private:
-    frmFindStr &window() const { return *w.mdi->findChild<frmFindStr *>(); }
+    FindDialog &window() const { return *w.mdi->findChild<FindDialog *>(); }
     template <class Control> Control &the(const QString &name) const
     {
         return control<Control>(window(), name);
@@ -61,21 +61,21 @@ const QString ReplaceEnded = QStringLiteral("Zurne (i) 文書の検索と置換�
 
 } // namespace
 
-void tst_frmFindStr::init()
+void tst_finddialog::init()
 {
     w.start();
     w.text().setText(QStringLiteral("<P>abc</P>\r\n<P>ABC</P>\r\n<P>abc</P>"));
     w.select(3, 3);
 }
 
-void tst_frmFindStr::findEntryOpensModelessOnce_data()
+void tst_finddialog::findEntryOpensModelessOnce_data()
 {
     QTest::addColumn<bool>("toolbar");
     QTest::newRow("menu entry") << false;
     QTest::newRow("standard toolbar button") << true;
 }
 
-void tst_frmFindStr::findEntryOpensModelessOnce()
+void tst_finddialog::findEntryOpensModelessOnce()
 {
     QFETCH(bool, toolbar);
     toolbar ? w.mdi->tbrNormalButton(9)->trigger() : w.trigger("mnuFind");
@@ -98,12 +98,12 @@ void tst_frmFindStr::findEntryOpensModelessOnce()
     QCOMPARE(the<QTabWidget>("SSTab").currentIndex(), 1);
     QVERIFY(!window().isModal());
     w.trigger("mnuFind");
-    QCOMPARE(w.mdi->findChildren<frmFindStr *>().size(), 1);
+    QCOMPARE(w.mdi->findChildren<FindDialog *>().size(), 1);
     QCOMPARE(the<QTabWidget>("SSTab").currentIndex(), 0);
     QCOMPARE(the<QLineEdit>("txtSearch").text(), QStringLiteral("typed"));
 }
 
-void tst_frmFindStr::replaceEntryOpensModal()
+void tst_finddialog::replaceEntryOpensModal()
 {
     QStringList seen;
     QVERIFY(driveModal(w.mdi->action(QStringLiteral("mnuReplace")), [&](QDialog &dialog) {
@@ -119,7 +119,7 @@ void tst_frmFindStr::replaceEntryOpensModal()
     QCOMPARE(messages(), QStringList{ReplaceEnded});
 }
 
-void tst_frmFindStr::searchPresses_data()
+void tst_finddialog::searchPresses_data()
 {
     QTest::addColumn<bool>("exact");
     QTest::addColumn<QStringList>("presses");
@@ -129,7 +129,7 @@ void tst_frmFindStr::searchPresses_data()
 
 // Each press from the top first, then on; chkTop unchecked and the found text shown in the
 // document, which takes the focus.
-void tst_frmFindStr::searchPresses()
+void tst_finddialog::searchPresses()
 {
     QFETCH(bool, exact);
     QFETCH(QStringList, presses);
@@ -150,7 +150,7 @@ void tst_frmFindStr::searchPresses()
     QCOMPARE(messages(), QStringList(trace.filter(QStringLiteral("end ")).size(), SearchEnded));
 }
 
-void tst_frmFindStr::replaceKeepsTheFocus()
+void tst_finddialog::replaceKeepsTheFocus()
 {
     w.trigger("mnuFind");
     QTRY_COMPARE(QApplication::focusWidget(), &the<QLineEdit>("txtSearch"));
@@ -162,7 +162,7 @@ void tst_frmFindStr::replaceKeepsTheFocus()
     QCOMPARE(QApplication::focusWidget(), &the<QLineEdit>("txtSearch"));
 }
 
-void tst_frmFindStr::noDocumentOnlyTheEndMessage_data()
+void tst_finddialog::noDocumentOnlyTheEndMessage_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("message");
@@ -172,7 +172,7 @@ void tst_frmFindStr::noDocumentOnlyTheEndMessage_data()
 }
 
 // The window outlives the last document: each button then ends at once.
-void tst_frmFindStr::noDocumentOnlyTheEndMessage()
+void tst_finddialog::noDocumentOnlyTheEndMessage()
 {
     QFETCH(QString, button);
     QFETCH(QString, message);
@@ -184,20 +184,20 @@ void tst_frmFindStr::noDocumentOnlyTheEndMessage()
 }
 
 // Each cancel button unloads the window; the next opening runs the load step again.
-void tst_frmFindStr::cancelUnloads()
+void tst_finddialog::cancelUnloads()
 {
     for (const QString cancel : {"cmdCancel", "cmdCancel2"}) {
         w.trigger("mnuFind");
         the<QCheckBox>("chkTop").setChecked(false);
-        QPointer<frmFindStr> unloaded = &window();
+        QPointer<FindDialog> unloaded = &window();
         the<QPushButton>(cancel).click();
         QTRY_VERIFY(!unloaded);
         w.trigger("mnuFind");
         QVERIFY(the<QCheckBox>("chkTop").isChecked());
         window().close();
-        QTRY_VERIFY(!w.mdi->findChild<frmFindStr *>());
+        QTRY_VERIFY(!w.mdi->findChild<FindDialog *>());
     }
 }
 
-QTEST_MAIN(tst_frmFindStr)
-#include "tst_frmfindstr.moc"
+QTEST_MAIN(tst_finddialog)
+#include "tst_finddialog.moc"
