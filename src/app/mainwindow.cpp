@@ -31,9 +31,9 @@
 #include "platform/platform.h"
 #include "preview/previewcommand.h"
 #include "search/finddialog.h"
-#include "structure/frmframeteigi.h"
-#include "structure/frmimagelink.h"
-#include "structure/frmtable.h"
+#include "structure/framesetdialog.h"
+#include "structure/imagelinkdialog.h"
+#include "structure/tabledialog.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -427,11 +427,11 @@ void MainWindow::mnuHTMLTBar_Click()
 // Tags
 void MainWindow::mnuHLink_Click()
 {
-    showModeless<frmImageLink>(*this).showPage(frmImageLink::LinkPage);
+    showModeless<ImageLinkDialog>(*this).showPage(ImageLinkDialog::LinkPage);
 }
 void MainWindow::mnuImage_Click()
 {
-    showModeless<frmImageLink>(*this).showPage(frmImageLink::ImagePage);
+    showModeless<ImageLinkDialog>(*this).showPage(ImageLinkDialog::ImagePage);
 }
 void MainWindow::mnuList_Click()
 {
@@ -439,7 +439,7 @@ void MainWindow::mnuList_Click()
 }
 void MainWindow::mnuTableMake_Click()
 {
-    showModal<frmTable>(this);
+    showModal<TableDialog>(this);
 }
 void MainWindow::mnuAddSel_Click()
 {
@@ -483,7 +483,7 @@ void MainWindow::mnuComment_Click()
 }
 void MainWindow::mnuFrame_Click()
 {
-    showModeless<frmFrameTeigi>(*this);
+    showModeless<FrameSetDialog>(*this);
 }
 void MainWindow::mnuMapArea_Click()
 {

@@ -5,18 +5,18 @@
 // created for one opening and destroyed when it closes, so nothing typed survives to the next
 // one; a modeless one is shown through showModeless() (dialogs/modeless.h).
 //
-//     frmTable::frmTable(QWidget *parent)
+//     TableDialog::TableDialog(QWidget *parent)
 //         : Dialog(parent, QStringLiteral("frmTable"), QStringLiteral("ﾃｰﾌﾞﾙの設定"))
 //     {
 //         auto *cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
 //         auto *cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));
-//         connect(cmdOK, &QPushButton::clicked, this, &frmTable::cmdOK_Click);
+//         connect(cmdOK, &QPushButton::clicked, this, &TableDialog::cmdOK_Click);
 //         closeOnClick(cmdCancel, this);
 //         setDefaultButton(cmdOK);
 //         setCancelButton(cmdCancel);
 //         ...
 //     }
-//     void MainWindow::mnuTableMake_Click() { showModal<frmTable>(this); }
+//     void MainWindow::mnuTableMake_Click() { showModal<TableDialog>(this); }
 
 #include <QDialog>
 #include <QPointer>

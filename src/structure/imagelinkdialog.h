@@ -11,12 +11,12 @@ class QComboBox;
 class QLineEdit;
 class QTabWidget;
 
-class frmImageLink : public Dialog {
+class ImageLinkDialog : public Dialog {
     Q_OBJECT
 public:
     enum Page { LinkPage = 0, ImagePage = 1 };
 
-    explicit frmImageLink(QWidget *owner);
+    explicit ImageLinkDialog(QWidget *owner);
 
     // Brings `page` forward with the focus in its first field; every field keeps its value.
     void showPage(Page page);

@@ -11,10 +11,10 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
-class frmTable : public Dialog {
+class TableDialog : public Dialog {
     Q_OBJECT
 public:
-    explicit frmTable(QWidget *parent = nullptr);
+    explicit TableDialog(QWidget *parent = nullptr);
 
 private:
     QGroupBox *buildBasicFrame();

@@ -1,4 +1,4 @@
-#include "structure/frmimagelink.h"
+#include "structure/imagelinkdialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
@@ -22,7 +22,7 @@ const QString PictureFilter =
 
 } // namespace
 
-frmImageLink::frmImageLink(QWidget *owner)
+ImageLinkDialog::ImageLinkDialog(QWidget *owner)
     : Dialog(owner, QStringLiteral("frmImageLink"), QStringLiteral("設定")),
       SSTab1_(new QTabWidget(this))
 {
@@ -34,7 +34,7 @@ frmImageLink::frmImageLink(QWidget *owner)
     Form_Load();
 }
 
-QWidget *frmImageLink::buildLinkPage()
+QWidget *ImageLinkDialog::buildLinkPage()
 {
     auto *page = new QWidget;
     txtURL_ = makeTextField(page, QStringLiteral("txtURL"));
@@ -43,13 +43,13 @@ QWidget *frmImageLink::buildLinkPage()
     Combo_ = makeCombo(page, QStringLiteral("Combo"),
                        {QStringLiteral("指定しない"), QStringLiteral("開いているﾌﾞﾗｳｻﾞ(_top)"),
                         QStringLiteral("新しいｳｨﾝﾄﾞｳに表示(_blank) ")});
-    connect(Combo_, &QComboBox::currentIndexChanged, this, &frmImageLink::Combo_Click);
+    connect(Combo_, &QComboBox::currentIndexChanged, this, &ImageLinkDialog::Combo_Click);
     QPushButton *cmdMove =
         makeButton(page, QStringLiteral("cmdMove"), QStringLiteral("文章の代わりに画像を使用"));
-    connect(cmdMove, &QPushButton::clicked, this, &frmImageLink::cmdMove_Click);
+    connect(cmdMove, &QPushButton::clicked, this, &ImageLinkDialog::cmdMove_Click);
     QPushButton *cmdLinkOK =
         makeButton(page, QStringLiteral("cmdLinkOK"), QStringLiteral("決定(&N)"));
-    connect(cmdLinkOK, &QPushButton::clicked, this, &frmImageLink::cmdLinkOK_Click);
+    connect(cmdLinkOK, &QPushButton::clicked, this, &ImageLinkDialog::cmdLinkOK_Click);
     QPushButton *cmdCancel = makeButton(page, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cmdCancel, this);
 
@@ -67,12 +67,12 @@ QWidget *frmImageLink::buildLinkPage()
     return page;
 }
 
-QWidget *frmImageLink::buildImagePage()
+QWidget *ImageLinkDialog::buildImagePage()
 {
     auto *page = new QWidget;
     txtImageURL_ = makeTextField(page, QStringLiteral("txtImageURL"));
     QPushButton *command1 = makeButton(page, QStringLiteral("Command1"), QStringLiteral("参照..."));
-    connect(command1, &QPushButton::clicked, this, &frmImageLink::Command1_Click);
+    connect(command1, &QPushButton::clicked, this, &ImageLinkDialog::Command1_Click);
     txtDaitai_ = makeTextField(page, QStringLiteral("txtDaitai"));
     txtWidth_ = makeTextField(page, QStringLiteral("txtWidth"));
     txtHeight_ = makeTextField(page, QStringLiteral("txtHeight"));
@@ -83,7 +83,7 @@ QWidget *frmImageLink::buildImagePage()
     Combo1_->setEditable(true);
     QPushButton *cmdImageOK =
         makeButton(page, QStringLiteral("cmdImageOK"), QStringLiteral("決定(&N)"));
-    connect(cmdImageOK, &QPushButton::clicked, this, &frmImageLink::cmdImageOK_Click);
+    connect(cmdImageOK, &QPushButton::clicked, this, &ImageLinkDialog::cmdImageOK_Click);
     QPushButton *cmdCancel2 =
         makeButton(page, QStringLiteral("cmdCancel2"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cmdCancel2, this);
@@ -107,7 +107,7 @@ QWidget *frmImageLink::buildImagePage()
 }
 
 // Runs once, when the window is created: showing it again keeps everything.
-void frmImageLink::Form_Load()
+void ImageLinkDialog::Form_Load()
 {
     LinkTag_.clear();
     Combo_->setCurrentIndex(0);
@@ -117,30 +117,30 @@ void frmImageLink::Form_Load()
     txtMozi_->setText(activeSelection());
 }
 
-void frmImageLink::showPage(Page page)
+void ImageLinkDialog::showPage(Page page)
 {
     SSTab1_->setCurrentIndex(page);
     (page == LinkPage ? txtURL_ : txtImageURL_)->setFocus(Qt::OtherFocusReason);
 }
 
-void frmImageLink::Combo_Click(int position)
+void ImageLinkDialog::Combo_Click(int position)
 {
     LinkTarget_ = linkTarget(position);
 }
 
-void frmImageLink::GetTemp()
+void ImageLinkDialog::GetTemp()
 {
     LinkTag_ = linkTag({txtURL_->text(),
                         chkMail_->isChecked() ? LinkScheme::Mail : LinkScheme::Plain, LinkTarget_});
 }
 
-void frmImageLink::cmdLinkOK_Click()
+void ImageLinkDialog::cmdLinkOK_Click()
 {
     GetTemp();
     writeAndClose(wrapInLink(LinkTag_, txtMozi_->text()));
 }
 
-void frmImageLink::cmdMove_Click()
+void ImageLinkDialog::cmdMove_Click()
 {
     GetTemp();
     ImageAsLink_ = true;
@@ -149,7 +149,7 @@ void frmImageLink::cmdMove_Click()
 
 // A file that is not a picture, like a cancelled chooser, changes nothing and says
 // nothing.
-void frmImageLink::Command1_Click()
+void ImageLinkDialog::Command1_Click()
 {
     const std::optional<QString> path = platform::backend().fileName(
         this, {platform::FileMode::Open, PictureFilter, QString(), QString()});
@@ -163,7 +163,7 @@ void frmImageLink::Command1_Click()
     txtImageURL_->setText(QFileInfo(*path).fileName());
 }
 
-void frmImageLink::cmdImageOK_Click()
+void ImageLinkDialog::cmdImageOK_Click()
 {
     const QString image =
         imageTag({txtImageURL_->text(), txtDaitai_->text(), txtWidth_->text(), txtHeight_->text(),
@@ -171,7 +171,7 @@ void frmImageLink::cmdImageOK_Click()
     writeAndClose(ImageAsLink_ ? wrapInLink(LinkTag_, image) : image);
 }
 
-void frmImageLink::writeAndClose(const QString &markup)
+void ImageLinkDialog::writeAndClose(const QString &markup)
 {
     if (!activeDocument())
         return;

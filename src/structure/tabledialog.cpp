@@ -1,4 +1,4 @@
-#include "structure/frmtable.h"
+#include "structure/tabledialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
@@ -21,12 +21,12 @@ const QString TableTooLarge = QStringLiteral(
 
 } // namespace
 
-frmTable::frmTable(QWidget *parent)
+TableDialog::TableDialog(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmTable"), QStringLiteral("ﾃｰﾌﾞﾙの設定")),
       CD_(*this, ChooserCancel::GoesOnWithCurrent)
 {
     QPushButton *cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
-    connect(cmdOK, &QPushButton::clicked, this, &frmTable::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &TableDialog::cmdOK_Click);
     QPushButton *cmdCancel = makeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cmdCancel, this);
     setDefaultButton(cmdOK);
@@ -40,7 +40,7 @@ frmTable::frmTable(QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QPushButton *frmTable::makeColorButton(QWidget *parent, const QString &name, QLineEdit *field)
+QPushButton *TableDialog::makeColorButton(QWidget *parent, const QString &name, QLineEdit *field)
 {
     QPushButton *button = makeButton(parent, name, QStringLiteral("指定"));
     connect(button, &QPushButton::clicked, this, [this, field] {
@@ -50,7 +50,7 @@ QPushButton *frmTable::makeColorButton(QWidget *parent, const QString &name, QLi
     return button;
 }
 
-QGroupBox *frmTable::buildBasicFrame()
+QGroupBox *TableDialog::buildBasicFrame()
 {
     QGroupBox *frame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("基本設定"));
     txtBorder_ = makeTextField(frame, QStringLiteral("txtBorder"));
@@ -76,7 +76,7 @@ QGroupBox *frmTable::buildBasicFrame()
     return frame;
 }
 
-QGroupBox *frmTable::buildTableFrame()
+QGroupBox *TableDialog::buildTableFrame()
 {
     QGroupBox *frame = makeFrame(this, QStringLiteral("Frame2"), QStringLiteral("ﾃｰﾌﾞﾙ設定"));
     txtPadding_ = makeTextField(frame, QStringLiteral("txtPadding"));
@@ -91,7 +91,7 @@ QGroupBox *frmTable::buildTableFrame()
     return frame;
 }
 
-QGroupBox *frmTable::buildCellFrame()
+QGroupBox *TableDialog::buildCellFrame()
 {
     QGroupBox *frame = makeFrame(this, QStringLiteral("Frame3"), QStringLiteral("ｾﾙ設定"));
     txtCellColor_ = makeTextField(frame, QStringLiteral("txtCellColor"));
@@ -118,7 +118,7 @@ QGroupBox *frmTable::buildCellFrame()
 
 // A table too large to be of use is refused before anything is built; the dialog stays
 // open with its fields.
-void frmTable::cmdOK_Click()
+void TableDialog::cmdOK_Click()
 {
     const std::optional<QString> markup = tableMarkup(
         {txtBorder_->text(), txtWidth_->text(), txtHeight_->text(), txtBorderColor_->text(),

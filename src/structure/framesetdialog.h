@@ -13,10 +13,10 @@ class QLineEdit;
 class QRadioButton;
 struct FrameDefinition;
 
-class frmFrameTeigi : public Dialog {
+class FrameSetDialog : public Dialog {
     Q_OBJECT
 public:
-    explicit frmFrameTeigi(QWidget *owner);
+    explicit FrameSetDialog(QWidget *owner);
 
 private:
     QGroupBox *buildSplitFrame();

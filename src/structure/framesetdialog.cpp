@@ -1,4 +1,4 @@
-#include "structure/frmframeteigi.h"
+#include "structure/framesetdialog.h"
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
@@ -23,12 +23,12 @@ const QString NotANumber = QStringLiteral("数字を記入してください");
 
 } // namespace
 
-frmFrameTeigi::frmFrameTeigi(QWidget *owner)
+FrameSetDialog::FrameSetDialog(QWidget *owner)
     : Dialog(owner, QStringLiteral("frmFrameTeigi"), QStringLiteral("ﾌﾚｰﾑ作成"))
 {
     txtTitle_ = makeTextField(this, QStringLiteral("txtTitle"));
     QPushButton *cmdOK = makeButton(this, QStringLiteral("cmdOK"), QStringLiteral("決定(&N)"));
-    connect(cmdOK, &QPushButton::clicked, this, &frmFrameTeigi::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &FrameSetDialog::cmdOK_Click);
     QPushButton *command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(command1, this);
     setDefaultButton(cmdOK);
@@ -49,14 +49,14 @@ frmFrameTeigi::frmFrameTeigi(QWidget *owner)
     layout->addLayout(makeButtonRow(cmdOK, command1));
 }
 
-QLineEdit *frmFrameTeigi::makeRatioField(const QString &name)
+QLineEdit *FrameSetDialog::makeRatioField(const QString &name)
 {
     QLineEdit *field = makeTextField(this, name, ResetRatio);
     field->setMaxLength(4);
     return field;
 }
 
-QGroupBox *frmFrameTeigi::buildSplitFrame()
+QGroupBox *FrameSetDialog::buildSplitFrame()
 {
     QGroupBox *frame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("分割方向"));
     optCols_ = makeOption(frame, QStringLiteral("optCols"), QStringLiteral("縦"));
@@ -67,7 +67,7 @@ QGroupBox *frmFrameTeigi::buildSplitFrame()
     return frame;
 }
 
-QGridLayout *frmFrameTeigi::buildSizeRows()
+QGridLayout *FrameSetDialog::buildSizeRows()
 {
     txtHaba_ = makeRatioField(QStringLiteral("txtHaba"));
     txtHaba2_ = makeRatioField(QStringLiteral("txtHaba2"));
@@ -91,7 +91,7 @@ QGridLayout *frmFrameTeigi::buildSizeRows()
     return grid;
 }
 
-QGroupBox *frmFrameTeigi::buildFrameFrame(int index, const QString &caption)
+QGroupBox *FrameSetDialog::buildFrameFrame(int index, const QString &caption)
 {
     QGroupBox *frame = makeFrame(this, QStringLiteral("Frame%1").arg(index + 2), caption);
     txtURL_[index] = makeTextField(frame, QStringLiteral("txtURL(%1)").arg(index));
@@ -106,7 +106,7 @@ QGroupBox *frmFrameTeigi::buildFrameFrame(int index, const QString &caption)
 
 // The partner's own change would compute the value this field already holds, so it is
 // not let to answer; a reset writes this field, whose change then sets the partner.
-void frmFrameTeigi::ratioChanged(QLineEdit *field, QLineEdit *partner)
+void FrameSetDialog::ratioChanged(QLineEdit *field, QLineEdit *partner)
 {
     if (settingPartner_)
         return;
@@ -126,12 +126,12 @@ void frmFrameTeigi::ratioChanged(QLineEdit *field, QLineEdit *partner)
     }
 }
 
-FrameDefinition frmFrameTeigi::frameDefinition(int index) const
+FrameDefinition FrameSetDialog::frameDefinition(int index) const
 {
     return {txtURL_[index]->text(), txtName_[index]->text()};
 }
 
-void frmFrameTeigi::cmdOK_Click()
+void FrameSetDialog::cmdOK_Click()
 {
     const QString page = frameSetPage(
         {txtTitle_->text(), optCols_->isChecked() ? FrameSplit::Columns : FrameSplit::Rows,
