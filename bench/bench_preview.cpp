@@ -10,7 +10,7 @@
 #include "document/documentcommands.h"
 #include "document/documentwindow.h"
 #include "platform/codepage.h"
-#include "preview/frmwb.h"
+#include "preview/previewproxy.h"
 #include "support/benchsupport.h"
 
 #include <QAction>
@@ -32,7 +32,8 @@ double timePreview(MainWindow &mdi)
     const double start = bench::nowMs();
     mdi.action(QStringLiteral("mnuWB"))->trigger();
     QEventLoop loop;
-    QObject::connect(frmWB::find(mdi), &frmWB::loadFinished, &loop, &QEventLoop::quit);
+    QObject::connect(PreviewProxy::find(mdi), &PreviewProxy::loadFinished, &loop,
+                     &QEventLoop::quit);
     loop.exec();
     return bench::nowMs() - start;
 }

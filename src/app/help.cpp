@@ -2,7 +2,7 @@
 
 #include "platform/platform.h"
 #include "preview/fileaddress.h"
-#include "preview/frmwb.h"
+#include "preview/previewproxy.h"
 
 namespace Help {
 
@@ -25,7 +25,7 @@ QString programVersionText()
 
 void mnuHTML_Click(QWidget &owner)
 {
-    if (frmWB *preview = frmWB::open(owner))
+    if (PreviewProxy *preview = PreviewProxy::open(owner))
         preview->Navigate(guideAddress(platform::backend().programFolder()));
 }
 

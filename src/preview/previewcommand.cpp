@@ -4,7 +4,7 @@
 #include "document/documentcommands.h"
 #include "document/documentwindow.h"
 #include "preview/fileaddress.h"
-#include "preview/frmwb.h"
+#include "preview/previewproxy.h"
 
 namespace PreviewCommand {
 
@@ -18,7 +18,7 @@ void mnuWB_Click(QWidget &mainWindow)
                              : DocumentCommands::WriteDocument(*document, document->Caption());
     if (!written)
         return;
-    if (frmWB *preview = frmWB::open(mainWindow))
+    if (PreviewProxy *preview = PreviewProxy::open(mainWindow))
         preview->Navigate(fileAddress(QStringLiteral("File://"), document->Caption()));
 }
 

@@ -1,5 +1,5 @@
 #include "document/loadedwindows.h"
-#include "preview/frmwb.h"
+#include "preview/previewproxy.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
 
@@ -44,18 +44,18 @@ private:
         w.text().setText(QStringLiteral("<HTML><HEAD><TITLE>") + title +
                          QStringLiteral("</TITLE></HEAD></HTML>"));
     }
-    frmWB *preview() const { return frmWB::find(*w.mdi); }
+    PreviewProxy *preview() const { return PreviewProxy::find(*w.mdi); }
     // The preview triggered by `entry`, recording what its browser reports from then on.
-    frmWB *previewBy(const char *entry)
+    PreviewProxy *previewBy(const char *entry)
     {
         w.trigger(entry);
         loads.clear();
         titles.clear();
         if (preview() && preview() != watched) {
             watched = preview();
-            connect(preview(), &frmWB::loadFinished, this,
+            connect(preview(), &PreviewProxy::loadFinished, this,
                     [this](const QString &url, bool ok) { loads << (ok ? url : QString()); });
-            connect(preview(), &frmWB::titleChanged, this,
+            connect(preview(), &PreviewProxy::titleChanged, this,
                     [this](const QString &t) { titles << t; });
         }
         return preview();
@@ -63,7 +63,7 @@ private:
 
     WindowFixture w;
     std::unique_ptr<TempFiles> files;
-    QPointer<frmWB> watched;
+    QPointer<PreviewProxy> watched;
     QStringList loads;
     QStringList titles;
 };
@@ -108,7 +108,7 @@ void tst_PreviewCommand::neverSavedDocumentIsSavedThenShownAndWrittenAgain()
 void tst_PreviewCommand::secondPreviewReusesTheWindowAndBackLeavesTheGuide()
 {
     const QString page = QStringLiteral("file://") + saveActiveAs(QStringLiteral("一回目"));
-    frmWB *first = previewBy("mnuWB");
+    PreviewProxy *first = previewBy("mnuWB");
     WAIT_FOR_TITLE(QStringLiteral("一回目"));
 
     setTitle(QStringLiteral("二回目"));
@@ -132,7 +132,7 @@ void tst_PreviewCommand::secondPreviewReusesTheWindowAndBackLeavesTheGuide()
 void tst_PreviewCommand::deadBrowserIsNoticedAndReplaced()
 {
     saveActiveAs(QStringLiteral("A"));
-    QPointer<frmWB> first = previewBy("mnuWB");
+    QPointer<PreviewProxy> first = previewBy("mnuWB");
     const qint64 pid = first->processId();
     w.text().setText(QStringLiteral("<TITLE>B</TITLE>"));
     ::kill(pid_t(pid), SIGKILL);
@@ -161,7 +161,7 @@ void tst_PreviewCommand::missingBrowserProgramIsReported()
 void tst_PreviewCommand::exitEndsThePreviewWithoutAQuestion()
 {
     saveActiveAs(QStringLiteral("A"));
-    QPointer<frmWB> window = previewBy("mnuWB");
+    QPointer<PreviewProxy> window = previewBy("mnuWB");
     const qint64 pid = window->processId();
     w.trigger("mnuExit");
     QVERIFY(!w.mdi->isVisible());

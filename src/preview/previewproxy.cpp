@@ -1,4 +1,4 @@
-#include "preview/frmwb.h"
+#include "preview/previewproxy.h"
 
 #include "dialogs/modeless.h"
 #include "platform/helperprocess.h"
@@ -19,29 +19,29 @@ QString cannotStartMessage(const QString &program)
 
 } // namespace
 
-frmWB::frmWB(QWidget &owner, std::unique_ptr<platform::HelperProcess> browser)
+PreviewProxy::PreviewProxy(QWidget &owner, std::unique_ptr<platform::HelperProcess> browser)
     : QWidget(&owner), browser_(std::move(browser))
 {
     setObjectName(QStringLiteral("frmWB"));
     setWindowTitle(QStringLiteral("ﾌﾞﾗｳｻﾞ確認"));
-    connect(browser_.get(), &platform::HelperProcess::lineReceived, this, &frmWB::receive);
+    connect(browser_.get(), &platform::HelperProcess::lineReceived, this, &PreviewProxy::receive);
     connect(browser_.get(), &platform::HelperProcess::ended, this, &QWidget::close);
     adoptModeless(*this);
 }
 
-frmWB::~frmWB() = default;
+PreviewProxy::~PreviewProxy() = default;
 
-frmWB *frmWB::find(QWidget &owner)
+PreviewProxy *PreviewProxy::find(QWidget &owner)
 {
     QList<QWidget *> owned;
-    for (frmWB *window : owner.findChildren<frmWB *>(Qt::FindDirectChildrenOnly))
+    for (PreviewProxy *window : owner.findChildren<PreviewProxy *>(Qt::FindDirectChildrenOnly))
         owned << window;
-    return static_cast<frmWB *>(firstLoaded(owned));
+    return static_cast<PreviewProxy *>(firstLoaded(owned));
 }
 
-frmWB *frmWB::open(QWidget &owner)
+PreviewProxy *PreviewProxy::open(QWidget &owner)
 {
-    if (frmWB *window = find(owner)) {
+    if (PreviewProxy *window = find(owner)) {
         window->send({Kind::Raise, QString()});
         return window;
     }
@@ -53,41 +53,41 @@ frmWB *frmWB::open(QWidget &owner)
         platform::warn(&owner, cannotStartMessage(program));
         return nullptr;
     }
-    return new frmWB(owner, std::move(browser));
+    return new PreviewProxy(owner, std::move(browser));
 }
 
-void frmWB::Navigate(const QString &address)
+void PreviewProxy::Navigate(const QString &address)
 {
     send({Kind::Navigate, address});
 }
-void frmWB::GoBack()
+void PreviewProxy::GoBack()
 {
     send({Kind::GoBack, QString()});
 }
-void frmWB::GoForward()
+void PreviewProxy::GoForward()
 {
     send({Kind::GoForward, QString()});
 }
-void frmWB::Refresh()
+void PreviewProxy::Refresh()
 {
     send({Kind::Refresh, QString()});
 }
-void frmWB::Stop()
+void PreviewProxy::Stop()
 {
     send({Kind::Stop, QString()});
 }
 
-qint64 frmWB::processId() const
+qint64 PreviewProxy::processId() const
 {
     return browser_->processId();
 }
 
-void frmWB::send(const PreviewProtocol::Message &message)
+void PreviewProxy::send(const PreviewProtocol::Message &message)
 {
     browser_->send(PreviewProtocol::encode(message));
 }
 
-void frmWB::receive(const QByteArray &line)
+void PreviewProxy::receive(const QByteArray &line)
 {
     const std::optional<PreviewProtocol::Message> message = PreviewProtocol::decode(line);
     if (!message)
@@ -108,7 +108,7 @@ void frmWB::receive(const QByteArray &line)
 }
 
 // The browser program ends without asking anything.
-void frmWB::closeEvent(QCloseEvent *event)
+void PreviewProxy::closeEvent(QCloseEvent *event)
 {
     browser_->end();
     event->accept();

@@ -18,15 +18,15 @@ namespace platform {
 class HelperProcess;
 }
 
-class frmWB : public QWidget {
+class PreviewProxy : public QWidget {
     Q_OBJECT
 public:
     // The preview window of `owner` brought to the front, started first when none is open;
     // null when the browser program could not be started (the user has been told why).
-    static frmWB *open(QWidget &owner);
+    static PreviewProxy *open(QWidget &owner);
     // The open preview window of `owner`, or null.
-    static frmWB *find(QWidget &owner);
-    ~frmWB() override;
+    static PreviewProxy *find(QWidget &owner);
+    ~PreviewProxy() override;
 
     // Each returns at once; what the browser then does arrives through the signals.
     void Navigate(const QString &address);
@@ -46,7 +46,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    frmWB(QWidget &owner, std::unique_ptr<platform::HelperProcess> browser);
+    PreviewProxy(QWidget &owner, std::unique_ptr<platform::HelperProcess> browser);
     void send(const PreviewProtocol::Message &message);
     void receive(const QByteArray &line);
 
