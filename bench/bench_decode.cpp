@@ -5,7 +5,7 @@
 //
 //   bench_decode [runs]        default 3 runs; prints the median of each
 
-#include "platform/codepage.h"
+#include "codepage/codepage.h"
 #include "support/benchsupport.h"
 
 #include <QCoreApplication>

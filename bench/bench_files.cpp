@@ -5,7 +5,7 @@
 //                             case `runs` times (default 3), every run in a process of its own
 
 #include "app/mainwindow.h"
-#include "platform/codepage.h"
+#include "codepage/codepage.h"
 #include "platform/platform.h"
 #include "support/benchsupport.h"
 #include "support/quietbackend.h"

@@ -2,9 +2,9 @@
 // as some text that saves back as the very same bytes, and no byte-order mark or kept
 // byte is lost on the way.
 
+#include "codepage/codepage.h"
 #include "document/textfile.h"
 #include "fuzzcheck.h"
-#include "platform/codepage.h"
 
 #include <QByteArray>
 

@@ -2,8 +2,8 @@
 // its own shortest text and from the lenient reading; the 16-bit reading is the rounded
 // strict one.
 
-#include "format/numbers.h"
 #include "fuzzcheck.h"
+#include "markup/numbers.h"
 
 #include <QString>
 

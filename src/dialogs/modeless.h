@@ -8,11 +8,11 @@
 // document leaves the main window in its document-open state. The window itself needs no
 // code for any of this; it only takes its owner as parent.
 //
-//     class frmFrame : public Dialog {
+//     class FrameDialog : public Dialog {
 //     public:
-//         explicit frmFrame(QWidget *owner);   // builds the controls and runs the load
+//         explicit FrameDialog(QWidget *owner);   // builds the controls and runs the load
 //     };
-//     void MainWindow::mnuFrame_Click() { showModeless<frmFrame>(this); }
+//     void MainWindow::mnuFrame_Click() { showModeless<FrameDialog>(this); }
 //
 // A modeless window writes into the document that is active when its button is pressed
 // and does nothing when none is open.

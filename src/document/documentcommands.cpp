@@ -1,12 +1,12 @@
 #include "document/documentcommands.h"
 
+#include "codepage/codepage.h"
 #include "document/documenthost.h"
 #include "document/documentwindow.h"
 #include "document/filedialogstate.h"
 #include "document/filenames.h"
 #include "document/savemessages.h"
 #include "platform/busycursor.h"
-#include "platform/codepage.h"
 #include "platform/filewriter.h"
 #include "platform/platform.h"
 #include "platform/settings.h"

@@ -1,6 +1,6 @@
 #include "document/documentformat.h"
 
-#include "platform/codepage.h"
+#include "codepage/codepage.h"
 
 namespace {
 

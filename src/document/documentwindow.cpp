@@ -1,5 +1,6 @@
 #include "document/documentwindow.h"
 
+#include "codepage/codepage.h"
 #include "document/documentcommands.h"
 #include "document/documentformat.h"
 #include "document/documenthost.h"
@@ -7,7 +8,6 @@
 #include "document/loadedwindows.h"
 #include "document/textbox.h"
 #include "document/textfile.h"
-#include "platform/codepage.h"
 #include "platform/platform.h"
 
 #include <QCloseEvent>

@@ -2,8 +2,8 @@
 
 // A document window: one HTML source text inside the main window.
 
+#include "codepage/textencoding.h"
 #include "document/textmodel.h"
-#include "platform/textencoding.h"
 
 #include <QMdiSubWindow>
 

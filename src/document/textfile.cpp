@@ -1,6 +1,6 @@
 #include "document/textfile.h"
 
-#include "platform/codepage.h"
+#include "codepage/codepage.h"
 
 LoadedText readTextWhole(const QString &path, qint64 maxBytes)
 {

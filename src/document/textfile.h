@@ -3,8 +3,8 @@
 // Reading document files as text: the bytes through the bounded reader, the text through
 // the code-page decoder.
 
+#include "codepage/textencoding.h"
 #include "platform/filereader.h"
-#include "platform/textencoding.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 // element (page 1). Opens on page 1.
 
 #include "dialogs/dialog.h"
-#include "format/colorchooser.h"
+#include "markup/colorchooser.h"
 
 class QCheckBox;
 class QLabel;

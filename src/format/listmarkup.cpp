@@ -1,7 +1,7 @@
 #include "format/listmarkup.h"
 
-#include "format/markupparts.h"
-#include "format/numbers.h"
+#include "markup/markupparts.h"
+#include "markup/numbers.h"
 
 std::optional<qint16> furtherListItems(QStringView countText)
 {

@@ -1,7 +1,7 @@
 #include "format/pagecolorsdialog.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "format/colorvalues.h"
+#include "markup/colorvalues.h"
 #include "platform/platform.h"
 
 #include <QButtonGroup>

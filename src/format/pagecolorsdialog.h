@@ -5,8 +5,8 @@
 // It writes nothing into the document.
 
 #include "dialogs/dialog.h"
-#include "format/colorchooser.h"
 #include "format/pagecolormarkup.h"
+#include "markup/colorchooser.h"
 
 class QButtonGroup;
 class QLabel;

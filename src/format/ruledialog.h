@@ -3,7 +3,7 @@
 // The horizontal rule dialog: puts one HR tag in place of the selection.
 
 #include "dialogs/dialog.h"
-#include "format/colorchooser.h"
+#include "markup/colorchooser.h"
 
 class QComboBox;
 class QGroupBox;

@@ -1,6 +1,6 @@
 #include "format/rulemarkup.h"
 
-#include "format/markupparts.h"
+#include "markup/markupparts.h"
 
 QString ruleMarkup(const RuleFields &fields)
 {

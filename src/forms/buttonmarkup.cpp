@@ -1,6 +1,6 @@
 #include "forms/buttonmarkup.h"
 
-#include "format/markupparts.h"
+#include "markup/markupparts.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "forms/choicemarkup.h"
 
-#include "format/markupparts.h"
+#include "markup/markupparts.h"
 
 QString choiceMarkup(const ChoiceFields &fields)
 {

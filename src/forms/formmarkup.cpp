@@ -1,6 +1,6 @@
 #include "forms/formmarkup.h"
 
-#include "format/markupparts.h"
+#include "markup/markupparts.h"
 
 QString formMarkup(const FormFields &fields)
 {

@@ -1,7 +1,7 @@
 #include "forms/selectmarkup.h"
 
-#include "format/markupparts.h"
-#include "format/numbers.h"
+#include "markup/markupparts.h"
+#include "markup/numbers.h"
 
 std::optional<QString> selectMarkup(const SelectFields &fields)
 {

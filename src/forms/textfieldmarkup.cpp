@@ -1,6 +1,6 @@
 #include "forms/textfieldmarkup.h"
 
-#include "format/markupparts.h"
+#include "markup/markupparts.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "structure/framesetmarkup.h"
 
-#include "format/markupparts.h"
-#include "format/numbers.h"
+#include "markup/markupparts.h"
+#include "markup/numbers.h"
 
 #include <QStringList>
 

@@ -3,7 +3,7 @@
 // The table dialog: puts the skeleton of a whole table in place of the selection.
 
 #include "dialogs/dialog.h"
-#include "format/colorchooser.h"
+#include "markup/colorchooser.h"
 
 class QCheckBox;
 class QComboBox;

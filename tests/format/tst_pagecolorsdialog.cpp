@@ -1,7 +1,7 @@
 #include "format/pagecolorsdialog.h"
 
-#include "format/colorvalues.h"
 #include "formattest.h"
+#include "markup/colorvalues.h"
 
 #include <QLabel>
 #include <QLineEdit>

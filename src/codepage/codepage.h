@@ -5,9 +5,9 @@
 //
 // The reader decides how a file's bytes are read and says so in a TextEncoding, which the
 // document keeps and saves with, so that an unchanged text goes back byte for byte. Bytes
-// no code page decodes are kept (see platform/rawbytes.h), never replaced.
+// no code page decodes are kept (see codepage/rawbytes.h), never replaced.
 
-#include "platform/textencoding.h"
+#include "codepage/textencoding.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "platform/cp932forms.h"
+#include "codepage/cp932forms.h"
 
-#include "platform/codepage.h"
-#include "platform/iconvconverter.h"
-#include "platform/rawbytes.h"
+#include "codepage/codepage.h"
+#include "codepage/iconvconverter.h"
+#include "codepage/rawbytes.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "platform/encodingclues.h"
+#include "codepage/encodingclues.h"
 
-#include "platform/codepage.h"
+#include "codepage/codepage.h"
 
 #include <QRegularExpression>
 

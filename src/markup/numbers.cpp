@@ -1,4 +1,4 @@
-#include "format/numbers.h"
+#include "markup/numbers.h"
 
 #include <QString>
 #include <cmath>

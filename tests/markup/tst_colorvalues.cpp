@@ -1,5 +1,5 @@
-#include "format/colorchooser.h"
-#include "format/colorvalues.h"
+#include "markup/colorchooser.h"
+#include "markup/colorvalues.h"
 #include "support/scriptedplatform.h"
 
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "platform/codepage.h"
+#include "codepage/codepage.h"
 
-#include "platform/cp932forms.h"
-#include "platform/encodingclues.h"
-#include "platform/iconvconverter.h"
-#include "platform/rawbytes.h"
+#include "codepage/cp932forms.h"
+#include "codepage/encodingclues.h"
+#include "codepage/iconvconverter.h"
+#include "codepage/rawbytes.h"
 
 #include <algorithm>
 #include <array>

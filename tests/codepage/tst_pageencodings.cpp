@@ -1,4 +1,4 @@
-#include "platform/codepage.h"
+#include "codepage/codepage.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "format/colorchooser.h"
+#include "markup/colorchooser.h"
 
-#include "format/colorvalues.h"
+#include "markup/colorvalues.h"
 #include "platform/platform.h"
 
 ColorChooser::ColorChooser(QWidget &owner, ChooserCancel onCancel)

@@ -5,7 +5,7 @@
 // extensions (lead bytes ED and EE) repeat the IBM extensions (FA to FC). iconv writes one
 // form only. This remembers the form a file used, so that the file saves back byte for byte.
 
-#include "platform/textencoding.h"
+#include "codepage/textencoding.h"
 
 #include <QString>
 

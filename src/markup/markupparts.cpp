@@ -1,4 +1,4 @@
-#include "format/markupparts.h"
+#include "markup/markupparts.h"
 
 QString attribute(const QString &name, const QString &value)
 {

@@ -1,4 +1,4 @@
-#include "format/colorvalues.h"
+#include "markup/colorvalues.h"
 
 namespace ColorValues {
 
