@@ -15,7 +15,7 @@ run_tests() {
     (cd "$dir" && ctest --output-on-failure -j2)
 }
 
-run_tests build-test
+run_tests build-test -DZURNE_BENCH=ON
 if [ "${1:-}" != "--quick" ]; then
     run_tests build-sanitize -DZURNE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 fi

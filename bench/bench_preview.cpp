@@ -7,9 +7,9 @@
 //                               the editor's own peak: the browser runs in its own processes.
 
 #include "app/mainwindow.h"
+#include "codepage/codepage.h"
 #include "document/documentcommands.h"
 #include "document/documentwindow.h"
-#include "platform/codepage.h"
 #include "preview/previewproxy.h"
 #include "support/benchsupport.h"
 
@@ -57,7 +57,7 @@ QString writePage(const QTemporaryDir &dir)
                          bench::sampleText(100 * 1024) + QStringLiteral("</BODY></HTML>\r\n");
     QFile file(dir.filePath(QStringLiteral("page.html")));
     if (file.open(QIODevice::WriteOnly))
-        file.write(codepage::encode(text, codepage::system()).bytes);
+        file.write(codepage::encode(text, TextEncoding(codepage::system())).bytes);
     return file.fileName();
 }
 
