@@ -2,6 +2,7 @@
 
 #include "app/help.h"
 #include "app/programicon.h"
+#include "dialogs/dialogcontrols.h"
 #include "platform/platform.h"
 
 #include <QFrame>
@@ -14,23 +15,16 @@ const QString AboutBox::HomePage = QStringLiteral("https://zurne.example.org/");
 
 namespace {
 
-QLabel *label(const char *name, const QString &text)
+QLabel *iconImage(QWidget *box)
 {
-    auto *label = new QLabel(text);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
-QLabel *iconImage()
-{
-    QLabel *image = label("Image1", QString());
+    QLabel *image = makeLabel(box, QStringLiteral("Image1"), QString());
     image->setPixmap(programIcon().pixmap(32, 32));
     return image;
 }
 
-QLabel *programName()
+QLabel *programName(QWidget *box)
 {
-    QLabel *name = label("Label1", QStringLiteral("VEK Zurne"));
+    QLabel *name = makeLabel(box, QStringLiteral("Label1"), QStringLiteral("VEK Zurne"));
     QFont font(QStringLiteral("MS Serif"), 14);
     font.setStyleHint(QFont::Serif);
     name->setFont(font);
@@ -50,19 +44,18 @@ QFrame *separatorLine()
 
 AboutBox::AboutBox(QWidget *owner)
     : Dialog(owner, QStringLiteral("frmAbout"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報")),
-      lblVer_(label("lblVer", QString())),
-      Command1_(new QPushButton(QStringLiteral("VEKサイトへGO！！")))
+      lblVer_(makeLabel(this, QStringLiteral("lblVer"), QString())),
+      Command1_(makeButton(this, QStringLiteral("Command1"), QStringLiteral("VEKサイトへGO！！")))
 {
-    Command1_->setObjectName(QStringLiteral("Command1"));
-    Command1_->setAutoDefault(false);
     auto *grid = new QGridLayout(this);
-    grid->addWidget(iconImage(), 0, 0, 2, 1, Qt::AlignTop);
-    grid->addWidget(programName(), 0, 1, 1, 2);
+    grid->addWidget(iconImage(this), 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(programName(this), 0, 1, 1, 2);
     grid->addWidget(lblVer_, 1, 1, 1, 2);
     grid->addWidget(separatorLine(), 2, 0, 1, 3);
-    grid->addWidget(label("Label4", QStringLiteral("バグ情報や感想をお待ちしています。")), 3, 0, 1,
-                    3);
-    grid->addWidget(label("Label5", QStringLiteral("URL：")), 4, 0, 1, 2);
+    grid->addWidget(makeLabel(this, QStringLiteral("Label4"),
+                              QStringLiteral("バグ情報や感想をお待ちしています。")),
+                    3, 0, 1, 3);
+    grid->addWidget(makeLabel(this, QStringLiteral("Label5"), QStringLiteral("URL：")), 4, 0, 1, 2);
     grid->addWidget(Command1_, 4, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     connect(Command1_, &QPushButton::clicked, this, &AboutBox::Command1_Click);

@@ -33,10 +33,7 @@ PreviewProxy::~PreviewProxy() = default;
 
 PreviewProxy *PreviewProxy::find(QWidget &owner)
 {
-    QList<QWidget *> owned;
-    for (PreviewProxy *window : owner.findChildren<PreviewProxy *>(Qt::FindDirectChildrenOnly))
-        owned << window;
-    return static_cast<PreviewProxy *>(firstLoaded(owned));
+    return loadedModeless<PreviewProxy>(owner);
 }
 
 PreviewProxy *PreviewProxy::open(QWidget &owner)
