@@ -2,9 +2,10 @@
 // 32 by 32 strip for high-density screens), in the order of the toolbar table. Names
 // starting with "zurne-" are the program's own drawings; the others come from the
 // installed icon theme. The editor then loads two small PNGs instead of parsing SVGs at
-// every start.
+// every start. The program's icon is rendered here too, at the sizes a desktop asks for, so
+// that no start loads the SVG renderer.
 //
-//   iconstrip OUTPUT_DIR OWN_ICONS_DIR
+//   iconstrip OUTPUT_DIR OWN_ICONS_DIR PROGRAM_ICON_SVG
 
 #include "app/toolbartable.h"
 
@@ -56,13 +57,26 @@ bool writeStrip(const ToolbarLayout &layout, const QDir &out, const QDir &own, i
         out.filePath(QString::fromLatin1(layout.imageList) + suffix + QStringLiteral(".png")));
 }
 
+bool writeProgramIcon(const QString &svg, const QDir &out)
+{
+    const QIcon icon(svg);
+    for (int size : {16, 32, 48, 64}) {
+        if (!icon.pixmap(QSize(size, size))
+                 .save(out.filePath(QStringLiteral("zurne-%1.png").arg(size)))) {
+            std::fprintf(stderr, "iconstrip: cannot render %s\n", qPrintable(svg));
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: iconstrip OUTPUT_DIR OWN_ICONS_DIR\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: iconstrip OUTPUT_DIR OWN_ICONS_DIR PROGRAM_ICON_SVG\n");
         return 2;
     }
     useBreezeTheme();
@@ -74,5 +88,5 @@ int main(int argc, char *argv[])
             !writeStrip(*layout, out, own, 32, QStringLiteral("@2x")))
             return 1;
     }
-    return 0;
+    return writeProgramIcon(QString::fromLocal8Bit(argv[3]), out) ? 0 : 1;
 }

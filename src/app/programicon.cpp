@@ -1,6 +1,10 @@
 #include "app/programicon.h"
 
+// Rendered from the drawing at build time: PNGs load without the SVG renderer.
 QIcon programIcon()
 {
-    return QIcon(QStringLiteral(":/app/zurne.svg"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/app/zurne-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
