@@ -1,4 +1,5 @@
 #include "codepage/codepage.h"
+#include "codepage/iconvconverter.h"
 
 #include <QTest>
 
@@ -27,6 +28,27 @@ TextEncoding withMark(TextEncoding encoding)
 
 // "あ" in CP932: no other code page reads these bytes.
 const QByteArray Cp932Hiragana = QByteArray::fromHex("82a0");
+
+// A page declaring `charset`, then every character of `codePage` whose lead byte is from
+// firstLead to lastLead (after `prefix`, for EUC-JP's three-byte rows) and that decodes alone.
+QByteArray everyCharacter(const char *charset, const char *codePage, QByteArray prefix,
+                          int firstLead, int lastLead)
+{
+    QByteArray page = QByteArray("<meta charset=\"") + charset + "\">\n";
+    codepage::Converter decoder(codepage::nativeUtf16(), codePage);
+    for (int lead = firstLead; lead <= lastLead; ++lead) {
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            const QByteArray character = prefix + char(lead) + char(trail);
+            const char *in = character.constData();
+            size_t inLeft = size_t(character.size());
+            QString decoded;
+            decoder.reset();
+            if (decoder.convert(in, inLeft, decoded) == 0 && decoded.size() == 1)
+                page += character;
+        }
+    }
+    return page;
+}
 
 } // namespace
 
@@ -152,6 +174,14 @@ void tst_CodePage::savesBackByteForByte_data()
     QTest::newRow("UTF-16 with its mark and a byte left over") << QByteArray::fromHex("fffeb30112");
     QTest::newRow("neither, genuine character low in the stand-in range kept")
         << QByteArray::fromHex("eebc80ff");
+    // The open trusts these code pages to read back exactly, without encoding to check.
+    QTest::newRow("every CP932 character") << everyCharacter("Shift_JIS", "CP932", {}, 0x81, 0xFC);
+    QTest::newRow("every EUC-JP two-byte character")
+        << everyCharacter("EUC-JP", "EUC-JP", {}, 0xA1, 0xFE);
+    QTest::newRow("every EUC-JP three-byte character")
+        << everyCharacter("EUC-JP", "EUC-JP", "\x8f", 0xA1, 0xFE);
+    QTest::newRow("UTF-8 page starting with U+FEFF after its mark")
+        << QByteArray::fromHex("efbbbfefbbbf3c703e");
 }
 
 void tst_CodePage::savesBackByteForByte()
