@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Zurne with its tests and runs every test headless: the
+# Installs what is missing, builds Zurne with its tests and benchmarks (the benchmarks are
+# built, not run, so a change that breaks them fails here) and runs every test headless: the
 # QtTest programs and the end-to-end scenarios, then the same tests built with the address and
 # undefined-behaviour sanitizers. `./test.sh --quick` leaves out the sanitizer run.
 set -euo pipefail
