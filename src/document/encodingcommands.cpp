@@ -34,6 +34,8 @@ TextEncoding convertedEncoding(const TextEncoding &current, const Conversion &co
     TextEncoding encoding(conversion.codePage);
     if (codepage::effectiveCodePage(current) == conversion.codePage)
         encoding = current;
+    // A document without a file yet names its code page from now on.
+    encoding.codePage = conversion.codePage;
     encoding.byteOrderMark = conversion.byteOrderMark;
     return encoding;
 }

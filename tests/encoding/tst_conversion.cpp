@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -34,10 +35,13 @@ private Q_SLOTS:
 
     void savesConverted_data();
     void savesConverted();
+    void laterSavesAndAddedLinesKeepTheChosenBreak();
+    void doubleClickOnTheFormatPanelOpensTheSaveDialog();
     void readsAgainAsAnotherCodePageAndBack();
 
 private:
     void open(const QByteArray &bytes);
+    void convert(const QString &code, const QString &lineBreak);
     void readAgainAs(const QString &caption);
     WindowFixture w;
     std::unique_ptr<TempFiles> files;
@@ -105,13 +109,7 @@ void tst_Conversion::savesConverted()
     QFETCH(QByteArray, written);
     QFETCH(QString, shown);
     open(bytes);
-    const bool driven = driveModal(w.mdi->action("mnuConvertSave"), [&](QDialog &dialog) {
-        choose(dialog, "cboCode", code);
-        choose(dialog, "cboLineBreak", lineBreak);
-        QVERIFY(control<QCheckBox>(dialog, "chkCharset").isChecked());
-        control<QPushButton>(dialog, "cmdSave").click();
-    });
-    QVERIFY(driven);
+    convert(code, lineBreak);
     QCOMPARE(files->read("page.html").toHex(' '), written.toHex(' '));
     if (w.platform->messages.isEmpty()) {
         QCOMPARE(w.mdi->SBar().formatText(), shown);
@@ -119,6 +117,45 @@ void tst_Conversion::savesConverted()
     } else {
         QCOMPARE(w.platform->messages.constFirst().text, files->path("page.html") + shown);
     }
+}
+
+void tst_Conversion::convert(const QString &code, const QString &lineBreak)
+{
+    QVERIFY(driveModal(w.mdi->action("mnuConvertSave"), [&](QDialog &dialog) {
+        choose(dialog, "cboCode", code);
+        choose(dialog, "cboLineBreak", lineBreak);
+        QVERIFY(control<QCheckBox>(dialog, "chkCharset").isChecked());
+        control<QPushButton>(dialog, "cmdSave").click();
+    }));
+}
+
+void tst_Conversion::laterSavesAndAddedLinesKeepTheChosenBreak()
+{
+    open("a\r\nb\r\n");
+    convert("UTF-8", "LF");
+    w.text().setSelStart(w.text().length());
+    w.text().setSelText("c\r\n");
+    w.trigger("mnuSave");
+    QCOMPARE(files->read("page.html"), QByteArray("a\nb\nc\n"));
+}
+
+void tst_Conversion::doubleClickOnTheFormatPanelOpensTheSaveDialog()
+{
+    QLabel *panel = nullptr;
+    for (QLabel *label : w.mdi->SBar().findChildren<QLabel *>()) {
+        if (label->text() == w.mdi->SBar().formatText())
+            panel = label;
+    }
+    QVERIFY(panel);
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            opened = dialog->objectName();
+            dialog->close();
+        }
+    });
+    QTest::mouseDClick(panel, Qt::LeftButton);
+    QCOMPARE(opened, u"frmConvertSave"_qs);
 }
 
 void tst_Conversion::readAgainAs(const QString &caption)
