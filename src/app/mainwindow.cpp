@@ -16,6 +16,8 @@
 #include "document/filedrop.h"
 #include "document/loadedwindows.h"
 #include "document/textbox.h"
+#include "encoding/convertsavedialog.h"
+#include "encoding/readagaindialog.h"
 #include "format/fontsizedialog.h"
 #include "format/listdialog.h"
 #include "format/marqueedialog.h"
@@ -188,6 +190,17 @@ void MainWindow::buildMenus()
     }
     connect(menus_.value(QStringLiteral("mnuWindow")), &QMenu::aboutToShow, this,
             &MainWindow::rebuildWindowMenu);
+    connect(menus_.value(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this,
+            &MainWindow::updateReadAgainEntry);
+    connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::updateReadAgainEntry);
+    connect(SBar_, &StatusBar::formatDoubleClicked, this, &MainWindow::mnuConvertSave_Click);
+}
+
+// Only a document with a file can read it again.
+void MainWindow::updateReadAgainEntry()
+{
+    const DocumentWindow *document = activeChild();
+    actions_.value(QStringLiteral("mnuReadAgain"))->setEnabled(document && !document->isUntitled());
 }
 
 QToolBar *MainWindow::buildToolbar(const ToolbarLayout &layout, QList<QAction *> &positions,
@@ -252,8 +265,9 @@ void MainWindow::setDocumentState(bool open)
     for (int position = 4; position <= int(normalPositions_.size()); ++position)
         normalPositions_[position - 1]->setEnabled(open);
     setDocumentMenusShown(open);
-    for (const char *name : {"mnuSave", "mnuClose", "mnuAllClose", "mnuSaveName"})
+    for (const char *name : {"mnuSave", "mnuClose", "mnuAllClose", "mnuSaveName", "mnuConvertSave"})
         actions_.value(QString::fromLatin1(name))->setEnabled(open);
+    updateReadAgainEntry();
     setToolbarShown(tbrHTML_, "mnuHTMLTBar", open);
 }
 
@@ -365,6 +379,16 @@ void MainWindow::mnuSaveName_Click()
 {
     if (DocumentWindow *document = activeChild())
         DocumentCommands::SaveDocumentAs(*document);
+}
+void MainWindow::mnuReadAgain_Click()
+{
+    if (activeChild())
+        showReadAgainDialog(this);
+}
+void MainWindow::mnuConvertSave_Click()
+{
+    if (activeChild())
+        showConvertSaveDialog(this);
 }
 void MainWindow::mnuExit_Click()
 {

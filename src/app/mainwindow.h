@@ -57,6 +57,8 @@ public:
     void mnuAllClose_Click();
     void mnuSave_Click();
     void mnuSaveName_Click();
+    void mnuReadAgain_Click();
+    void mnuConvertSave_Click();
     void mnuExit_Click();
     void mnuCut_Click();
     void mnuCopy_Click();
@@ -118,6 +120,7 @@ private:
     void setDocumentMenusShown(bool shown);
     void setDocumentState(bool open);
     void setToolbarShown(QToolBar *toolbar, const char *entry, bool shown);
+    void updateReadAgainEntry();
     bool closeDocuments();
 
     QMdiArea *area_;

@@ -56,6 +56,10 @@ std::vector<MenuEntry> buildTable()
         sep("mnuH1", "mnuFile"),
         cmd("mnuSave", "mnuFile", s(u"上書き保存(&S)"), &F::mnuSave_Click, ctrl('S')),
         cmd("mnuSaveName", "mnuFile", s(u"名前を付けて保存(&A)"), &F::mnuSaveName_Click),
+        cmd("mnuReadAgain", "mnuFile", s(u"文字ｺｰﾄﾞを指定して開き直す(&R)..."),
+            &F::mnuReadAgain_Click),
+        cmd("mnuConvertSave", "mnuFile", s(u"文字ｺｰﾄﾞ・改行を指定して保存(&K)..."),
+            &F::mnuConvertSave_Click),
         sep("mnuH5", "mnuFile"),
         cmd("mnuExit", "mnuFile", s(u"終了(&X)"), &F::mnuExit_Click),
 

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <QDateTime>
+#include <QEvent>
 #include <QLabel>
 
 namespace {
@@ -24,9 +25,11 @@ StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent)
     for (QLabel *&panel : panels_)
         panel = sunkenPanel(this);
     format_ = sunkenPanel(this);
-    format_->setToolTip(QStringLiteral("ｱｸﾃｨﾌﾞな文書を保存するときの文字ｺｰﾄﾞと改行ｺｰﾄﾞで、"
-                                       "読み込んだﾌｧｲﾙと同じ形式（変換できないﾊﾞｲﾄは元のまま）"
-                                       "で書き込みます。"));
+    format_->setToolTip(
+        QStringLiteral("ｱｸﾃｨﾌﾞな文書を保存するときの文字ｺｰﾄﾞと改行ｺｰﾄﾞで、"
+                       "読み込んだﾌｧｲﾙと同じ形式（変換できないﾊﾞｲﾄは元のまま）"
+                       "で書き込みます。ﾀﾞﾌﾞﾙｸﾘｯｸで文字ｺｰﾄﾞと改行を変えて保存できます。"));
+    format_->installEventFilter(this);
     addWidget(panels_[0], 1);
     addPermanentWidget(format_);
     panels_[1]->setMinimumWidth(
@@ -61,6 +64,13 @@ void StatusBar::setFormatText(const QString &text)
 QString StatusBar::panelText(int panel) const
 {
     return panel >= 1 && panel <= 4 ? panels_[panel - 1]->text() : QString();
+}
+
+bool StatusBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == format_ && event->type() == QEvent::MouseButtonDblClick)
+        Q_EMIT formatDoubleClicked();
+    return QStatusBar::eventFilter(watched, event);
 }
 
 void StatusBar::refresh()

@@ -27,6 +27,13 @@ public:
     // Re-reads Caps Lock and the clock now.
     void refresh();
 
+Q_SIGNALS:
+    // The code page and line break panel was double-clicked.
+    void formatDoubleClicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QLabel *panels_[4];
     QLabel *format_;

@@ -3,6 +3,7 @@
 #include "codepage/cp932forms.h"
 #include "codepage/encodingclues.h"
 #include "codepage/iconvconverter.h"
+#include "codepage/iso2022jp.h"
 #include "codepage/rawbytes.h"
 
 #include <QStringDecoder>
@@ -49,6 +50,12 @@ QByteArrayView markFor(const QByteArray &codePage)
     return {};
 }
 
+// ISO-2022-JP pages also switch to sets only a wider reader knows.
+const char *readerFor(const QByteArray &codePage)
+{
+    return codePage == Iso2022Jp ? iso2022jp::Reader : codePage.constData();
+}
+
 bool isKnown(const QByteArray &codePage)
 {
     return Converter(nativeUtf16(), codePage.constData()).isValid();
@@ -72,7 +79,7 @@ std::optional<QString> decodeStrictly(QByteArrayView bytes, const QByteArray &co
 {
     if (codePage == Utf8)
         return decodeUtf8Strictly(bytes);
-    Converter converter(nativeUtf16(), codePage.constData());
+    Converter converter(nativeUtf16(), readerFor(codePage));
     if (!converter.isValid())
         return std::nullopt;
     const char *in = bytes.data();
@@ -151,7 +158,7 @@ std::array<bool, 256> bytesStartingNothing(Converter &converter)
 KeptDecoding decodeKeepingBytes(QByteArrayView bytes, const QByteArray &codePage)
 {
     KeptDecoding result;
-    Converter converter(nativeUtf16(), codePage.constData());
+    Converter converter(nativeUtf16(), readerFor(codePage));
     const std::array<bool, 256> startsNothing = bytesStartingNothing(converter);
     const char *in = bytes.data();
     const char *const end = in + bytes.size();
@@ -177,13 +184,16 @@ KeptDecoding decodeKeepingBytes(QByteArrayView bytes, const QByteArray &codePage
     return result;
 }
 
-// CP932 documents also remember the form of each character that has two.
+// CP932 documents also remember the form of each character that has two, ISO-2022-JP
+// documents the escapes they switch with.
 Decoded decoded(QString text, const QByteArray &codePage, QByteArrayView bytes)
 {
     Decoded result{std::move(text), {}};
     result.encoding.codePage = codePage;
     if (codePage == Cp932)
         cp932forms::remember(bytes.toByteArray(), result.text, result.encoding);
+    if (codePage == Iso2022Jp)
+        result.encoding.iso2022JpEscapes = iso2022jp::escapesOf(bytes.toByteArray());
     return result;
 }
 
@@ -194,13 +204,17 @@ Decoded keptDecoded(KeptDecoding kept, const QByteArray &codePage, QByteArrayVie
     return result;
 }
 
+// `bytes` in `codePage`, keeping the bytes it does not decode.
+Decoded decodeIn(QByteArrayView bytes, const QByteArray &codePage)
+{
+    std::optional<QString> text = decodeStrictly(bytes, codePage);
+    return text ? decoded(std::move(*text), codePage, bytes)
+                : keptDecoded(decodeKeepingBytes(bytes, codePage), codePage, bytes);
+}
+
 Decoded decodeAfterMark(const QByteArray &bytes, const ByteOrderMark &mark)
 {
-    const QByteArrayView content = QByteArrayView(bytes).sliced(mark.bytes.size());
-    std::optional<QString> text = decodeStrictly(content, mark.codePage);
-    Decoded result =
-        text ? decoded(std::move(*text), mark.codePage, content)
-             : keptDecoded(decodeKeepingBytes(content, mark.codePage), mark.codePage, content);
+    Decoded result = decodeIn(QByteArrayView(bytes).sliced(mark.bytes.size()), mark.codePage);
     result.encoding.byteOrderMark = true;
     return result;
 }
@@ -295,8 +309,18 @@ Decoded decode(const QByteArray &bytes)
     return decodeUndecodable(bytes, systemCodePage);
 }
 
-Encoded encode(const QString &text, const TextEncoding &encoding)
+Decoded decodeAs(const QByteArray &bytes, const QByteArray &codePage)
 {
+    const ByteOrderMark *mark = markOf(bytes);
+    if (mark && codePage == mark->codePage)
+        return decodeAfterMark(bytes, *mark);
+    return decodeIn(bytes, codePage);
+}
+
+Encoded encode(QStringView text, const TextEncoding &encoding)
+{
+    if (effectiveCodePage(encoding) == Iso2022Jp)
+        return iso2022jp::encode(text, encoding);
     Converter converter(effectiveCodePage(encoding).constData(), nativeUtf16());
     Encoded result;
     if (!converter.isValid()) {
@@ -310,7 +334,7 @@ Encoded encode(const QString &text, const TextEncoding &encoding)
         return (encoding.keepsRawBytes && isStandIn(c)) ||
                (!encoding.cp932Forms.isEmpty() && encoding.cp932Forms.contains(c.unicode()));
     };
-    const char *base = reinterpret_cast<const char *>(text.constData());
+    const char *base = reinterpret_cast<const char *>(text.data());
     qsizetype position = 0;
     while (position < text.size()) {
         const auto runEnd = std::find_if(text.cbegin() + position, text.cend(), isWrittenAsItCame);
@@ -331,6 +355,18 @@ Encoded encode(const QString &text, const TextEncoding &encoding)
     }
     converter.finish(result.bytes);
     return result;
+}
+
+qsizetype countUnencodable(QStringView text, const TextEncoding &encoding, qsizetype first)
+{
+    qsizetype count = 0;
+    for (qsizetype at = first; at >= 0 && at < text.size(); ++count) {
+        const bool pair = text[at].isHighSurrogate() && at + 1 < text.size();
+        const qsizetype next = at + (pair ? 2 : 1);
+        const Encoded rest = encode(text.sliced(next), encoding);
+        at = rest.ok() ? -1 : next + rest.unencodableAt;
+    }
+    return count;
 }
 
 } // namespace codepage

@@ -44,6 +44,10 @@ struct Decoded {
 // undecoded, keeping those.
 Decoded decode(const QByteArray &bytes);
 
+// `bytes` in `codePage`, as the user chose: a byte-order mark of that code page is taken
+// as one, and bytes that do not decode are kept.
+Decoded decodeAs(const QByteArray &bytes, const QByteArray &codePage);
+
 struct Encoded {
     QByteArray bytes;
     // Offset in the text of the first character the code page cannot hold; -1 when none.
@@ -53,6 +57,9 @@ struct Encoded {
 
 // Converts `text` as `encoding` says. Never substitutes: a character the code page cannot
 // hold stops the conversion and is reported.
-Encoded encode(const QString &text, const TextEncoding &encoding);
+Encoded encode(QStringView text, const TextEncoding &encoding);
+
+// How many characters of `text` `encoding` cannot hold, the first of them at `first`.
+qsizetype countUnencodable(QStringView text, const TextEncoding &encoding, qsizetype first);
 
 } // namespace codepage

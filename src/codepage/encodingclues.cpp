@@ -47,6 +47,16 @@ std::optional<QByteArray> codePageNamed(const QString &label)
     return std::nullopt;
 }
 
+// The first charset declaration in `head`; its first group is the name.
+QRegularExpressionMatch declarationIn(const QString &head)
+{
+    static const QRegularExpression declaration(
+        QStringLiteral(R"((?:<meta\b[^>]*?\bcharset\s*=\s*["']?\s*|)"
+                       R"(<\?xml\b[^>]*?\bencoding\s*=\s*["']\s*)([a-z0-9._:+-]+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    return declaration.match(head.first(std::min(head.size(), DeclarationReach)));
+}
+
 bool isHiraganaOrKatakana(char16_t c)
 {
     return (c >= 0x3041 && c <= 0x3096) || (c >= 0x30A1 && c <= 0x30FA);
@@ -68,20 +78,35 @@ bool isJapanesePunctuation(char16_t c)
 
 std::optional<QByteArray> declaredCodePage(const QByteArray &bytes)
 {
-    static const QRegularExpression declaration(
-        QStringLiteral(R"((?:<meta\b[^>]*?\bcharset\s*=\s*["']?\s*|)"
-                       R"(<\?xml\b[^>]*?\bencoding\s*=\s*["']\s*)([a-z0-9._:+-]+))"));
-    const QString head =
-        QString::fromLatin1(bytes.first(std::min(bytes.size(), DeclarationReach))).toLower();
-    const QRegularExpressionMatch match = declaration.match(head);
-    return match.hasMatch() ? codePageNamed(match.captured(1)) : std::nullopt;
+    const QRegularExpressionMatch match =
+        declarationIn(QString::fromLatin1(bytes.first(std::min(bytes.size(), DeclarationReach))));
+    return match.hasMatch() ? codePageNamed(match.captured(1).toLower()) : std::nullopt;
+}
+
+QString withDeclaredCharset(const QString &text, const QString &name)
+{
+    const QRegularExpressionMatch match = declarationIn(text);
+    if (!match.hasMatch())
+        return text;
+    QString rewritten = text;
+    return rewritten.replace(match.capturedStart(1), match.capturedLength(1), name);
+}
+
+QString declarationName(const QByteArray &codePage)
+{
+    if (codePage == codepage::Cp932)
+        return QStringLiteral("Shift_JIS");
+    if (codePage == codepage::Utf16Le || codePage == codepage::Utf16Be)
+        return QStringLiteral("UTF-16");
+    return QString::fromLatin1(codePage);
 }
 
 bool looksLikeIso2022Jp(const QByteArray &bytes)
 {
     const bool sevenBit =
         std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return quint8(c) < 0x80; });
-    return sevenBit && (bytes.contains("\x1b$B") || bytes.contains("\x1b$@"));
+    return sevenBit && (bytes.contains("\x1b$B") || bytes.contains("\x1b$@") ||
+                        bytes.contains("\x1b(J") || bytes.contains("\x1b(I"));
 }
 
 std::optional<QByteArray> utf16ByZeroBytes(const QByteArray &bytes)

@@ -17,7 +17,15 @@ namespace encodingclues {
 // CP932), EUC-JP, ISO-2022-JP and UTF-8 count; nullopt for no declaration or another name.
 std::optional<QByteArray> declaredCodePage(const QByteArray &bytes);
 
-// Seven-bit bytes with the escape sequence of ISO-2022-JP's two-byte set.
+// `text` with the name in the declaration declaredCodePage() reads from it replaced by
+// `name`; the declaration's quotes, case and spacing stay. Unchanged without a declaration.
+QString withDeclaredCharset(const QString &text, const QString &name);
+
+// The name a page declares `codePage` with ("Shift_JIS" for CP932, "UTF-16" for both
+// byte orders).
+QString declarationName(const QByteArray &codePage);
+
+// Seven-bit bytes with an escape sequence of ISO-2022-JP's other sets.
 bool looksLikeIso2022Jp(const QByteArray &bytes);
 
 // "UTF-16LE" or "UTF-16BE" when zero bytes stand in one of the two alternate positions

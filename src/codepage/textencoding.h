@@ -25,6 +25,16 @@ struct TextEncoding {
     // NEC-selected IBM extensions against the IBM ones). The characters this file writes
     // in another form than the standard one, with the two bytes it uses.
     QHash<char16_t, quint16> cp932Forms;
+    // ISO-2022-JP has older twins of two escapes; a file that switches with them is written
+    // with them again.
+    struct Iso2022JpEscapes {
+        // Back to Roman letters with JIS-Roman's ESC ( J rather than ASCII's ESC ( B.
+        bool jisRoman = false;
+        // Into kanji with ESC $ @ (JIS C 6226) rather than ESC $ B.
+        bool oldKanji = false;
+        friend bool operator==(const Iso2022JpEscapes &, const Iso2022JpEscapes &) = default;
+    };
+    Iso2022JpEscapes iso2022JpEscapes;
 
     friend bool operator==(const TextEncoding &, const TextEncoding &) = default;
 };

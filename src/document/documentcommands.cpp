@@ -118,8 +118,7 @@ bool WriteDocument(DocumentWindow &document, const QString &path)
     const codepage::Encoded encoded = codepage::encode(text, document.encoding());
     if (!encoded.ok()) {
         platform::warn(&document,
-                       unencodableMessage(path, text, encoded.unencodableAt,
-                                          codepage::effectiveCodePage(document.encoding())));
+                       unencodableMessage(path, text, encoded.unencodableAt, document.encoding()));
         return false;
     }
     const platform::FileWriteResult written = platform::writeWholeFile(path, encoded.bytes);

@@ -4,15 +4,6 @@
 
 namespace {
 
-// Users know CP932 by the name pages declare it with; iconv's other names are the usual
-// ones already.
-QString codePageName(const QByteArray &codePage)
-{
-    if (codePage == codepage::Cp932)
-        return QStringLiteral("Shift_JIS");
-    return QString::fromLatin1(codePage);
-}
-
 QString lineBreakName(LineBreak lineBreak)
 {
     switch (lineBreak) {
@@ -27,6 +18,15 @@ QString lineBreakName(LineBreak lineBreak)
 }
 
 } // namespace
+
+// Users know CP932 by the name pages declare it with; iconv's other names are the usual
+// ones already.
+QString codePageName(const QByteArray &codePage)
+{
+    if (codePage == codepage::Cp932)
+        return QStringLiteral("Shift_JIS");
+    return QString::fromLatin1(codePage);
+}
 
 QString formatName(const DocumentFormat &format)
 {

@@ -19,5 +19,8 @@ struct DocumentFormat {
     bool mixedBreaks = false;
 };
 
+// The name users know `codePage` by: "Shift_JIS" for CP932, iconv's for the others.
+QString codePageName(const QByteArray &codePage);
+
 // The code page's usual name, its byte-order mark and kept bytes, then the line breaks.
 QString formatName(const DocumentFormat &format);

@@ -6,6 +6,7 @@
 #include "document/documenthost.h"
 #include "document/filedrop.h"
 #include "document/loadedwindows.h"
+#include "document/savemessages.h"
 #include "document/textbox.h"
 #include "document/textfile.h"
 #include "platform/platform.h"
@@ -99,8 +100,7 @@ bool DocumentWindow::loadPendingFile()
     DocumentCommands::PendingFileName.clear();
     const LoadedText loaded = readTextWhole(path);
     if (!loaded.ok()) {
-        platform::warn(this, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n") + path +
-                                 QLatin1Char('\n') + loaded.failureReason);
+        platform::warn(this, readFailedMessage(path, loaded.failureReason));
         return false;
     }
     setCaption(path);
@@ -112,6 +112,19 @@ void DocumentWindow::setFileText(const LoadedText &loaded, TextModel::Ending end
 {
     model_.setFileText(loaded.text, ending);
     encoding_ = loaded.encoding;
+    showFormat();
+}
+
+void DocumentWindow::setFileFormat(const TextEncoding &encoding, std::optional<LineBreak> lineBreak)
+{
+    encoding_ = encoding;
+    if (lineBreak)
+        model_.setAllBreaks(*lineBreak);
+    showFormat();
+}
+
+void DocumentWindow::showFormat()
+{
     if (host_.mdiArea().currentSubWindow() == this)
         host_.setFormatText(formatInfo());
 }

@@ -37,6 +37,9 @@ public:
     // Replaces the text with a file's, read as `loaded` says; the file's line breaks and
     // encoding become the document's.
     void setFileText(const LoadedText &loaded, TextModel::Ending ending);
+    // From now on the file is written as `encoding` says, and every line with `lineBreak`
+    // where one is given.
+    void setFileFormat(const TextEncoding &encoding, std::optional<LineBreak> lineBreak);
 
     // The text shown in status bar panel 1 while this window is active.
     QString documentInfo() const;
@@ -58,6 +61,7 @@ private:
     bool Form_Unload();
     bool loadPendingFile();
     bool isLastDocument() const;
+    void showFormat();
 
     DocumentHost &host_;
     TextBox *Text_;

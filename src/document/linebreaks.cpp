@@ -56,6 +56,20 @@ LineBreaks lineBreaksOf(QStringView text)
     return breaks;
 }
 
+QString withAllBreaks(QStringView text, LineBreak lineBreak)
+{
+    QString out;
+    out.reserve(text.size());
+    qsizetype lineStart = 0;
+    forEachBreak(text, [&](LineBreak kind, qsizetype lineEnd) {
+        out += text.sliced(lineStart, lineEnd - lineStart);
+        out += breakText(lineBreak);
+        lineStart = lineEnd + breakText(kind).size();
+    });
+    out += text.sliced(lineStart);
+    return out;
+}
+
 bool endsWithLineBreak(QStringView text)
 {
     return text.endsWith(u'\n') || text.endsWith(u'\r');

@@ -22,6 +22,9 @@ struct LineBreaks {
 };
 LineBreaks lineBreaksOf(QStringView text);
 
+// `text` with every line break of any kind replaced by `lineBreak`.
+QString withAllBreaks(QStringView text, LineBreak lineBreak);
+
 // Whether `text` ends with a line break of any kind.
 bool endsWithLineBreak(QStringView text);
 

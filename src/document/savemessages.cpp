@@ -1,6 +1,10 @@
 #include "document/savemessages.h"
 
+#include "codepage/codepage.h"
+#include "document/documentformat.h"
 #include "document/linebreaks.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -17,6 +21,17 @@ QString characterAt(const QString &text, qsizetype offset)
     return text.mid(offset, isPair ? 2 : 1);
 }
 
+// "3 行 5 桁目": where `offset` stands, both counted from 1.
+QString placeOf(const QString &text, qsizetype offset)
+{
+    const QStringView before = QStringView(text).first(offset);
+    const qsizetype lineStart =
+        std::max(before.lastIndexOf(QLatin1Char('\n')), before.lastIndexOf(QLatin1Char('\r'))) + 1;
+    return QStringLiteral("%1 行 %2 桁目")
+        .arg(countLineBreaks(before) + 1)
+        .arg(offset - lineStart + 1);
+}
+
 QString codePointOf(const QString &character)
 {
     const char32_t codePoint = character.size() == 2
@@ -27,20 +42,34 @@ QString codePointOf(const QString &character)
 
 } // namespace
 
+QString readFailedMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n") + path + QLatin1Char('\n') + reason;
+}
+
 QString writeFailedMessage(const QString &path, const QString &reason)
 {
     return notSaved(path) + reason;
 }
 
 QString unencodableMessage(const QString &path, const QString &text, qsizetype offset,
-                           const QByteArray &codePage)
+                           const TextEncoding &encoding)
 {
     const QString character = characterAt(text, offset);
-    const qsizetype line = countLineBreaks(QStringView(text).first(offset)) + 1;
-    const QString codePageName = QString::fromLatin1(codePage);
-    return notSaved(path) + QStringLiteral("%1 行目の文字「%2」(%3) は文字コード %4 で表せません。")
-                                .arg(line)
-                                .arg(character, codePointOf(character), codePageName);
+    return notSaved(path) +
+           QStringLiteral(
+               "%1の文字「%2」(%3) は文字コード %4 で表せません（表せない文字は全部で %5 個）。")
+               .arg(placeOf(text, offset), character, codePointOf(character),
+                    codePageName(codepage::effectiveCodePage(encoding)))
+               .arg(codepage::countUnencodable(text, encoding, offset));
+}
+
+QString keptBytesMessage(const QString &path, const QString &text, qsizetype offset)
+{
+    return notSaved(path) +
+           QStringLiteral(
+               "%1ほかに元の文字ｺｰﾄﾞで読めなかったﾊﾞｲﾄがあり、別の文字ｺｰﾄﾞには変換できません。")
+               .arg(placeOf(text, offset));
 }
 
 QString overwriteQuestion(const QString &path)

@@ -1,17 +1,26 @@
 #pragma once
 
-// The texts the save commands show when a file is not written, or before it is replaced.
+// The texts the file commands show when a file is not read or written, or before it is
+// replaced.
 
-#include <QByteArray>
+#include "codepage/textencoding.h"
+
 #include <QString>
+
+// The file could not be read: names the file and the reason.
+QString readFailedMessage(const QString &path, const QString &reason);
 
 // The file could not be written: names the file and the reason.
 QString writeFailedMessage(const QString &path, const QString &reason);
 
-// The text holds a character the code page cannot hold: names the file, the character at
-// `offset`, its line (counted from 1) and the code page.
+// The text holds characters `encoding` cannot hold: names the file, the first of them (at
+// `offset`) with its line and column (counted from 1), the code page, and how many there are.
 QString unencodableMessage(const QString &path, const QString &text, qsizetype offset,
-                           const QByteArray &codePage);
+                           const TextEncoding &encoding);
+
+// The text holds bytes its code page did not decode (the first at `offset`), which no other
+// code page can take.
+QString keptBytesMessage(const QString &path, const QString &text, qsizetype offset);
 
 // Asks before replacing an existing file the user did not name in the dialog.
 QString overwriteQuestion(const QString &path);

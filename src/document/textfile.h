@@ -20,3 +20,6 @@ struct LoadedText {
 
 // The whole file with its line breaks untouched, when it holds at most `maxBytes`.
 LoadedText readTextWhole(const QString &path, qint64 maxBytes = platform::MaxFileBytes);
+
+// The whole file read in `codePage`, as the user chose; bytes it does not decode are kept.
+LoadedText readTextAs(const QString &path, const QByteArray &codePage);

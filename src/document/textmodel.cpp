@@ -294,6 +294,18 @@ bool TextModel::hasMixedBreaks() const
     return false;
 }
 
+void TextModel::setAllBreaks(LineBreak lineBreak)
+{
+    documentBreak_ = lineBreak;
+    if (!hasOwnBreaks_)
+        return;
+    for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
+        if (isOwnBreak(block.userState()))
+            block.setUserState(DocumentBreakState);
+    }
+    hasOwnBreaks_ = false;
+}
+
 // The numbers of the blocks whose line goes on in the next block, in order; found again
 // after every change of the text, and only in a document that was given long lines.
 const std::vector<int> &TextModel::pieceBreaks() const

@@ -55,6 +55,9 @@ public:
     // Whether some line keeps a break other than the document's, so a save writes more
     // than one kind.
     bool hasMixedBreaks() const;
+    // Gives every line `lineBreak`, the lines added later too. A last line the file left
+    // without a break stays without. The text itself does not change.
+    void setAllBreaks(LineBreak lineBreak);
 
     QString SelText() const;
     // Replaces the selection (or inserts at the caret); the caret ends after `text`. Every

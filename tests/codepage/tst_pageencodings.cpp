@@ -31,6 +31,8 @@ private Q_SLOTS:
     void readsAndSavesBack();
     void asciiPageSavesJapaneseInItsDeclaredEncoding_data();
     void asciiPageSavesJapaneseInItsDeclaredEncoding();
+    void iso2022JpFormsSaveBack_data();
+    void iso2022JpFormsSaveBack();
 };
 
 void tst_PageEncodings::readsAndSavesBack_data()
@@ -94,6 +96,32 @@ void tst_PageEncodings::asciiPageSavesJapaneseInItsDeclaredEncoding()
     const codepage::Encoded saved =
         codepage::encode(decoded.text + QStringLiteral("日本語"), decoded.encoding);
     QCOMPARE(saved.bytes.toHex(' '), (ascii + added).toHex(' '));
+}
+
+void tst_PageEncodings::iso2022JpFormsSaveBack_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("JIS-Roman after kanji, lines ending in it")
+        << QByteArray("<P>\x1b$B0!\x1b(Jabc\r\n\x1b$B0!\x1b(J</P>\r\n")
+        << u"<P>亜abc\r\n亜</P>\r\n"_qs;
+    QTest::newRow("JIS-Roman for a yen sign only")
+        << QByteArray("\x1b(J\\\x1b(B100\\\r\n") << u"¥100\\\r\n"_qs;
+    QTest::newRow("the older kanji escape")
+        << QByteArray("<P>\x1b$@0!0\"\x1b(B</P>\r\n") << u"<P>亜唖</P>\r\n"_qs;
+    QTest::newRow("half-width katakana")
+        << QByteArray("<P>\x1b(I1\x1b$B0!\x1b(I2\x1b(B</P>") << u"<P>ｱ亜ｲ</P>"_qs;
+}
+
+// Pages that switch with the older escapes read as their text and save back the same.
+void tst_PageEncodings::iso2022JpFormsSaveBack()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    const codepage::Decoded decoded = codepage::decode(bytes);
+    QCOMPARE(decoded.text, text);
+    QCOMPARE(decoded.encoding.codePage, QByteArray("ISO-2022-JP"));
+    QCOMPARE(codepage::encode(decoded.text, decoded.encoding).bytes.toHex(' '), bytes.toHex(' '));
 }
 
 QTEST_APPLESS_MAIN(tst_PageEncodings)

@@ -528,10 +528,12 @@ void tst_OpenSave::refusesACharacterTheCodePageCannotHold()
     w.trigger("mnuSave");
 
     QCOMPARE(w.platform->messages.size(), 1);
-    QCOMPARE(w.platform->messages[0].text,
-             files->path("page.html") +
-                 QStringLiteral(" を保存できませんでした。\n"
-                                "3 行目の文字「😀」(U+1F600) は文字コード CP932 で表せません。"));
+    QCOMPARE(
+        w.platform->messages[0].text,
+        files->path("page.html") +
+            QStringLiteral(" を保存できませんでした。\n"
+                           "3 行 4 桁目の文字「😀」(U+1F600) は文字コード Shift_JIS で表せません"
+                           "（表せない文字は全部で 1 個）。"));
     QCOMPARE(w.platform->messages[0].icon, platform::Icon::Exclamation);
     QCOMPARE(files->read("page.html"), Cp932Page + "<P>2</P>\r\n");
     QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));

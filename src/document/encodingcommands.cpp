@@ -1,0 +1,135 @@
+#include "document/encodingcommands.h"
+
+#include "codepage/codepage.h"
+#include "codepage/encodingclues.h"
+#include "codepage/rawbytes.h"
+#include "document/documentcommands.h"
+#include "document/documentwindow.h"
+#include "document/savemessages.h"
+#include "document/textfile.h"
+#include "platform/busycursor.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+
+namespace EncodingCommands {
+namespace {
+
+bool mayDiscardChanges(DocumentWindow &document)
+{
+    if (!document.isModified())
+        return true;
+    return platform::showMessage(
+               &document,
+               {document.Caption() +
+                    QStringLiteral("は変更されています。変更を破棄して読み込み直しますか？"),
+                document.Caption(), platform::Buttons::YesNo, platform::Icon::Question,
+                platform::Answer::No}) == platform::Answer::Yes;
+}
+
+// What the document keeps of its encoding: all of it in its own code page, where the kept
+// bytes, the CP932 forms and the ISO-2022-JP escapes still say how to write it back.
+TextEncoding convertedEncoding(const TextEncoding &current, const Conversion &conversion)
+{
+    TextEncoding encoding(conversion.codePage);
+    if (codepage::effectiveCodePage(current) == conversion.codePage)
+        encoding = current;
+    // A document without a file yet names its code page from now on.
+    encoding.codePage = conversion.codePage;
+    encoding.byteOrderMark = conversion.byteOrderMark;
+    return encoding;
+}
+
+QString declared(const QString &text, const Conversion &conversion)
+{
+    if (conversion.declaration == Declaration::Kept)
+        return text;
+    return encodingclues::withDeclaredCharset(text,
+                                              encodingclues::declarationName(conversion.codePage));
+}
+
+// Whether the converted text can be written; says why not.
+bool mayConvert(DocumentWindow &document, const QString &text, const TextEncoding &from,
+                const TextEncoding &to)
+{
+    if (from.keepsRawBytes && !to.keepsRawBytes) {
+        const auto kept = std::find_if(text.cbegin(), text.cend(), rawbytes::isStandIn);
+        if (kept != text.cend()) {
+            platform::warn(&document,
+                           keptBytesMessage(document.Caption(), text, kept - text.cbegin()));
+            return false;
+        }
+    }
+    const codepage::Encoded encoded = codepage::encode(text, to);
+    if (!encoded.ok())
+        platform::warn(&document,
+                       unencodableMessage(document.Caption(), text, encoded.unencodableAt, to));
+    return encoded.ok();
+}
+
+// Puts the declaration's new name into the document as one edit; the caret stays where it
+// was in the text around it.
+void rewriteDeclaration(DocumentWindow &document, const Conversion &conversion)
+{
+    TextModel &model = document.Text();
+    const QString before = model.Text();
+    const QString after = declared(before, conversion);
+    if (after == before)
+        return;
+    // Only the name changed: the span between the common start and the common end.
+    const qsizetype start =
+        std::mismatch(before.cbegin(), before.cend(), after.cbegin(), after.cend()).first -
+        before.cbegin();
+    const qsizetype end = before.size() - (std::mismatch(before.crbegin(), before.crend() - start,
+                                                         after.crbegin(), after.crend() - start)
+                                               .first -
+                                           before.crbegin());
+    const qsizetype delta = after.size() - before.size();
+    const qsizetype selStart = model.SelStart();
+    const qsizetype selLength = model.SelLength();
+    model.setSelStart(start);
+    model.setSelLength(end - start);
+    model.setSelText(after.mid(start, end - start + delta));
+    model.setSelStart(selStart > start ? selStart + delta : selStart);
+    model.setSelLength(selLength);
+}
+
+} // namespace
+
+bool ReadAgainAs(DocumentWindow &document, const QByteArray &codePage)
+{
+    if (document.isUntitled() || !mayDiscardChanges(document))
+        return false;
+    const BusyCursor busy;
+    const LoadedText loaded = readTextAs(document.Caption(), codePage);
+    if (!loaded.ok()) {
+        platform::warn(&document, readFailedMessage(document.Caption(), loaded.failureReason));
+        return false;
+    }
+    document.setFileText(loaded, TextModel::Ending::LineBreakAdded);
+    document.setTag(QString());
+    return true;
+}
+
+bool SaveConverted(DocumentWindow &document, const Conversion &conversion)
+{
+    const TextEncoding encoding = convertedEncoding(document.encoding(), conversion);
+    {
+        const BusyCursor busy;
+        const QString fileText = document.Text().fileText();
+        const QString text = declared(
+            conversion.lineBreak ? withAllBreaks(fileText, *conversion.lineBreak) : fileText,
+            conversion);
+        if (!mayConvert(document, text, document.encoding(), encoding))
+            return false;
+    }
+    document.setFileFormat(encoding, conversion.lineBreak);
+    rewriteDeclaration(document, conversion);
+    // A save that does not happen leaves a document that still differs from its file.
+    if (DocumentCommands::SaveDocument(document))
+        return true;
+    document.setTag(DocumentWindow::ModifiedMark);
+    return false;
+}
+
+} // namespace EncodingCommands
