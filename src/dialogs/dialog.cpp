@@ -1,7 +1,51 @@
 #include "dialogs/dialog.h"
 
+#include "dialogs/readingorder.h"
+
+#include <QButtonGroup>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTabBar>
+#include <algorithm>
+
+namespace {
+
+// Presses the button of `buttons` that is on show, if it is enabled; false when none is on show.
+bool pressShown(const QList<QPointer<QPushButton>> &buttons, const QWidget &window)
+{
+    for (QPushButton *button : buttons) {
+        if (button && button->isVisibleTo(&window)) {
+            if (button->isEnabled())
+                button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isEnter(const QKeyEvent &event)
+{
+    const bool enterKey = event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    return enterKey && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// A field is any control that takes input; buttons and the tab strip only lead elsewhere.
+bool isField(QWidget *control, const QWidget &window)
+{
+    return !qobject_cast<QPushButton *>(control) && !qobject_cast<QTabBar *>(control) &&
+           control->isVisibleTo(&window) && control->isEnabled();
+}
+
+// An option set is entered at its selected option, as Tab enters it.
+QWidget *entryOf(QWidget *control)
+{
+    auto *option = qobject_cast<QAbstractButton *>(control);
+    if (option && option->group() && option->group()->checkedButton())
+        return option->group()->checkedButton();
+    return control;
+}
+
+} // namespace
 
 Dialog::Dialog(QWidget *parent, const QString &name, const QString &caption) : QDialog(parent)
 {
@@ -11,20 +55,47 @@ Dialog::Dialog(QWidget *parent, const QString &name, const QString &caption) : Q
 
 void Dialog::setDefaultButton(QPushButton *button)
 {
-    button->setDefault(true);
+    if (defaultButtons_.isEmpty())
+        button->setDefault(true);
+    defaultButtons_ << button;
 }
 
 void Dialog::setCancelButton(QPushButton *button)
 {
-    cancelButton_ = button;
+    cancelButtons_ << button;
 }
 
 void Dialog::keyPressEvent(QKeyEvent *event)
 {
-    if (cancelButton_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        if (cancelButton_->isEnabled())
-            cancelButton_->click();
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        pressShown(cancelButtons_, *this))
         return;
-    }
+    if (isEnter(*event) && pressShown(defaultButtons_, *this))
+        return;
     QDialog::keyPressEvent(event);
+}
+
+void Dialog::showEvent(QShowEvent *event)
+{
+    if (!focusArranged_) {
+        focusArranged_ = true;
+        arrangeFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+void Dialog::arrangeFocus()
+{
+    QList<QWidget *> order = readingOrder(*this);
+    std::stable_partition(order.begin(), order.end(), [this](QWidget *control) {
+        auto *button = qobject_cast<QPushButton *>(control);
+        return !defaultButtons_.contains(button) && !cancelButtons_.contains(button);
+    });
+    setTabChain(order);
+    if (focusWidget())
+        return;
+    const auto first = std::find_if(order.begin(), order.end(),
+                                    [this](QWidget *control) { return isField(control, *this); });
+    if (first != order.end())
+        entryOf(*first)->setFocus(Qt::OtherFocusReason);
 }

@@ -5,6 +5,10 @@
 // created for one opening and destroyed when it closes, so nothing typed survives to the next
 // one; a modeless one is shown through showModeless() (dialogs/modeless.h).
 //
+// When a dialog is first shown, Tab is chained through its controls in the order the window
+// reads (dialogs/readingorder.h), its confirm and cancel buttons last, and the focus goes to
+// its first field, unless the dialog has put it somewhere already.
+//
 //     TableDialog::TableDialog(QWidget *parent)
 //         : Dialog(parent, QStringLiteral("frmTable"), QStringLiteral("ﾃｰﾌﾞﾙの設定"))
 //     {
@@ -29,16 +33,23 @@ public:
     Dialog(QWidget *parent, const QString &name, const QString &caption);
 
     // Enter presses `button`, wherever the focus is, unless the focused control takes Enter
-    // itself (a multi-line text box, a drop-down list that is open).
+    // itself (a multi-line text box, a drop-down list that is open). A dialog with pages
+    // names one button per page: Enter presses the one on show.
     void setDefaultButton(QPushButton *button);
-    // Esc presses `button`. Without a cancel button Esc closes the dialog as cancelled.
+    // Esc presses `button`, or the one on show when each page names its own. Without a
+    // cancel button Esc closes the dialog as cancelled.
     void setCancelButton(QPushButton *button);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
-    QPointer<QPushButton> cancelButton_;
+    void arrangeFocus();
+
+    QList<QPointer<QPushButton>> defaultButtons_;
+    QList<QPointer<QPushButton>> cancelButtons_;
+    bool focusArranged_ = false;
 };
 
 // Creates a dialog of the given kind, shows it modally and destroys it when it closes.

@@ -12,6 +12,12 @@ DocumentWindow *activeDocument()
     return host ? qobject_cast<DocumentWindow *>(host->mdiArea().currentSubWindow()) : nullptr;
 }
 
+QString activeFilePath()
+{
+    DocumentWindow *document = activeDocument();
+    return document && !document->isUntitled() ? document->Caption() : QString();
+}
+
 QString activeSelection()
 {
     DocumentWindow *document = activeDocument();

@@ -13,6 +13,10 @@ class DocumentWindow;
 // Null when no document window is open.
 DocumentWindow *activeDocument();
 
+// The full path of the active document's file; empty when it has no file yet or no document
+// is open.
+QString activeFilePath();
+
 // The selected text; empty when nothing is selected or no document is open.
 QString activeSelection();
 // Puts `text` in place of the selection, or at the caret; the caret ends after it.

@@ -4,6 +4,7 @@
 #include "imagemap/mapdefinitiondialog.h"
 #include "imagemap/outlineshape.h"
 #include "imagemap/picturebox.h"
+#include "markup/pictureaddress.h"
 #include "platform/platform.h"
 
 #include <QActionGroup>
@@ -12,7 +13,10 @@
 
 namespace {
 
-const QString CD3Filter = QStringLiteral("ｲﾒｰｼﾞﾌｧｲﾙ(*.jpg;*.gif)|*.jpg;*.gif|全てのﾌｧｲﾙ(*.*)|*.*;");
+QString CD3Filter()
+{
+    return QStringLiteral("ｲﾒｰｼﾞﾌｧｲﾙ(%1)|%1|全てのﾌｧｲﾙ(*.*)|*.*;").arg(picturePatterns());
+}
 
 // A checkable entry of an exclusive group: checking one unchecks the other.
 QAction *addChoice(QMenu *menu, QActionGroup *group, const char *name, const QString &caption)
@@ -91,12 +95,14 @@ void AreaDrawingWindow::hideShapes()
 void AreaDrawingWindow::mnuLoad_Click()
 {
     platform::FileRequest CD3;
-    CD3.filter = CD3Filter;
+    CD3.filter = CD3Filter();
     const std::optional<QString> file = platform::backend().fileName(this, CD3);
     if (!file)
         return;
-    if (const std::optional<QImage> picture = platform::backend().readPicture(*file))
+    if (const std::optional<QImage> picture = platform::backend().readPicture(*file)) {
         Picture1_->setPicture(*picture);
+        pictureFile_ = *file;
+    }
 }
 
 void AreaDrawingWindow::setOutlineColor(const QColor &color)

@@ -21,6 +21,8 @@ public:
     // The shape mode: which of the two mode entries is checked.
     AreaKind shapeMode() const;
     void hideShapes();
+    // The file of the picture shown; empty before the first picture is loaded.
+    const QString &pictureFile() const { return pictureFile_; }
 
 private:
     void Form_Load();
@@ -38,4 +40,5 @@ private:
     OutlineShape *shpCIRCLE_ = nullptr;
     QAction *mnuRECT_ = nullptr;
     AreaOutlines outlines_;
+    QString pictureFile_;
 };

@@ -4,6 +4,7 @@
 #include "document/activedocument.h"
 #include "imagemap/areadrawingwindow.h"
 #include "imagemap/mapmarkup.h"
+#include "markup/pictureaddress.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -19,7 +20,10 @@ MapDefinitionDialog::MapDefinitionDialog(QWidget *owner)
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     QGroupBox *imageFrame =
         makeFrame(this, QStringLiteral("マップ定義"), QStringLiteral("画像設定"));
+    // The picture on the drawing window, addressed from the page the map goes into.
     txtURL_ = makeTextField(imageFrame, QStringLiteral("txtURL"));
+    if (!area_.pictureFile().isEmpty())
+        txtURL_->setText(pictureAddress(area_.pictureFile(), activeFilePath()));
     txtMapName_ = makeTextField(imageFrame, QStringLiteral("txtMapName"));
     auto *imageGrid = new QGridLayout(imageFrame);
     addFieldRow(imageGrid, 0,

@@ -113,8 +113,7 @@ void FindDialog::Form_Load()
 void FindDialog::showPage(Page page)
 {
     SSTab_->setCurrentIndex(page == Page::Search ? 0 : 1);
-    if (page == Page::Search)
-        txtSearch_->setFocus();
+    (page == Page::Search ? txtSearch_ : txtSearch2_)->setFocus();
 }
 
 void FindDialog::inform(const QString &text)

@@ -17,7 +17,7 @@ public:
 
     explicit FindDialog(QWidget *owner = nullptr);
 
-    // Selects `page`; the search page takes the keyboard focus into its search text.
+    // Selects `page` with the keyboard focus in its first field.
     void showPage(Page page);
 
 private:

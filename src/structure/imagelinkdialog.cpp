@@ -2,12 +2,12 @@
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
+#include "markup/pictureaddress.h"
 #include "platform/platform.h"
 #include "structure/linkmarkup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,8 +17,10 @@
 
 namespace {
 
-const QString PictureFilter =
-    QStringLiteral("画像ﾌｧｲﾙ(*.jpg;*.gif)|*.jpg;*.gif|全てのﾌｧｲﾙ(*.*)|*.*");
+QString pictureFilter()
+{
+    return QStringLiteral("画像ﾌｧｲﾙ(%1)|%1|全てのﾌｧｲﾙ(*.*)|*.*").arg(picturePatterns());
+}
 
 } // namespace
 
@@ -52,6 +54,8 @@ QWidget *ImageLinkDialog::buildLinkPage()
     connect(cmdLinkOK, &QPushButton::clicked, this, &ImageLinkDialog::cmdLinkOK_Click);
     QPushButton *cmdCancel = makeButton(page, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cmdCancel, this);
+    setDefaultButton(cmdLinkOK);
+    setCancelButton(cmdCancel);
 
     auto *grid = new QGridLayout(page);
     addFieldRow(grid, 0, makeLabel(page, QStringLiteral("Label1"), QStringLiteral("URL：")),
@@ -87,6 +91,8 @@ QWidget *ImageLinkDialog::buildImagePage()
     QPushButton *cmdCancel2 =
         makeButton(page, QStringLiteral("cmdCancel2"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cmdCancel2, this);
+    setDefaultButton(cmdImageOK);
+    setCancelButton(cmdCancel2);
 
     auto *grid = new QGridLayout(page);
     addFieldRow(grid, 0, makeLabel(page, QStringLiteral("Label4"), QStringLiteral("画像のURL：")),
@@ -152,7 +158,7 @@ void ImageLinkDialog::cmdMove_Click()
 void ImageLinkDialog::Command1_Click()
 {
     const std::optional<QString> path = platform::backend().fileName(
-        this, {platform::FileMode::Open, PictureFilter, QString(), QString()});
+        this, {platform::FileMode::Open, pictureFilter(), QString(), QString()});
     if (!path)
         return;
     const std::optional<QImage> picture = platform::backend().readPicture(*path);
@@ -160,7 +166,7 @@ void ImageLinkDialog::Command1_Click()
         return;
     txtWidth_->setText(QString::number(picture->width()));
     txtHeight_->setText(QString::number(picture->height()));
-    txtImageURL_->setText(QFileInfo(*path).fileName());
+    txtImageURL_->setText(pictureAddress(*path, activeFilePath()));
 }
 
 void ImageLinkDialog::cmdImageOK_Click()

@@ -3,6 +3,8 @@
 #include "dialogs/modeless.h"
 #include "document/loadedwindows.h"
 #include "document/textbox.h"
+#include "support/dialogdriver.h"
+#include "support/tabstops.h"
 #include "support/windowtest.h"
 
 #include <QLineEdit>
@@ -49,6 +51,8 @@ private Q_SLOTS:
     void closeAllWalksPastAModelessWindow();
     void lastDocumentClosedBesideAModelessWindow_data();
     void lastDocumentClosedBesideAModelessWindow();
+    void everyDialogReadsInOrder_data();
+    void everyDialogReadsInOrder();
 };
 
 void tst_DialogKit::keysPressTheButtonsSetForThem_data()
@@ -150,6 +154,45 @@ void tst_DialogKit::lastDocumentClosedBesideAModelessWindow()
     QCOMPARE(w.mdi->action(QStringLiteral("mnuSave"))->isEnabled(), documentOpenState);
     QCOMPARE(w.mdi->menu(QStringLiteral("mnuEdit"))->menuAction()->isVisible(), documentOpenState);
     w.stop();
+}
+
+// Each dialog of the program, opened by its entry, starts in its first field (an option set at
+// its selected option), and Tab goes on as the window reads, its confirm and cancel buttons last.
+void tst_DialogKit::everyDialogReadsInOrder_data()
+{
+    QTest::addColumn<QString>("stops");
+    const QString table = QStringLiteral(R"(
+mnuFontH Slider2 txtFS txtColor cmdColor txtFontName cmdFont chkBaseFont Command3 Command4 SSTab1
+mnuColor Option Command1 cmdCopy txtBackGround Text CMDALL
+mnuHR txtSize txtWidth txtColor cmdColor Combo opt2D opt3D cmdOK Command2
+mnuList txtKoumoku1 Combo1 cmdOK1 cmdCancel1 txtKoumoku2 Combo2 cmdOK2 cmdCancel2
+mnuMarquee txtMozi optHoukou optHoukou OptMove OptMove OptMove txtLoop cmdOK cmdCancel
+mnuHLink txtURL chkMail txtMozi Combo cmdMove cmdLinkOK cmdCancel SSTab1
+mnuTableMake txtBorder txtWidth txtHeight txtBorderColor cmdColor2 txtBGcolor cmdColor3 chkBR
+  txtPadding txtSpacing txtCellColor cmdColor txtRetu txtGyou cmbPos cmdOK cmdCancel
+mnuFrame txtTitle optCols optRows txtHaba txtHaba2 Combo1 Check1 txtURL(0) txtName(0) txtURL(1)
+  txtName(1) cmdOK Command1
+mnuForm OptPost txtURL Check cmdOK optCancel
+mnuSubmit optSubmit txtName txtValue cmdOK cmdCancel
+mnuTextarea optText txtName txtValue txtSize txtMax txtRows txtCols cmdOK cmdCancel
+mnuCheckbox optRadio txtName txtValue txtView cmdOK cmdCancel
+mnuSelectBox txtName txtHeight txtOption chkMultiple cmdOK cmdCancel
+mnuFind txtSearch chkTop chkMozi cmdSearch cmdCancel SSTab
+mnuReplace txtSearch2 txtReplace cmdReplace cmdAllReplace cmdCancel2 SSTab)");
+    for (const QString &row : table.split(QStringLiteral("\nmnu"), Qt::SkipEmptyParts))
+        QTest::newRow(qPrintable(row.section(u' ', 0, 0))) << row.section(u' ', 1).simplified();
+}
+
+void tst_DialogKit::everyDialogReadsInOrder()
+{
+    QFETCH(QString, stops);
+    WindowFixture w;
+    w.start();
+    QStringList seen;
+    QAction *entry = w.mdi->action(QStringLiteral("mnu") + QTest::currentDataTag());
+    if (!driveModal(entry, [&](QDialog &shown) { seen = tabStops(shown); }))
+        seen = tabStops(*w.mdi->findChild<QDialog *>(QString(), Qt::FindDirectChildrenOnly));
+    QCOMPARE(seen, stops.split(u' '));
 }
 
 QTEST_MAIN(tst_DialogKit)

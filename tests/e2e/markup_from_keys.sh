@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A web author writes a page with the keyboard: an entity, then one dialog of each kind (a
-# rule, a table, a form button, replace all, an image map drawn with the mouse), and saves.
+# rule, a table, a form button, replace all, an image map drawn with the mouse over a picture,
+# whose address the map takes), and saves.
 . "$(dirname "$0")/lib/harness.sh"
 
 # A 100 x 100 picture for the map: a 24-bit BMP, header then rows of black pixels.
@@ -58,7 +59,7 @@ coords=$(grep -ao "COORDS='20,[0-9]*,50,[0-9]*'" "$HOME/page.html") || fail "no 
 top=$(echo "$coords" | cut -d, -f2)
 bottom=$(echo "$coords" | cut -d, -f4 | tr -d "'")
 [ $((bottom - top)) -eq 30 ] || fail "the rectangle is not 30 pixels high: $coords"
-expect_bytes "$HOME/page.html" "say &quot;hi\" new<IMG SRC='' USEMAP='#'>\r\n<MAP NAME=''>\r\n\
+expect_bytes "$HOME/page.html" "say &quot;hi\" new<IMG SRC='map.bmp' USEMAP='map.bmp#'>\r\n<MAP NAME=''>\r\n\
 <AREA SHAPE='RECT' COORDS='20,$top,50,$bottom' HREF=''>\r\n\r\n</MAP>\r\n\
 <HR ALIGN='LEFT'>\r\n<TABLE>\r\n<TR><TD>\r\n\r\n</TD></TR>\r\n</TABLE>\r\n\r\n\
 <INPUT TYPE='SUBMIT'>\r\n\r\n"

@@ -1,6 +1,7 @@
 #include "imagemap/areadrawingwindow.h"
 #include "imagemap/mapdefinitiondialog.h"
 #include "imagemap/outlineshape.h"
+#include "support/tabstops.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
 
@@ -86,7 +87,8 @@ void tst_imagemapwindows::startUpAndLoad()
     QCOMPARE(surface().size(), QSize(200, 150));
     QVERIFY(w.platform->messages.isEmpty());
     QCOMPARE(w.platform->fileRequests.last().filter,
-             u"ｲﾒｰｼﾞﾌｧｲﾙ(*.jpg;*.gif)|*.jpg;*.gif|全てのﾌｧｲﾙ(*.*)|*.*;"_qs);
+             u"ｲﾒｰｼﾞﾌｧｲﾙ(*.jpg;*.jpeg;*.gif;*.png;*.svg)|*.jpg;*.jpeg;*.gif;*.png;*.svg|"
+             u"全てのﾌｧｲﾙ(*.*)|*.*;"_qs);
 }
 
 void tst_imagemapwindows::modeAtConfirmDecides_data()
@@ -135,7 +137,8 @@ void tst_imagemapwindows::finishingHidesShapesAndEmptiesDialog_data()
     QTest::newRow("Esc") << QString() << QString();
 }
 
-// Two areas drawn, both shown, with the dialog open all along.
+// Two areas drawn, both shown, with the dialog open all along. Reopened, the dialog has
+// dropped what was typed, holds the picture's address again and reads in order for Tab.
 void tst_imagemapwindows::finishingHidesShapesAndEmptiesDialog()
 {
     QFETCH(QString, button);
@@ -161,7 +164,9 @@ void tst_imagemapwindows::finishingHidesShapesAndEmptiesDialog()
     QVERIFY(!dialog()->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     drag({10, 20}, {30, 40});
-    QCOMPARE(field<QLineEdit>("txtURL").text(), QString());
+    QCOMPARE(field<QLineEdit>("txtURL").text(), u"map.gif"_qs);
+    QCOMPARE(tabStops(*dialog()),
+             QString("txtURL txtMapName txtLinkURL Check1 cmdOK cmdCancel").split(u' '));
     QVERIFY(!field<QCheckBox>("Check1").isChecked());
 }
 

@@ -153,32 +153,41 @@ void tst_structuredialogs::imageLinkTextLink()
     QCOMPARE(first->Text().Text(), QStringLiteral("<P>abc</P>"));
 }
 
-// The chooser measures a picture; a file that is no picture changes nothing, silently.
+// The chooser measures a picture and addresses it from the page; a file that is no picture
+// changes nothing, silently. Enter in a field confirms the page on show.
 void tst_structuredialogs::imageLinkPicture_data()
 {
     QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("written");
-    QTest::newRow("120 x 60 GIF") << gifPicture(120, 60)
-                                  << "<P><IMG SRC='logo.gif' ALT='' WIDTH='120' HEIGHT='60' "
-                                     "BORDER='' ALIGN='TOP'></P>";
+    const QString gif = "' ALT='' WIDTH='120' HEIGHT='60' BORDER='' ALIGN='TOP'></P>";
+    QTest::newRow("120 x 60 GIF") << gifPicture(120, 60) << ""
+                                  << "<P><IMG SRC='logo.gif" + gif;
+    QTest::newRow("above the saved page") << gifPicture(120, 60) << "site/index.html"
+                                          << "<P><IMG SRC='../logo.gif" + gif;
     QTest::newRow("not a picture")
-        << QByteArray("GIF89a, no picture")
+        << QByteArray("GIF89a, no picture") << ""
         << "<P><IMG SRC='' ALT='' WIDTH='7' HEIGHT='' BORDER='' ALIGN='TOP'></P>";
 }
 
 void tst_structuredialogs::imageLinkPicture()
 {
     QFETCH(QByteArray, file);
+    QFETCH(QString, page);
     QFETCH(QString, written);
     TempFiles files;
     f->platform.fileNames << files.write(QStringLiteral("logo.gif"), file);
+    if (!page.isEmpty())
+        f->document().setCaption(files.path(page));
     open("mnuImage");
     set("txtWidth", "7");
     press("Command1");
-    QCOMPARE(f->platform.fileRequests.constFirst().filter,
-             QStringLiteral("画像ﾌｧｲﾙ(*.jpg;*.gif)|*.jpg;*.gif|全てのﾌｧｲﾙ(*.*)|*.*"));
+    QCOMPARE(
+        f->platform.fileRequests.constFirst().filter,
+        QStringLiteral("画像ﾌｧｲﾙ(*.jpg;*.jpeg;*.gif;*.png;*.svg)|*.jpg;*.jpeg;*.gif;*.png;*.svg|"
+                       "全てのﾌｧｲﾙ(*.*)|*.*"));
     QVERIFY(f->platform.messages.isEmpty());
-    press("cmdImageOK");
+    QTest::keyClick(&the<QLineEdit>("txtBorder"), Qt::Key_Return);
     QCOMPARE(f->text(), written);
 }
 

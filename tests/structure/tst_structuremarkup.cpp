@@ -1,3 +1,4 @@
+#include "markup/pictureaddress.h"
 #include "structure/framesetmarkup.h"
 #include "structure/linkmarkup.h"
 #include "structure/tablemarkup.h"
@@ -37,7 +38,8 @@ private Q_SLOTS:
     void partnerRatio();
 };
 
-// Link rows: URL, "mail", target position, text. Image rows: the six image fields.
+// Link rows: URL, "mail", target position, text. Image rows: the six image fields. Picture
+// address rows: the picture's path, the page's path.
 void tst_structuremarkup::link_data()
 {
     QTest::addColumn<QStringList>("fields");
@@ -50,6 +52,13 @@ void tst_structuremarkup::link_data()
     QTest::newRow("image, typed alignment")
         << QStringList{"a.jpg", "絵", "1x", "", "", "ABSMIDDLE"}
         << "<IMG SRC='a.jpg' ALT='絵' WIDTH='1x' HEIGHT='' BORDER='' ALIGN='ABSMIDDLE'>";
+    QTest::newRow("picture beside the page")
+        << QStringList{"/web/a b.gif", "/web/index.html"} << "a b.gif";
+    QTest::newRow("picture below the page")
+        << QStringList{"/web/images/ロゴ.png", "/web/index.html"} << "images/ロゴ.png";
+    QTest::newRow("picture above the page")
+        << QStringList{"/web/img/a.gif", "/web/pages/top.html"} << "../img/a.gif";
+    QTest::newRow("page without a file") << QStringList{"/web/images/ロゴ.png", ""} << "ロゴ.png";
 }
 
 void tst_structuremarkup::link()
@@ -58,8 +67,9 @@ void tst_structuremarkup::link()
     QFETCH(QString, expected);
     const QStringList &f = fields;
     const LinkScheme scheme = f[1].isEmpty() ? LinkScheme::Plain : LinkScheme::Mail;
-    QCOMPARE(f.size() == 4 ? wrapInLink(linkTag({f[0], scheme, linkTarget(f[2].toInt())}), f[3])
-                           : imageTag({f[0], f[1], f[2], f[3], f[4], f[5]}),
+    QCOMPARE(f.size() == 2   ? pictureAddress(f[0], f[1])
+             : f.size() == 4 ? wrapInLink(linkTag({f[0], scheme, linkTarget(f[2].toInt())}), f[3])
+                             : imageTag({f[0], f[1], f[2], f[3], f[4], f[5]}),
              expected);
 }
 
