@@ -1,4 +1,6 @@
 #include "platform/picturefile.h"
+#include "support/deadline.h"
+#include "support/specialfiles.h"
 #include "support/tempfiles.h"
 
 #include <QBuffer>
@@ -9,6 +11,8 @@ class tst_PictureFile : public QObject {
 private Q_SLOTS:
     void readsPictureWithItsSize_data();
     void readsPictureWithItsSize();
+    void specialFileIsNotAPicture_data();
+    void specialFileIsNotAPicture();
 };
 
 namespace {
@@ -50,6 +54,24 @@ void tst_PictureFile::readsPictureWithItsSize()
     QCOMPARE(picture.has_value(), size.isValid());
     if (picture)
         QCOMPARE(picture->size(), size);
+}
+
+void tst_PictureFile::specialFileIsNotAPicture_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO without a writer") << "fifo";
+    QTest::newRow("socket") << "socket";
+    QTest::newRow("link to an endless device") << "endless";
+}
+
+void tst_PictureFile::specialFileIsNotAPicture()
+{
+    QFETCH(QString, kind);
+    TempFiles files;
+    const QString path = specialfiles::make(kind, files.path("x.png"));
+    QVERIFY(!path.isEmpty());
+    const Deadline deadline(10);
+    QVERIFY(!platform::readPictureFile(path));
 }
 
 QTEST_MAIN(tst_PictureFile)
