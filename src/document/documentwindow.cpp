@@ -4,8 +4,10 @@
 #include "document/documentcommands.h"
 #include "document/documentformat.h"
 #include "document/documenthost.h"
+#include "document/filechanges.h"
 #include "document/filedrop.h"
 #include "document/loadedwindows.h"
+#include "document/savemessages.h"
 #include "document/textbox.h"
 #include "document/textfile.h"
 #include "platform/platform.h"
@@ -97,14 +99,15 @@ bool DocumentWindow::loadPendingFile()
 {
     const QString path = DocumentCommands::PendingFileName;
     DocumentCommands::PendingFileName.clear();
+    FileChanges::offerLeftCopy(this, path);
     const LoadedText loaded = readTextWhole(path);
     if (!loaded.ok()) {
-        platform::warn(this, QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n") + path +
-                                 QLatin1Char('\n') + loaded.failureReason);
+        platform::warn(this, readFailedMessage(path, loaded.failureReason));
         return false;
     }
     setCaption(path);
     setFileText(loaded, TextModel::Ending::LineBreakAdded);
+    rememberFile(path);
     return true;
 }
 
@@ -136,6 +139,7 @@ QString DocumentWindow::formatInfo() const
 
 void DocumentWindow::Form_Activate()
 {
+    FileChanges::offerReload(*this);
     host_.setStatusText(documentInfo());
     host_.setFormatText(formatInfo());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-// The texts the save commands show when a file is not written, or before it is replaced.
+// The texts the file commands show when a file is not read or written, or before it is
+// replaced.
 
 #include <QByteArray>
 #include <QString>
@@ -15,3 +16,16 @@ QString unencodableMessage(const QString &path, const QString &text, qsizetype o
 
 // Asks before replacing an existing file the user did not name in the dialog.
 QString overwriteQuestion(const QString &path);
+
+// Asks before writing over a file that another program changed since it was read or saved.
+QString changedBeforeSaveQuestion(const QString &path);
+
+// Offers to read again a file another program changed; names the unsaved changes that
+// reading it would discard.
+QString changedElsewhereQuestion(const QString &path, bool unsavedChanges);
+
+// A save cut short left `copy` with the old content of `path`: offers to put it back.
+QString leftCopyQuestion(const QString &path, const QString &copy);
+
+// The file could not be opened: names the file and the reason.
+QString readFailedMessage(const QString &path, const QString &reason);
