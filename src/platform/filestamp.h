@@ -9,7 +9,8 @@ namespace platform {
 
 struct FileStamp {
     QString path;
-    // -1 when there was no file at the path.
+    // -1 when there was no regular file at the path (a folder or a FIFO is no file to
+    // compare; writing refuses it anyway).
     qint64 size = -1;
     qint64 modifiedNs = 0;
     quint64 inode = 0;

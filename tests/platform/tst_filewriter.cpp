@@ -20,8 +20,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-Q_DECLARE_METATYPE(platform::InPlaceStep)
-
 namespace {
 
 QByteArray contentOf(const QString &path)
@@ -89,15 +87,14 @@ ssize_t failingPartWay(int fd, const void *data, size_t size, off_t offset)
     }
 }
 
-platform::InPlaceStep stopAt;
-bool stopAfterTheChosenStep(platform::InPlaceStep step)
+// Writes `bytes` over `path`, stopping the in-place writer after `step` as a crash would.
+void writeStoppingAfter(platform::InPlaceStep step, const QString &path, const QByteArray &bytes)
 {
-    return step != stopAt;
-}
-
-void makeHardLink(const QString &path, const QString &link)
-{
-    QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(link).constData()), 0);
+    static platform::InPlaceStep stopAt;
+    stopAt = step;
+    platform::setInPlaceStepHookForTesting([](platform::InPlaceStep s) { return s != stopAt; });
+    platform::writeWholeFile(path, bytes);
+    platform::setInPlaceStepHookForTesting(nullptr);
 }
 
 // Limits the size of files this process may write, as a full disk would.
@@ -140,7 +137,6 @@ private Q_SLOTS:
     void inPlaceWriteFailingPartWayPutsTheOldContentBack();
     void inPlaceSaveStoppedAfterAStep_data();
     void inPlaceSaveStoppedAfterAStep();
-    void copyGoesToTheStateFolderWhenNotBeside();
     void smallFullFileSystemKeepsTheFileWhole_data();
     void smallFullFileSystemKeepsTheFileWhole();
     void failsWithAReason_data();
@@ -361,32 +357,15 @@ void tst_FileWriter::inPlaceSaveStoppedAfterAStep()
     QFETCH(QByteArray, content);
     QFETCH(bool, copyLeft);
     createFile(path("page.html"), "old content");
-    makeHardLink(path("page.html"), path("link.html"));
-    stopAt = step;
-    platform::setInPlaceStepHookForTesting(stopAfterTheChosenStep);
-    platform::writeWholeFile(path("page.html"), "new content, longer than the old");
-    platform::setInPlaceStepHookForTesting(nullptr);
+    QCOMPARE(::link(QFile::encodeName(path("page.html")).constData(),
+                    QFile::encodeName(path("link.html")).constData()),
+             0);
+    writeStoppingAfter(step, path("page.html"), "new content, longer than the old");
     QCOMPARE(contentOf(path("page.html")), content);
     const QString copy = platform::leftCopy(path("page.html"));
     QCOMPARE(copy.isEmpty(), !copyLeft);
     if (copyLeft)
         QCOMPARE(contentOf(copy), QByteArray("old content"));
-}
-
-// A folder in the way of the copy beside the file stands in for a folder that takes none.
-void tst_FileWriter::copyGoesToTheStateFolderWhenNotBeside()
-{
-    createFile(path("page.html"), "old");
-    makeHardLink(path("page.html"), path("link.html"));
-    QVERIFY(QDir(dir_->path()).mkdir(".page.html.zurne-copy"));
-    stopAt = platform::InPlaceStep::CopyKept;
-    platform::setInPlaceStepHookForTesting(stopAfterTheChosenStep);
-    platform::writeWholeFile(path("page.html"), "new");
-    platform::setInPlaceStepHookForTesting(nullptr);
-    QString flattened = QFileInfo(path("page.html")).canonicalFilePath();
-    flattened.replace('/', '%');
-    QCOMPARE(platform::leftCopy(path("page.html")),
-             path("state/zurne/") + flattened + ".zurne-copy");
 }
 
 void tst_FileWriter::smallFullFileSystemKeepsTheFileWhole_data()

@@ -44,7 +44,6 @@ private:
         w.trigger("mnuSaveName");
         return w.active()->Caption();
     }
-    // A page that names its outcome in its title.
     // A page in a folder of its own, "sub", with `body`.
     void savePage(const QString &body)
     {
@@ -211,19 +210,14 @@ void tst_PreviewCommand::pageScriptsCannotReadOtherLocalFiles()
     savePage(QStringLiteral(
         "<SCRIPT>var got = {};"
         "function report(what, result) { got[what] = result;"
-        "  if (Object.keys(got).length == 3)"
-        "    document.title = got.picture + ' ' + got.fetch + ' ' + got.xhr; }"
+        "  if (got.picture && got.fetch) document.title = got.picture + ' ' + got.fetch; }"
         "fetch('../secret.txt').then(r => r.text()).then(() => report('fetch', 'read'),"
-        "  () => report('fetch', 'refused'));"
-        "var x = new XMLHttpRequest(); x.open('GET', '../secret.txt');"
-        "x.onload = () => report('xhr', 'read'); x.onerror = () => report('xhr', 'refused');"
-        "x.send();</SCRIPT>"
+        "  () => report('fetch', 'refused'));</SCRIPT>"
         "<IMG SRC='../picture.png' onload=\"report('picture', 'shown')\""
         " onerror=\"report('picture', 'missing')\">"));
     previewBy("mnuWB");
     QTRY_VERIFY_WITH_TIMEOUT(!titles.filter(QStringLiteral(" ")).isEmpty(), BrowserWaitMs);
-    QCOMPARE(titles.filter(QStringLiteral(" ")),
-             QStringList{QStringLiteral("shown refused refused")});
+    QCOMPARE(titles.filter(QStringLiteral(" ")), QStringList{QStringLiteral("shown refused")});
 }
 
 QTEST_MAIN(tst_PreviewCommand)
