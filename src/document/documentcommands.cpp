@@ -3,6 +3,7 @@
 #include "codepage/codepage.h"
 #include "document/documenthost.h"
 #include "document/documentwindow.h"
+#include "document/filechanges.h"
 #include "document/filedialogstate.h"
 #include "document/filenames.h"
 #include "document/savemessages.h"
@@ -121,11 +122,14 @@ bool WriteDocument(DocumentWindow &document, const QString &path)
                        unencodableMessage(path, text, encoded.unencodableAt, document.encoding()));
         return false;
     }
+    if (!FileChanges::maySaveOver(document, path))
+        return false;
     const platform::FileWriteResult written = platform::writeWholeFile(path, encoded.bytes);
     if (!written.ok()) {
         platform::warn(&document, writeFailedMessage(path, written.failure));
         return false;
     }
+    document.rememberFile(path);
     document.setTag(QString());
     return true;
 }

@@ -4,6 +4,7 @@
 #include "document/documentcommands.h"
 #include "document/documentformat.h"
 #include "document/documenthost.h"
+#include "document/filechanges.h"
 #include "document/filedrop.h"
 #include "document/loadedwindows.h"
 #include "document/savemessages.h"
@@ -98,6 +99,7 @@ bool DocumentWindow::loadPendingFile()
 {
     const QString path = DocumentCommands::PendingFileName;
     DocumentCommands::PendingFileName.clear();
+    FileChanges::offerLeftCopy(this, path);
     const LoadedText loaded = readTextWhole(path);
     if (!loaded.ok()) {
         platform::warn(this, readFailedMessage(path, loaded.failureReason));
@@ -105,6 +107,7 @@ bool DocumentWindow::loadPendingFile()
     }
     setCaption(path);
     setFileText(loaded, TextModel::Ending::LineBreakAdded);
+    rememberFile(path);
     return true;
 }
 
@@ -149,6 +152,7 @@ QString DocumentWindow::formatInfo() const
 
 void DocumentWindow::Form_Activate()
 {
+    FileChanges::offerReload(*this);
     host_.setStatusText(documentInfo());
     host_.setFormatText(formatInfo());
 }

@@ -4,6 +4,7 @@
 
 #include "codepage/textencoding.h"
 #include "document/textmodel.h"
+#include "platform/filestamp.h"
 
 #include <QMdiSubWindow>
 
@@ -41,6 +42,12 @@ public:
     // where one is given.
     void setFileFormat(const TextEncoding &encoding, std::optional<LineBreak> lineBreak);
 
+    // The document's file as this window last read or wrote it, and as it was when the
+    // user was last asked about a change made elsewhere.
+    const platform::FileStamp &fileStamp() const { return stamp_; }
+    void rememberFile(const QString &path) { stamp_ = platform::FileStamp::of(path); }
+    platform::FileStamp askedStamp;
+
     // The text shown in status bar panel 1 while this window is active.
     QString documentInfo() const;
     // The code page and line breaks the status bar shows while this window is active.
@@ -68,4 +75,5 @@ private:
     TextModel model_;
     QString Tag_;
     TextEncoding encoding_;
+    platform::FileStamp stamp_;
 };

@@ -2,6 +2,7 @@
 
 #include "document/documentcommands.h"
 #include "document/documentwindow.h"
+#include "document/filechanges.h"
 #include "document/textfile.h"
 #include "platform/busycursor.h"
 #include "platform/platform.h"
@@ -70,6 +71,7 @@ void drop(QDropEvent *event)
 void openDroppedFile(const QString &path)
 {
     const BusyCursor busy;
+    FileChanges::offerLeftCopy(nullptr, path);
     const LoadedText loaded = readTextWhole(path, MaxBytes);
     if (loaded.failure == platform::FileReadResult::Failure::TooLarge) {
         platform::warn(nullptr, QStringLiteral("ﾌｧｲﾙｻｲｽﾞが大きすぎます"));
@@ -82,6 +84,7 @@ void openDroppedFile(const QString &path)
     }
     document->setFileText(loaded, TextModel::Ending::AsInFile);
     document->setCaption(path);
+    document->rememberFile(path);
     document->setTag(QString());
 }
 

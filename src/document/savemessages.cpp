@@ -76,3 +76,34 @@ QString overwriteQuestion(const QString &path)
 {
     return path + QStringLiteral(" は既に存在します。\n上書きしますか？");
 }
+
+QString changedBeforeSaveQuestion(const QString &path)
+{
+    return path + QStringLiteral(" は、読み込みまたは保存の後に他のプログラムで変更されています。\n"
+                                 "上書きしますか？");
+}
+
+QString changedElsewhereQuestion(const QString &path, bool unsavedChanges)
+{
+    QString question = path + QStringLiteral(" は他のプログラムで変更されました。\n");
+    if (unsavedChanges)
+        question +=
+            QStringLiteral("読み込み直すと、このｳｨﾝﾄﾞｳの保存していない変更は失われます。\n");
+    return question + QStringLiteral("読み込み直しますか？");
+}
+
+QString leftCopyQuestion(const QString &path, const QString &copy)
+{
+    return path +
+           QStringLiteral(
+               " の上書き保存が途中で終わっています。保存前の内容の控えが残っています。\n"
+               "控え: ") +
+           copy +
+           QStringLiteral(
+               "\n控えの内容に戻しますか？（いいえ: ファイルを今のまま開き、控えは残します）");
+}
+
+QString readFailedMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n") + path + QLatin1Char('\n') + reason;
+}

@@ -24,3 +24,16 @@ QString keptBytesMessage(const QString &path, const QString &text, qsizetype off
 
 // Asks before replacing an existing file the user did not name in the dialog.
 QString overwriteQuestion(const QString &path);
+
+// Asks before writing over a file that another program changed since it was read or saved.
+QString changedBeforeSaveQuestion(const QString &path);
+
+// Offers to read again a file another program changed; names the unsaved changes that
+// reading it would discard.
+QString changedElsewhereQuestion(const QString &path, bool unsavedChanges);
+
+// A save cut short left `copy` with the old content of `path`: offers to put it back.
+QString leftCopyQuestion(const QString &path, const QString &copy);
+
+// The file could not be opened: names the file and the reason.
+QString readFailedMessage(const QString &path, const QString &reason);

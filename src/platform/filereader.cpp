@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace platform {
@@ -65,12 +67,44 @@ QString notARegularFileReason()
     return QStringLiteral("通常のファイルではありません（デバイス、FIFO、ソケットなど）。");
 }
 
+QString isAFolderReason()
+{
+    return QStringLiteral("ファイルではなくフォルダです。");
+}
+
+bool isRealRegularFile(int fd, const struct stat &status)
+{
+    struct statfs fileSystem {};
+    if (!S_ISREG(status.st_mode) || ::fstatfs(fd, &fileSystem) != 0)
+        return false;
+    switch (fileSystem.f_type) {
+    case PROC_SUPER_MAGIC:
+    case SYSFS_MAGIC:
+    case DEBUGFS_MAGIC:
+    case TRACEFS_MAGIC:
+    case SECURITYFS_MAGIC:
+    case CGROUP_SUPER_MAGIC:
+    case CGROUP2_SUPER_MAGIC:
+    case BPF_FS_MAGIC:
+        return false;
+    default:
+        return true;
+    }
+}
+
+QString notAFileReason(const struct stat &status)
+{
+    return S_ISDIR(status.st_mode) ? isAFolderReason() : notARegularFileReason();
+}
+
 FileReadResult readWholeFile(const QString &path, qint64 maxBytes)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat status {};
     if (::stat(name.constData(), &status) != 0)
         return failed(Failure::Unreadable, systemErrorText(errno));
+    if (S_ISDIR(status.st_mode))
+        return failed(Failure::NotRegularFile, isAFolderReason());
     if (!S_ISREG(status.st_mode))
         return failed(Failure::NotRegularFile, notARegularFileReason());
     if (status.st_size > maxBytes)
@@ -81,7 +115,7 @@ FileReadResult readWholeFile(const QString &path, qint64 maxBytes)
         return failed(Failure::Unreadable, systemErrorText(errno));
     FileReadResult result = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)
                                 ? readOpenFile(fd, status.st_size, maxBytes)
-                                : failed(Failure::NotRegularFile, notARegularFileReason());
+                                : failed(Failure::NotRegularFile, notAFileReason(status));
     ::close(fd);
     return result;
 }

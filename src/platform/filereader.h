@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <sys/stat.h>
+
 namespace platform {
 
 // The largest file any read accepts: 256 MiB, far beyond a hand-written page, and as much
@@ -16,6 +18,14 @@ inline constexpr qint64 MaxFileBytes = qint64(256) * 1024 * 1024;
 
 // Why a device, FIFO or socket is neither read nor written, for the user.
 QString notARegularFileReason();
+// Why a folder is neither read nor written as a file, for the user.
+QString isAFolderReason();
+// Whether `status` (of the open file `fd`) is a regular file that holds what it says: not a
+// device, FIFO, socket or folder, nor one of the files the kernel makes up as they are read
+// (/proc, /sys and the like), whose size means nothing and which take no reserved space.
+bool isRealRegularFile(int fd, const struct stat &status);
+// Why `status` (of the open file `fd`) is not a file to read or write, for the user.
+QString notAFileReason(const struct stat &status);
 // The system's text for an errno value.
 QString systemErrorText(int error);
 

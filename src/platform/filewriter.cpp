@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -66,12 +67,27 @@ std::optional<QString> writeBeside(const QString &target, const QByteArray &byte
     return QString();
 }
 
+// Whether the file at `path` exists, with its status; an existing one that is no real
+// regular file gives the reason it is refused.
+std::optional<QString> examine(const QString &path, struct stat &status, bool &exists)
+{
+    // A path descriptor opens nothing, so a FIFO does not wait for a writer here.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC);
+    exists = fd >= 0 && ::fstat(fd, &status) == 0;
+    const bool real = exists && isRealRegularFile(fd, status);
+    if (fd >= 0)
+        ::close(fd);
+    if (exists && !real)
+        return notAFileReason(status);
+    return std::nullopt;
+}
+
 QString writeRegularFile(const QFileInfo &target, const QByteArray &bytes)
 {
     struct stat status {};
-    const bool exists = ::stat(QFile::encodeName(target.filePath()).constData(), &status) == 0;
-    if (exists && !S_ISREG(status.st_mode))
-        return notARegularFileReason();
+    bool exists = false;
+    if (const std::optional<QString> refused = examine(target.filePath(), status, exists))
+        return *refused;
     if (exists && replacingChangesTheFile(status, target.absolutePath()))
         return overwriteInPlace(target.filePath(), bytes);
     if (const std::optional<QString> error = writeBeside(target.filePath(), bytes))

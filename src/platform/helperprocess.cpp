@@ -1,6 +1,8 @@
 #include "platform/helperprocess.h"
 
+#include <QCoreApplication>
 #include <QProcess>
+#include <QTimer>
 
 namespace platform {
 namespace {
@@ -20,19 +22,17 @@ HelperProcess::HelperProcess(const QString &program, const QStringList &argument
 
 HelperProcess::~HelperProcess()
 {
-    // No `ended` from a helper that is going away with its owner.
-    process_->disconnect(this);
     end();
 }
 
 bool HelperProcess::isRunning() const
 {
-    return process_->state() == QProcess::Running;
+    return process_ && process_->state() == QProcess::Running;
 }
 
 qint64 HelperProcess::processId() const
 {
-    return process_->processId();
+    return process_ ? process_->processId() : 0;
 }
 
 void HelperProcess::send(const QByteArray &line)
@@ -41,15 +41,19 @@ void HelperProcess::send(const QByteArray &line)
         process_->write(line);
 }
 
+// Nothing here waits: the process is left to end by itself, is killed when it has not
+// after a moment, and goes once it has ended. Until then it belongs to the application,
+// whose end kills it at the latest.
 void HelperProcess::end()
 {
     if (!isRunning())
         return;
-    process_->closeWriteChannel();
-    if (!process_->waitForFinished(EndGraceMs)) {
-        process_->kill();
-        process_->waitForFinished();
-    }
+    process_->disconnect(this);
+    QProcess *ending = std::exchange(process_, nullptr);
+    ending->setParent(QCoreApplication::instance());
+    QObject::connect(ending, &QProcess::finished, ending, &QObject::deleteLater);
+    QTimer::singleShot(EndGraceMs, ending, &QProcess::kill);
+    ending->closeWriteChannel();
 }
 
 void HelperProcess::readLines()

@@ -3,7 +3,7 @@
 // A helper program that this one starts and talks to in lines over the helper's standard
 // input and output. Its standard error goes to this program's, so what it logs is seen.
 // The helper is asked to end by closing its input; one that does not end within a moment
-// is killed. Either way, and when it dies on its own, `ended` is emitted once.
+// is killed, without anyone waiting for it. When it dies on its own, `ended` is emitted.
 
 #include <QByteArray>
 #include <QObject>
@@ -27,7 +27,8 @@ public:
     qint64 processId() const;
     // Sends one line (with its line feed); nothing when the helper is not running.
     void send(const QByteArray &line);
-    // Closes the helper's input and waits until it has ended.
+    // Closes the helper's input and returns at once; the helper is killed if it has not
+    // ended after a moment.
     void end();
 
 Q_SIGNALS:

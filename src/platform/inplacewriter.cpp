@@ -1,11 +1,13 @@
 #include "platform/inplacewriter.h"
 
 #include "platform/filereader.h"
+#include "platform/savecopy.h"
 
 #include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +15,13 @@ namespace platform {
 namespace {
 
 PositionedWrite positionedWrite = ::pwrite;
+InPlaceStepHook stepHook = nullptr;
+
+// False when a test stops the writer after `step`.
+bool goesOnAfter(InPlaceStep step)
+{
+    return !stepHook || stepHook(step);
+}
 
 // Closes the descriptor however the function ends.
 struct OpenFile {
@@ -56,13 +65,34 @@ int readAt(int fd, QByteArray &bytes)
 }
 
 // Writes the content and cuts the file to its length; 0 or the errno that stopped it.
-int replaceContent(int fd, const QByteArray &bytes)
+int writeContent(int fd, const QByteArray &bytes)
 {
     if (const int error = writeAt(fd, bytes))
         return error;
-    if (::ftruncate(fd, off_t(bytes.size())) != 0 || ::fsync(fd) != 0)
+    return ::ftruncate(fd, off_t(bytes.size())) == 0 ? 0 : errno;
+}
+
+int replaceContent(int fd, const QByteArray &bytes)
+{
+    if (const int error = writeContent(fd, bytes))
+        return error;
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// Reserves the blocks without changing the file's size, so the file still holds exactly
+// its old content; where the file system cannot, the portable call fills the tail in.
+int reserve(int fd, qsizetype size)
+{
+    // Blocks beyond the size are not held to the process's file size limit; the write is.
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+        rlim_t(size) > limit.rlim_cur)
+        return EFBIG;
+    if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(size)) == 0)
+        return 0;
+    if (errno != EOPNOTSUPP)
         return errno;
-    return 0;
+    return ::posix_fallocate(fd, 0, off_t(size));
 }
 
 QString notReserved(qsizetype size, int error)
@@ -73,11 +103,27 @@ QString notReserved(qsizetype size, int error)
         .arg(systemErrorText(error));
 }
 
+QString noCopy(const QString &reason)
+{
+    return QStringLiteral("保存前の内容の控えを作れないため、保存を取りやめました（%1）。"
+                          "ファイルは元のままです。")
+        .arg(reason);
+}
+
 QString restored(int error, bool restoredWhole)
 {
     return systemErrorText(error) +
            (restoredWhole ? QStringLiteral("\nファイルは元の内容に戻しました。")
                           : QStringLiteral("\nファイルを元の内容に戻せませんでした。"));
+}
+
+// After a failed write: the old content goes back, and its copy only once it is back.
+QString putBack(int fd, const QByteArray &old, const QByteArray &copyName, int error)
+{
+    const bool whole = replaceContent(fd, old) == 0;
+    if (whole)
+        ::unlink(copyName.constData());
+    return restored(error, whole);
 }
 
 } // namespace
@@ -87,6 +133,11 @@ void setPositionedWriteForTesting(PositionedWrite write)
     positionedWrite = write ? write : ::pwrite;
 }
 
+void setInPlaceStepHookForTesting(InPlaceStepHook hook)
+{
+    stepHook = hook;
+}
+
 QString overwriteInPlace(const QString &path, const QByteArray &bytes)
 {
     const OpenFile file{
@@ -94,17 +145,37 @@ QString overwriteInPlace(const QString &path, const QByteArray &bytes)
     if (file.fd < 0)
         return systemErrorText(errno);
     struct stat status {};
-    if (::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode))
-        return notARegularFileReason();
+    if (::fstat(file.fd, &status) != 0)
+        return systemErrorText(errno);
+    if (!isRealRegularFile(file.fd, status))
+        return notAFileReason(status);
     QByteArray old(qsizetype(status.st_size), Qt::Uninitialized);
     if (const int error = readAt(file.fd, old))
         return systemErrorText(error);
+    const KeptCopy copy = keepCopy(path, old);
+    if (copy.path.isEmpty())
+        return noCopy(copy.failure);
+    const QByteArray copyName = QFile::encodeName(copy.path);
+    if (!goesOnAfter(InPlaceStep::CopyKept))
+        return {};
     if (bytes.size() > old.size()) {
-        if (const int error = ::posix_fallocate(file.fd, 0, off_t(bytes.size())))
+        if (const int error = reserve(file.fd, bytes.size())) {
+            ::unlink(copyName.constData());
             return notReserved(bytes.size(), error);
+        }
     }
-    if (const int error = replaceContent(file.fd, bytes))
-        return restored(error, replaceContent(file.fd, old) == 0);
+    if (!goesOnAfter(InPlaceStep::SpaceReserved))
+        return {};
+    if (const int error = writeContent(file.fd, bytes))
+        return putBack(file.fd, old, copyName, error);
+    if (!goesOnAfter(InPlaceStep::ContentWritten))
+        return {};
+    if (::fsync(file.fd) != 0)
+        return putBack(file.fd, old, copyName, errno);
+    if (!goesOnAfter(InPlaceStep::ContentSynced))
+        return {};
+    ::unlink(copyName.constData());
+    goesOnAfter(InPlaceStep::CopyRemoved);
     return {};
 }
 

@@ -9,8 +9,11 @@
 
 namespace platform {
 
+// The largest picture file read: 64 MiB, more than any picture a page shows.
+inline constexpr qint64 MaxPictureBytes = qint64(64) * 1024 * 1024;
+
 // The picture in `path`, whose size() is its size in pixels; nullopt when the file cannot be
-// read as a picture.
+// read as a picture: among others a device, FIFO or socket, and a file over the bound.
 std::optional<QImage> readPictureFile(const QString &path);
 
 } // namespace platform

@@ -14,6 +14,7 @@
 #include <QFontDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 namespace platform {
@@ -45,6 +46,8 @@ QMessageBox::StandardButtons standardButtons(Buttons buttons)
         return QMessageBox::Yes | QMessageBox::No;
     case Buttons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::OverwriteCancel:
+        return QMessageBox::NoButton;
     }
     return QMessageBox::Ok;
 }
@@ -66,11 +69,23 @@ QMessageBox::Icon standardIcon(Icon icon)
     return QMessageBox::NoIcon;
 }
 
+Answer askOverwrite(QMessageBox &box, Answer defaultButton)
+{
+    QPushButton *overwrite = box.addButton(QStringLiteral("上書き"), QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("ｷｬﾝｾﾙ"), QMessageBox::RejectRole);
+    box.setDefaultButton(defaultButton == Answer::Ok ? overwrite : cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == overwrite ? Answer::Ok : Answer::Cancel;
+}
+
 class DesktopBackend final : public Backend {
 public:
     Answer message(QWidget *parent, const Message &m) override
     {
         QMessageBox box(standardIcon(m.icon), m.title, m.text, standardButtons(m.buttons), parent);
+        if (m.buttons == Buttons::OverwriteCancel)
+            return askOverwrite(box, m.defaultButton);
         box.setDefaultButton(standardButton(m.defaultButton));
         switch (box.exec()) {
         case QMessageBox::Yes:

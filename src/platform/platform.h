@@ -21,7 +21,8 @@ namespace platform {
 
 class HelperProcess;
 
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+// OverwriteCancel: "上書き", which answers Ok, and "ｷｬﾝｾﾙ", which Esc presses too.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, OverwriteCancel };
 enum class Icon { None, Question, Exclamation, Information, Critical };
 enum class Answer { Ok, Cancel, Yes, No };
 

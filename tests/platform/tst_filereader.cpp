@@ -12,6 +12,7 @@ class tst_FileReader : public QObject {
 private Q_SLOTS:
     void read_data();
     void read();
+    void folderSaysItIsAFolder();
 
 private:
     QTemporaryDir dir;
@@ -52,6 +53,13 @@ void tst_FileReader::read()
     QCOMPARE(read.failure, failure);
     QCOMPARE(read.reason, reason);
     QCOMPARE(read.bytes.size(), failure == Failure::None ? size : 0);
+}
+
+void tst_FileReader::folderSaysItIsAFolder()
+{
+    const platform::FileReadResult read = platform::readWholeFile(dir.path());
+    QCOMPARE(read.failure, Failure::NotRegularFile);
+    QCOMPARE(read.reason, QStringLiteral("ファイルではなくフォルダです。"));
 }
 
 QTEST_APPLESS_MAIN(tst_FileReader)

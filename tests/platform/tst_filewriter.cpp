@@ -1,6 +1,7 @@
 #include "platform/filereader.h"
 #include "platform/filewriter.h"
 #include "platform/inplacewriter.h"
+#include "platform/savecopy.h"
 #include "support/deadline.h"
 #include "support/specialfiles.h"
 
@@ -86,6 +87,16 @@ ssize_t failingPartWay(int fd, const void *data, size_t size, off_t offset)
     }
 }
 
+// Writes `bytes` over `path`, stopping the in-place writer after `step` as a crash would.
+void writeStoppingAfter(platform::InPlaceStep step, const QString &path, const QByteArray &bytes)
+{
+    static platform::InPlaceStep stopAt;
+    stopAt = step;
+    platform::setInPlaceStepHookForTesting([](platform::InPlaceStep s) { return s != stopAt; });
+    platform::writeWholeFile(path, bytes);
+    platform::setInPlaceStepHookForTesting(nullptr);
+}
+
 // Limits the size of files this process may write, as a full disk would.
 class FileSizeLimit {
 public:
@@ -124,6 +135,8 @@ private Q_SLOTS:
     void ownerAndGroupStay();
     void inPlaceSaveThatCannotReserveSpaceWritesNothing();
     void inPlaceWriteFailingPartWayPutsTheOldContentBack();
+    void inPlaceSaveStoppedAfterAStep_data();
+    void inPlaceSaveStoppedAfterAStep();
     void smallFullFileSystemKeepsTheFileWhole_data();
     void smallFullFileSystemKeepsTheFileWhole();
     void failsWithAReason_data();
@@ -141,6 +154,7 @@ private:
 void tst_FileWriter::init()
 {
     dir_ = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_STATE_HOME", QFile::encodeName(path("state")));
 }
 
 void tst_FileWriter::cleanup()
@@ -240,6 +254,8 @@ void tst_FileWriter::notARegularFileIsRefused_data()
                             << "/dev/null";
     QTest::newRow("full device") << "device"
                                  << "/dev/full";
+    QTest::newRow("file the kernel makes up") << "device"
+                                              << "/proc/version";
 }
 
 void tst_FileWriter::notARegularFileIsRefused()
@@ -250,7 +266,7 @@ void tst_FileWriter::notARegularFileIsRefused()
     QVERIFY(!target.isEmpty());
     const Deadline deadline(10);
     QCOMPARE(platform::writeWholeFile(target, "text").failure, platform::notARegularFileReason());
-    QVERIFY(!QFileInfo(target).isFile());
+    QVERIFY(!QFileInfo(target).isFile() || target.startsWith("/proc/"));
 }
 
 void tst_FileWriter::hardLinksStay()
@@ -319,6 +335,37 @@ void tst_FileWriter::inPlaceWriteFailingPartWayPutsTheOldContentBack()
     QCOMPARE(result.failure,
              QStringLiteral("Input/output error\nファイルは元の内容に戻しました。"));
     QCOMPARE(contentOf(path("page.html")), QByteArray("old content, long enough to be cut"));
+}
+
+void tst_FileWriter::inPlaceSaveStoppedAfterAStep_data()
+{
+    using Step = platform::InPlaceStep;
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("copyLeft");
+    const QByteArray old("old content"), now("new content, longer than the old");
+    QTest::newRow("copy kept") << Step::CopyKept << old << true;
+    QTest::newRow("space reserved") << Step::SpaceReserved << old << true;
+    QTest::newRow("content written") << Step::ContentWritten << now << true;
+    QTest::newRow("content synced") << Step::ContentSynced << now << true;
+    QTest::newRow("copy removed") << Step::CopyRemoved << now << false;
+}
+
+void tst_FileWriter::inPlaceSaveStoppedAfterAStep()
+{
+    QFETCH(platform::InPlaceStep, step);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, copyLeft);
+    createFile(path("page.html"), "old content");
+    QCOMPARE(::link(QFile::encodeName(path("page.html")).constData(),
+                    QFile::encodeName(path("link.html")).constData()),
+             0);
+    writeStoppingAfter(step, path("page.html"), "new content, longer than the old");
+    QCOMPARE(contentOf(path("page.html")), content);
+    const QString copy = platform::leftCopy(path("page.html"));
+    QCOMPARE(copy.isEmpty(), !copyLeft);
+    if (copyLeft)
+        QCOMPARE(contentOf(copy), QByteArray("old content"));
 }
 
 void tst_FileWriter::smallFullFileSystemKeepsTheFileWhole_data()

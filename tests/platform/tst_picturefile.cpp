@@ -1,4 +1,6 @@
 #include "platform/picturefile.h"
+#include "support/deadline.h"
+#include "support/specialfiles.h"
 #include "support/tempfiles.h"
 
 #include <QBuffer>
@@ -9,6 +11,7 @@ class tst_PictureFile : public QObject {
 private Q_SLOTS:
     void readsPictureWithItsSize_data();
     void readsPictureWithItsSize();
+    void fifoIsNotAPicture();
 };
 
 namespace {
@@ -50,6 +53,15 @@ void tst_PictureFile::readsPictureWithItsSize()
     QCOMPARE(picture.has_value(), size.isValid());
     if (picture)
         QCOMPARE(picture->size(), size);
+}
+
+void tst_PictureFile::fifoIsNotAPicture()
+{
+    TempFiles files;
+    const QString path = specialfiles::makeFifo(files.path("x.png"));
+    QVERIFY(!path.isEmpty());
+    const Deadline deadline(10);
+    QVERIFY(!platform::readPictureFile(path));
 }
 
 QTEST_MAIN(tst_PictureFile)

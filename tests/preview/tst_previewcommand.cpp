@@ -4,10 +4,13 @@
 #include "support/windowtest.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTest>
 #include <csignal>
 #include <memory>
+#include <sys/stat.h>
 
 // The preview and guide commands on the real main window and the real browser program, in
 // this run offscreen. The browser is real, so the tests wait for what it reports back.
@@ -30,6 +33,8 @@ private Q_SLOTS:
     void deadBrowserIsNoticedAndReplaced();
     void missingBrowserProgramIsReported();
     void exitEndsThePreviewWithoutAQuestion();
+    void endlessScriptDoesNotHoldTheNextPreview();
+    void pageScriptsCannotReadOtherLocalFiles();
 
 private:
     QString saveActiveAs(const QString &title)
@@ -38,6 +43,14 @@ private:
         w.platform->fileNames << files->path(QStringLiteral("a.html"));
         w.trigger("mnuSaveName");
         return w.active()->Caption();
+    }
+    // A page in a folder of its own, "sub", with `body`.
+    void savePage(const QString &body)
+    {
+        QDir(files->path(QString())).mkdir(QStringLiteral("sub"));
+        w.text().setText(QStringLiteral("<HTML><BODY>") + body + QStringLiteral("</BODY></HTML>"));
+        w.platform->fileNames << files->path(QStringLiteral("sub/page.html"));
+        w.trigger("mnuSaveName");
     }
     void setTitle(const QString &title)
     {
@@ -68,6 +81,13 @@ private:
     QStringList titles;
 };
 
+ino_t inodeOf(const QString &path)
+{
+    struct stat status {};
+    ::stat(QFile::encodeName(path).constData(), &status);
+    return status.st_ino;
+}
+
 // Long enough for a browser start on a busy machine. The page's title arrives around the end
 // of the load, in either order.
 constexpr int BrowserWaitMs = 60000;
@@ -91,14 +111,10 @@ void tst_PreviewCommand::neverSavedDocumentIsSavedThenShownAndWrittenAgain()
     QCOMPARE(w.platform->helperStarts,
              QStringList{QStringLiteral(ZURNE_PROGRAM_DIR "/zurne-preview")});
 
-    // Unchanged, it is still written again, without a question.
-    const QDateTime longAgo(QDate(2001, 1, 1), QTime(0, 0));
-    QFile file(saved);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
-    file.close();
+    // Unchanged, it is still written again, without a question: a new file takes its place.
+    const ino_t before = inodeOf(saved);
     previewBy("mnuWB");
-    QVERIFY(QFileInfo(saved).lastModified() > longAgo);
+    QVERIFY(inodeOf(saved) != before);
     QCOMPARE(w.platform->fileRequests.size(), 2);
     QVERIFY(w.platform->messages.isEmpty());
 }
@@ -163,11 +179,45 @@ void tst_PreviewCommand::exitEndsThePreviewWithoutAQuestion()
     saveActiveAs(QStringLiteral("A"));
     QPointer<PreviewProxy> window = previewBy("mnuWB");
     const qint64 pid = window->processId();
+    ::kill(pid_t(pid), SIGSTOP); // a browser that cannot end at once is not waited for
+    QElapsedTimer exit;
+    exit.start();
     w.trigger("mnuExit");
+    QVERIFY(exit.elapsed() < 2000);
     QVERIFY(!w.mdi->isVisible());
     QVERIFY(!LoadedWindows::contains(window));
-    QCOMPARE(::kill(pid_t(pid), 0), -1);
+    QTRY_COMPARE_WITH_TIMEOUT(::kill(pid_t(pid), 0), -1, 10000);
     QVERIFY(w.platform->messages.isEmpty());
+}
+
+// Every later preview still shows its page, within moments rather than never.
+void tst_PreviewCommand::endlessScriptDoesNotHoldTheNextPreview()
+{
+    savePage(QStringLiteral("<SCRIPT>while(true){}</SCRIPT>"));
+    previewBy("mnuWB");
+    QTest::qWait(3000); // the engine has started the script by now
+    setTitle(QStringLiteral("next"));
+    previewBy("mnuWB");
+    QTRY_VERIFY_WITH_TIMEOUT(titles.contains(QStringLiteral("next")), 10000);
+}
+
+void tst_PreviewCommand::pageScriptsCannotReadOtherLocalFiles()
+{
+    files->write(QStringLiteral("secret.txt"), "secret");
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(files->path(QStringLiteral("picture.png"))));
+    savePage(QStringLiteral(
+        "<SCRIPT>var got = {};"
+        "function report(what, result) { got[what] = result;"
+        "  if (got.picture && got.fetch) document.title = got.picture + ' ' + got.fetch; }"
+        "fetch('../secret.txt').then(r => r.text()).then(() => report('fetch', 'read'),"
+        "  () => report('fetch', 'refused'));</SCRIPT>"
+        "<IMG SRC='../picture.png' onload=\"report('picture', 'shown')\""
+        " onerror=\"report('picture', 'missing')\">"));
+    previewBy("mnuWB");
+    QTRY_VERIFY_WITH_TIMEOUT(!titles.filter(QStringLiteral(" ")).isEmpty(), BrowserWaitMs);
+    QCOMPARE(titles.filter(QStringLiteral(" ")), QStringList{QStringLiteral("shown refused")});
 }
 
 QTEST_MAIN(tst_PreviewCommand)

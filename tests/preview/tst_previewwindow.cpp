@@ -22,6 +22,9 @@ void tst_PreviewWindow::menuBarHoldsTheFourCommandsThatDoNothingOnAFreshWindow()
     for (const QAction *entry : window.menuBar()->actions())
         entries << entry->objectName() + QLatin1Char(' ') + entry->text();
     QCOMPARE(window.windowTitle(), QStringLiteral("ﾌﾞﾗｳｻﾞ確認"));
+    const QImage icon = window.windowIcon().pixmap(32).toImage();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon, QIcon(QStringLiteral(":/app/zurne.svg")).pixmap(32).toImage());
     QCOMPARE(entries,
              (QStringList{QStringLiteral("Back 戻る(&B)"), QStringLiteral("Forward 進む(&F)"),
                           QStringLiteral("Refresh 更新(&R)"), QStringLiteral("Stop 停止(&S)")}));

@@ -1,15 +1,26 @@
 #include "preview/browser/previewwindow.h"
 
+#include "preview/browser/localfileguard.h"
+#include "preview/browser/rendererwatch.h"
+
+#include <QApplication>
+#include <QIcon>
 #include <QMenuBar>
 #include <QUrl>
+#include <QWebEngineProfile>
 #include <QWebEngineView>
 
 using PreviewProtocol::Kind;
 
-PreviewWindow::PreviewWindow() : WB_(new QWebEngineView(this))
+PreviewWindow::PreviewWindow()
+    : WB_(new QWebEngineView(this)), watch_(new RendererWatch(*WB_->page()))
 {
     setObjectName(QStringLiteral("frmWB"));
     setWindowTitle(QStringLiteral("ﾌﾞﾗｳｻﾞ確認"));
+    setWindowIcon(QIcon(QStringLiteral(":/app/zurne.svg")));
+    WB_->page()->profile()->setUrlRequestInterceptor(new LocalFileGuard(WB_->page()->profile()));
+    // The renderer of a page with an endless script would outlive the program.
+    connect(qApp, &QCoreApplication::aboutToQuit, watch_, &RendererWatch::endRenderer);
     WB_->setObjectName(QStringLiteral("WB"));
     // The central widget always covers the whole client area under the menu bar.
     setCentralWidget(WB_);
@@ -33,21 +44,22 @@ void PreviewWindow::addMenuEntry(const char *name, const QString &caption,
 }
 
 // The engine's history moves do nothing at either end of it, so no error reaches the user.
+// Each command goes through the watch, so that a page that stopped answering cannot hold it.
 void PreviewWindow::Back_Click()
 {
-    WB_->back();
+    watch_->run([this] { WB_->back(); });
 }
 void PreviewWindow::Forward_Click()
 {
-    WB_->forward();
+    watch_->run([this] { WB_->forward(); });
 }
 void PreviewWindow::Refresh_Click()
 {
-    WB_->reload();
+    watch_->run([this] { WB_->reload(); });
 }
 void PreviewWindow::Stop_Click()
 {
-    WB_->stop();
+    watch_->run([this] { WB_->stop(); });
 }
 
 void PreviewWindow::WB_LoadFinished(bool ok)
@@ -59,7 +71,7 @@ void PreviewWindow::apply(const PreviewProtocol::Message &message)
 {
     switch (message.kind) {
     case Kind::Navigate:
-        WB_->load(QUrl(message.argument));
+        watch_->run([this, url = QUrl(message.argument)] { WB_->load(url); });
         break;
     case Kind::GoBack:
         Back_Click();

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 class QWebEngineView;
+class RendererWatch;
 
 class PreviewWindow : public QMainWindow {
     Q_OBJECT
@@ -32,4 +33,5 @@ private:
     void WB_LoadFinished(bool ok);
 
     QWebEngineView *WB_;
+    RendererWatch *watch_;
 };
