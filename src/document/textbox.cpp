@@ -66,6 +66,8 @@ void TextBox::keyPressEvent(QKeyEvent *event)
     if (movesOverPieces(event))
         return;
     QPlainTextEdit::keyPressEvent(event);
+    if (!event->text().isEmpty())
+        model_->cutGrownPiece();
 }
 
 // A long line is shown in pieces; the keys that move by characters and lines step over
@@ -104,6 +106,7 @@ void TextBox::inputMethodEvent(QInputMethodEvent *event)
     if (!model_->admits(event->commitString()))
         event->setCommitString(QString());
     QPlainTextEdit::inputMethodEvent(event);
+    model_->cutGrownPiece();
 }
 
 // The same text the paste command would put in: the model takes every kind of break.

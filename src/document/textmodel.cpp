@@ -397,6 +397,18 @@ void TextModel::cutLongLines(int first, int last)
         hasPieces_ = true;
 }
 
+// Typed text goes into the widget directly. A piece grown to twice its length is cut again,
+// in the same undo step as the key that grew it.
+void TextModel::cutGrownPiece()
+{
+    QTextCursor cursor = widget_.textCursor();
+    if (cursor.block().length() <= 2 * PieceLength)
+        return;
+    cursor.joinPreviousEditBlock();
+    cutLongLines(cursor.blockNumber(), cursor.blockNumber());
+    cursor.endEditBlock();
+}
+
 // A kept byte's stand-in that went in as a character would be written as the byte.
 bool TextModel::admits(QStringView text) const
 {

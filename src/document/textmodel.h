@@ -80,6 +80,9 @@ public:
     // those bytes. A refused text is answered with a message.
     bool admits(QStringView text) const;
 
+    // Cuts the line the caret is in into pieces again once typing has made a piece long.
+    void cutGrownPiece();
+
     // Puts the caret where a Backspace or an arrow key (Backward), a Delete or an arrow key
     // (Forward) reaches a character of the text rather than the break between two pieces
     // of a long line; Select moves only the caret's end of the selection.
