@@ -409,10 +409,14 @@ void TextModel::cutGrownPiece()
     cursor.endEditBlock();
 }
 
-// A kept byte's stand-in that went in as a character would be written as the byte.
+// A stand-in that did not come from the document would be written as a byte it never had.
+// One the document holds is one of its kept bytes, moved or wrapped in markup.
 bool TextModel::admits(QStringView text) const
 {
-    const auto standIn = std::find_if(text.begin(), text.end(), rawbytes::isStandIn);
+    const auto isForeign = [this](QChar c) {
+        return rawbytes::isStandIn(c) && document_.find(QString(c)).isNull();
+    };
+    const auto standIn = std::find_if(text.begin(), text.end(), isForeign);
     if (standIn == text.end())
         return true;
     const QString codePoint =

@@ -76,8 +76,8 @@ public:
     void setSelLength(qsizetype length);
 
     // Whether `text` may go in by typing, a paste or a command. The characters that stand
-    // for kept bytes of the file (U+EF00 to U+EFFF) may not: a save would write them as
-    // those bytes. A refused text is answered with a message.
+    // for kept bytes of a file (U+EF00 to U+EFFF) may not, unless the document holds them
+    // already: a save writes them as those bytes. A refused text is answered with a message.
     bool admits(QStringView text) const;
 
     // Cuts the line the caret is in into pieces again once typing has made a piece long.

@@ -48,6 +48,8 @@ private Q_SLOTS:
             w.platform->messages[0].text,
             u"U+EF41 の文字は書き込めません\nU+EF00～U+EFFF の文字は、変換できなかったﾊﾞｲﾄを表すのに使っています"_qs);
         QCOMPARE(w.text().Text(), u"\uEFFF\r\n"_qs);
+        paste(u"\uEFFF"_qs); // the page's own kept byte, moved
+        QCOMPARE(w.text().Text(), u"\uEFFF\uEFFF\r\n"_qs);
     }
 
 private:
