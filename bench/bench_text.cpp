@@ -1,6 +1,6 @@
 // A 1 MB and a 10 MB text with LF line breaks, and a 10 MB text on one line (a minified
 // page), put into a document as a file's text (text set, window shown and idle), and a
-// 1,000,000-character line pasted into an empty document (set is then the paste); then a
+// line of 1,048,576 characters pasted into an empty document (set is then the paste); then a
 // selection in its middle replaced, a key typed in its middle, and the processor time the
 // program takes at rest afterwards, its caret blinking. Zurne beside a bare QPlainTextEdit
 // given the same text with setPlainText in the same run.
@@ -153,7 +153,7 @@ void runAll(const char *program, int runs)
     } cases[] = {{qint64(1) << 20, "lines"},
                  {qint64(10) << 20, "lines"},
                  {qint64(10) << 20, "oneline"},
-                 {1000000, "pasted"}};
+                 {qint64(1) << 20, "pasted"}};
     std::printf("text (LF lines, one line, or one line pasted), median of %d: set+shown+idle, "
                 "memory after (over "
                 "empty window), replace in middle, key typed in middle, processor at rest\n",
