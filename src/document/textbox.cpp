@@ -88,12 +88,16 @@ bool TextBox::movesOverPieces(QKeyEvent *event)
         event->accept();
         return true;
     case Qt::Key_Left:
-    case Qt::Key_Backspace:
-        model_->moveOffPieceBreaks(Direction::Backward, motion);
-        return false;
     case Qt::Key_Right:
+        model_->moveOffPieceBreaks(
+            event->key() == Qt::Key_Right ? Direction::Forward : Direction::Backward, motion);
+        return false;
+    // With Shift too these remove a character, never the selected break between pieces.
+    case Qt::Key_Backspace:
     case Qt::Key_Delete:
-        model_->moveOffPieceBreaks(Direction::Forward, motion);
+        model_->moveOffPieceBreaks(event->key() == Qt::Key_Delete ? Direction::Forward
+                                                                  : Direction::Backward,
+                                   TextModel::Motion::Move);
         return false;
     default:
         return false;
