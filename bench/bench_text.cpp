@@ -1,5 +1,6 @@
 // A 1 MB and a 10 MB text with LF line breaks, and a 10 MB text on one line (a minified
-// page), put into a document as a file's text (text set, window shown and idle); then a
+// page), put into a document as a file's text (text set, window shown and idle), and a
+// line of 1,048,576 characters pasted into an empty document (set is then the paste); then a
 // selection in its middle replaced, a key typed in its middle, and the processor time the
 // program takes at rest afterwards, its caret blinking. Zurne beside a bare QPlainTextEdit
 // given the same text with setPlainText in the same run.
@@ -44,6 +45,9 @@ void print(const Timings &t, qint64 baseKiB)
 
 QString sample(qint64 bytes, const QString &shape)
 {
+    // The pasted line is counted in characters.
+    if (shape == QLatin1String("pasted"))
+        return bench::sampleText(bytes * 2).remove(u"\r\n"_qs).left(bytes);
     QString text = bench::sampleText(bytes);
     if (shape == QLatin1String("oneline"))
         return text.remove(u"\r\n"_qs);
@@ -91,7 +95,10 @@ void runBare(qint64 bytes, const QString &shape)
     const qint64 base = bench::residentKiB();
     Timings t;
     double start = bench::nowMs();
-    edit.setPlainText(text);
+    if (shape == QLatin1String("pasted"))
+        edit.textCursor().insertText(text);
+    else
+        edit.setPlainText(text);
     settle();
     t.setMs = bench::nowMs() - start;
     text = QString();
@@ -117,8 +124,13 @@ void runZurne(qint64 bytes, const QString &shape)
     const qint64 base = bench::residentKiB();
     TextModel &model = window.activeChild()->Text();
     Timings t;
+    if (shape == QLatin1String("pasted"))
+        model.setText(QString());
     double start = bench::nowMs();
-    model.setFileText(text, TextModel::Ending::LineBreakAdded);
+    if (shape == QLatin1String("pasted"))
+        model.setSelText(text);
+    else
+        model.setFileText(text, TextModel::Ending::LineBreakAdded);
     settle();
     t.setMs = bench::nowMs() - start;
     text = QString();
@@ -138,9 +150,12 @@ void runAll(const char *program, int runs)
     const struct {
         qint64 bytes;
         const char *shape;
-    } cases[] = {
-        {qint64(1) << 20, "lines"}, {qint64(10) << 20, "lines"}, {qint64(10) << 20, "oneline"}};
-    std::printf("text (LF lines or one line), median of %d: set+shown+idle, memory after (over "
+    } cases[] = {{qint64(1) << 20, "lines"},
+                 {qint64(10) << 20, "lines"},
+                 {qint64(10) << 20, "oneline"},
+                 {qint64(1) << 20, "pasted"}};
+    std::printf("text (LF lines, one line, or one line pasted), median of %d: set+shown+idle, "
+                "memory after (over "
                 "empty window), replace in middle, key typed in middle, processor at rest\n",
                 runs);
     for (const auto &c : cases) {

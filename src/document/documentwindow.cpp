@@ -161,6 +161,9 @@ void DocumentWindow::Text_Change()
 {
     host_.setCutEnabled(!model_.isEmpty());
     setTag(ModifiedMark);
+    // An edit can end a mix of breaks, and its undo bring the mix back.
+    if (host_.mdiArea().currentSubWindow() == this)
+        host_.setFormatText(formatInfo());
 }
 
 bool DocumentWindow::Form_Unload()

@@ -59,11 +59,58 @@ void TextBox::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_Backspace)
-        model_->moveOffPieceBreaks(TextModel::Direction::Backward);
-    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_Delete)
-        model_->moveOffPieceBreaks(TextModel::Direction::Forward);
+    if (!model_->admits(event->text())) {
+        event->accept();
+        return;
+    }
+    if (movesOverPieces(event))
+        return;
     QPlainTextEdit::keyPressEvent(event);
+    if (!event->text().isEmpty())
+        model_->cutGrownPiece();
+}
+
+// A long line is shown in pieces; the keys that move by characters and lines step over
+// the breaks between them, so they act on the file's line.
+bool TextBox::movesOverPieces(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
+        return false;
+    const auto motion =
+        modifiers == Qt::ShiftModifier ? TextModel::Motion::Select : TextModel::Motion::Move;
+    using Direction = TextModel::Direction;
+    switch (event->key()) {
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        model_->moveToLineEdge(
+            event->key() == Qt::Key_End ? Direction::Forward : Direction::Backward, motion);
+        event->accept();
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        model_->moveOffPieceBreaks(
+            event->key() == Qt::Key_Right ? Direction::Forward : Direction::Backward, motion);
+        return false;
+    // With Shift too these remove a character, never the selected break between pieces.
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        model_->moveOffPieceBreaks(event->key() == Qt::Key_Delete ? Direction::Forward
+                                                                  : Direction::Backward,
+                                   TextModel::Motion::Move);
+        return false;
+    default:
+        return false;
+    }
+}
+
+// An input method's text goes in as typed keys do.
+void TextBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (!model_->admits(event->commitString()))
+        event->setCommitString(QString());
+    QPlainTextEdit::inputMethodEvent(event);
+    model_->cutGrownPiece();
 }
 
 // The same text the paste command would put in: the model takes every kind of break.

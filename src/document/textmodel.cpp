@@ -1,5 +1,9 @@
 #include "document/textmodel.h"
 
+#include "codepage/rawbytes.h"
+#include "document/blockbreaks.h"
+#include "platform/platform.h"
+
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -8,28 +12,12 @@
 #include <algorithm>
 #include <vector>
 
+using blockbreaks::hasSeamAfter;
+using blockbreaks::PieceLength;
+
 namespace {
 
 const QLatin1StringView CrLf("\r\n");
-
-// A block's user state: the break after its line. A block the file did not set (a new
-// line, or a line with the document's own break) keeps the widget's default.
-constexpr int DocumentBreakState = -1;
-// The file's last line had no break; kept only while the document ends with that line.
-constexpr int NoBreakState = 3;
-// No break at all: the line goes on in the next block.
-constexpr int ContinuedState = 4;
-
-// The state of a line that keeps a break other than the document's.
-bool isOwnBreak(int state)
-{
-    return state >= int(LineBreak::CrLf) && state <= int(LineBreak::Cr);
-}
-
-// Longer lines are shown in pieces of this length, one block each. The widget lays out and
-// paints a block whole: a line of megabytes (a minified page) would take seconds at every
-// key press and every blink of the caret.
-constexpr qsizetype PieceLength = 2000;
 
 constexpr char16_t Placeholder = 0xFFFD;
 constexpr char16_t ParagraphSeparator = 0x2029; // a block break in the widget's text
@@ -135,44 +123,29 @@ QString joinedLines(QTextDocument &document, int from, int to, qsizetype size,
     }
 }
 
-// `text` with a block break between the pieces of every line longer than PieceLength;
-// `states` (one per line) becomes one per block, ContinuedState for every piece but the last.
-QString inPieces(QStringView text, std::vector<signed char> &states)
+QTextCursor::MoveMode moveMode(TextModel::Motion motion)
 {
-    QString form;
-    form.reserve(text.size() + text.size() / PieceLength + 1);
-    std::vector<signed char> blockStates;
-    std::size_t line = 0;
-    qsizetype column = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\n' || c == u'\r') {
-            form += c;
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                form += text[++i];
-            blockStates.push_back(states[line++]);
-            column = 0;
-            continue;
-        }
-        if (column >= PieceLength && !c.isLowSurrogate()) {
-            form += u'\n';
-            blockStates.push_back(ContinuedState);
-            column = 0;
-        }
-        form += c;
-        ++column;
-    }
-    states = std::move(blockStates);
-    return form;
+    return motion == TextModel::Motion::Select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
 }
 
 } // namespace
 
 TextModel::TextModel(QPlainTextEdit &widget)
     : widget_(widget), document_(*widget.document()),
-      changed_(QObject::connect(&document_, &QTextDocument::contentsChanged,
-                                [this] { pieceBreaks_.reset(); }))
+      changed_(
+          QObject::connect(&document_, &QTextDocument::contentsChange,
+                           [this](int, int removed, int added) { noteChange(removed, added); }))
 {
+}
+
+// A change can only end or bring back a mix of breaks when it removes or brings back a
+// break: then the number of blocks changes, or something was replaced.
+void TextModel::noteChange(int removed, int added)
+{
+    pieceBreaks_.reset();
+    if (document_.blockCount() != blockCount_ || (removed > 0 && added > 0))
+        mixedBreaks_.reset();
+    blockCount_ = document_.blockCount();
 }
 
 TextModel::~TextModel()
@@ -183,10 +156,9 @@ TextModel::~TextModel()
 // The model text of widget positions [from, to).
 QString TextModel::modelText(int from, int to) const
 {
-    return joinedLines(document_, from, to, toModelOffset(to) - toModelOffset(from),
-                       [](const QTextBlock &block) {
-                           return block.userState() == ContinuedState ? QLatin1StringView() : CrLf;
-                       });
+    return joinedLines(
+        document_, from, to, toModelOffset(to) - toModelOffset(from),
+        [](const QTextBlock &block) { return hasSeamAfter(block) ? QLatin1StringView() : CrLf; });
 }
 
 QString TextModel::Text() const
@@ -194,12 +166,12 @@ QString TextModel::Text() const
     return modelText(0, document_.characterCount() - 1);
 }
 
-// `states` holds the user state of every block but the last.
-void TextModel::fill(const QString &text, std::vector<signed char> states, qsizetype longestLine)
+// `marks` holds the mark of every line break of `text`.
+void TextModel::fill(const QString &text, std::vector<signed char> marks, qsizetype longestLine)
 {
     hasPieces_ = longestLine > PieceLength;
     std::vector<TaggedCharacter> tagged;
-    const QString form = widgetForm(hasPieces_ ? inPieces(text, states) : text, tagged);
+    const QString form = widgetForm(hasPieces_ ? blockbreaks::inPieces(text, marks) : text, tagged);
     // The widget gives the whole new text the caret's character format, which must not be
     // the tag of a character the old text held.
     QTextCursor plain(&document_);
@@ -208,17 +180,20 @@ void TextModel::fill(const QString &text, std::vector<signed char> states, qsize
     widget_.setPlainText(form);
     if (!tagged.empty())
         applyTags(document_, 0, tagged);
-    setBlockStates(states);
-    // Undo restores a removed block without its state, which would turn the break between
-    // two pieces of a line into a line break of its own.
-    document_.setUndoRedoEnabled(!hasPieces_);
+    hasOwnBreaks_ = std::any_of(marks.begin(), marks.end(), blockbreaks::isOwnBreak);
+    mixedBreaks_.reset();
+    if (std::any_of(marks.begin(), marks.end(),
+                    [](signed char mark) { return mark != blockbreaks::DocumentBreak; }))
+        blockbreaks::setMarks(document_, marks);
+    // A new text starts a new history.
+    document_.clearUndoRedoStacks();
     widget_.setTextCursor(QTextCursor(&document_));
 }
 
 void TextModel::setText(const QString &text)
 {
     const LineBreaks breaks = lineBreaksOf(text);
-    fill(text, std::vector<signed char>(breaks.perLine.size(), DocumentBreakState),
+    fill(text, std::vector<signed char>(breaks.perLine.size(), blockbreaks::DocumentBreak),
          breaks.longestLine);
 }
 
@@ -227,27 +202,13 @@ void TextModel::setFileText(const QString &text, Ending ending)
     const LineBreaks breaks = lineBreaksOf(text);
     documentBreak_ = breaks.mostCommon;
     // Only lines whose break differs from the document's need to remember it.
-    std::vector<signed char> states;
-    states.reserve(breaks.perLine.size());
+    std::vector<signed char> marks;
+    marks.reserve(breaks.perLine.size());
     for (const LineBreak lineBreak : breaks.perLine)
-        states.push_back(lineBreak == documentBreak_ ? DocumentBreakState : int(lineBreak));
-    fill(text, std::move(states), breaks.longestLine);
+        marks.push_back(lineBreak == documentBreak_ ? blockbreaks::DocumentBreak : int(lineBreak));
+    fill(text, std::move(marks), breaks.longestLine);
     if (ending == Ending::LineBreakAdded && !text.isEmpty() && !endsWithLineBreak(text))
         addFinalLineBreak();
-}
-
-void TextModel::setBlockStates(const std::vector<signed char> &states)
-{
-    hasOwnBreaks_ = std::any_of(states.begin(), states.end(), isOwnBreak);
-    if (std::all_of(states.begin(), states.end(),
-                    [](signed char state) { return state == DocumentBreakState; }))
-        return;
-    QTextBlock block = document_.begin();
-    for (const signed char state : states) {
-        block.setUserState(state);
-        block = block.next();
-    }
-    pieceBreaks_.reset();
 }
 
 // The open command ends the file's last line with a break; the save leaves it out again.
@@ -255,8 +216,7 @@ void TextModel::addFinalLineBreak()
 {
     QTextCursor cursor(&document_);
     cursor.movePosition(QTextCursor::End);
-    cursor.block().setUserState(NoBreakState);
-    cursor.insertBlock();
+    cursor.insertBlock(cursor.blockFormat(), blockbreaks::formatFor(blockbreaks::NoBreak));
     document_.clearUndoRedoStacks();
     widget_.setTextCursor(QTextCursor(&document_));
 }
@@ -264,13 +224,13 @@ void TextModel::addFinalLineBreak()
 std::optional<LineBreak> TextModel::breakAfter(const QTextBlock &block) const
 {
     const QTextBlock next = block.next();
-    const int state = block.userState();
-    if (!next.isValid() || state == ContinuedState)
+    const int mark = blockbreaks::markAfter(block);
+    if (!next.isValid() || mark == blockbreaks::Seam)
         return std::nullopt;
-    if (state == NoBreakState && !next.next().isValid() && next.length() == 1)
+    if (mark == blockbreaks::NoBreak && !next.next().isValid() && next.length() == 1)
         return std::nullopt;
-    if (isOwnBreak(state))
-        return LineBreak(state);
+    if (blockbreaks::isOwnBreak(mark))
+        return LineBreak(mark);
     return documentBreak_;
 }
 
@@ -283,15 +243,19 @@ QString TextModel::fileText() const
                        });
 }
 
+// Found again only after an edit that may have changed it, and only in a document whose
+// file had breaks of more than one kind.
 bool TextModel::hasMixedBreaks() const
 {
     if (!hasOwnBreaks_)
         return false;
-    for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
-        if (isOwnBreak(block.userState()) && block.next().isValid())
-            return true;
+    if (!mixedBreaks_) {
+        mixedBreaks_ = false;
+        for (QTextBlock block = document_.begin(); block.isValid() && !*mixedBreaks_;
+             block = block.next())
+            mixedBreaks_ = blockbreaks::isOwnBreak(blockbreaks::markAfter(block));
     }
-    return false;
+    return *mixedBreaks_;
 }
 
 void TextModel::setAllBreaks(LineBreak lineBreak)
@@ -314,7 +278,7 @@ const std::vector<int> &TextModel::pieceBreaks() const
         pieceBreaks_.emplace();
         if (hasPieces_) {
             for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
-                if (block.userState() == ContinuedState)
+                if (hasSeamAfter(block))
                     pieceBreaks_->push_back(block.blockNumber());
             }
         }
@@ -333,19 +297,37 @@ qsizetype TextModel::offsetAt(int number, int position) const
     return position + (number - pieces) - pieces;
 }
 
-void TextModel::moveOffPieceBreaks(Direction direction)
+void TextModel::moveOffPieceBreaks(Direction direction, Motion motion)
 {
     QTextCursor cursor = widget_.textCursor();
-    if (cursor.hasSelection())
+    if (cursor.hasSelection() && motion == Motion::Move)
         return;
+    const QTextCursor::MoveMode mode = moveMode(motion);
     if (direction == Direction::Forward) {
-        while (cursor.atBlockEnd() && cursor.block().userState() == ContinuedState)
-            cursor.movePosition(QTextCursor::NextCharacter);
+        while (cursor.atBlockEnd() && hasSeamAfter(cursor.block()))
+            cursor.movePosition(QTextCursor::NextCharacter, mode);
     } else {
-        while (cursor.atBlockStart() && cursor.block().previous().userState() == ContinuedState)
-            cursor.movePosition(QTextCursor::PreviousCharacter);
+        while (cursor.atBlockStart() && hasSeamAfter(cursor.block().previous()))
+            cursor.movePosition(QTextCursor::PreviousCharacter, mode);
     }
     widget_.setTextCursor(cursor);
+}
+
+void TextModel::moveToLineEdge(Direction direction, Motion motion)
+{
+    QTextCursor cursor = widget_.textCursor();
+    QTextBlock block = cursor.block();
+    if (direction == Direction::Forward) {
+        while (hasSeamAfter(block))
+            block = block.next();
+        cursor.setPosition(block.position() + block.length() - 1, moveMode(motion));
+    } else {
+        while (hasSeamAfter(block.previous()))
+            block = block.previous();
+        cursor.setPosition(block.position(), moveMode(motion));
+    }
+    widget_.setTextCursor(cursor);
+    widget_.ensureCursorVisible();
 }
 
 qsizetype TextModel::length() const
@@ -367,9 +349,13 @@ QString TextModel::SelText() const
 
 void TextModel::setSelText(const QString &text)
 {
+    if (!admits(text))
+        return;
     QTextCursor cursor = widget_.textCursor();
+    const int first = document_.findBlock(cursor.selectionStart()).blockNumber();
     cursor.beginEditBlock();
     replaceSelection(cursor, text);
+    cutLongLines(first, cursor.blockNumber());
     cursor.endEditBlock();
     widget_.setTextCursor(cursor);
     widget_.ensureCursorVisible();
@@ -381,16 +367,9 @@ void TextModel::replaceSelection(QTextCursor &cursor, const QString &text)
     const QString form = widgetForm(text, tagged);
     cursor.removeSelectedText();
     const int start = cursor.position();
-    const QTextBlock first = cursor.block();
-    const int lineBreak = first.userState();
-    // A plain format, so the inserted text never inherits a neighbour's tag.
+    // A plain format, so the inserted text never inherits a neighbour's tag, and the breaks
+    // that go in are the document's. The line's own break stays at its end, after them.
     cursor.insertText(form, QTextCharFormat());
-    if (cursor.block() != first) {
-        // The line's own break stays at its end, after the inserted lines; the breaks that
-        // went in are the document's.
-        cursor.block().setUserState(lineBreak);
-        document_.findBlock(start).setUserState(DocumentBreakState);
-    }
     if (!tagged.empty())
         applyTags(document_, start, tagged);
 }
@@ -400,7 +379,7 @@ void TextModel::replaceSelection(QTextCursor &cursor, const QString &text)
 void TextModel::replaceEach(const std::vector<qsizetype> &starts, qsizetype length,
                             const QString &text)
 {
-    if (starts.empty())
+    if (starts.empty() || !admits(text))
         return;
     std::vector<qsizetype> bounds;
     bounds.reserve(starts.size() * 2);
@@ -417,9 +396,48 @@ void TextModel::replaceEach(const std::vector<qsizetype> &starts, qsizetype leng
         if (bound == positions.rbegin())
             caret.setPosition(cursor.position());
     }
+    cutLongLines(document_.findBlock(positions.front()).blockNumber(), caret.blockNumber());
     cursor.endEditBlock();
     widget_.setTextCursor(caret);
     widget_.ensureCursorVisible();
+}
+
+// Inserted text can make a line of any length; it is shown in pieces as an opened file's is.
+void TextModel::cutLongLines(int first, int last)
+{
+    if (blockbreaks::cutLongBlocks(document_, first, last))
+        hasPieces_ = true;
+}
+
+// Typed text goes into the widget directly. A piece grown to twice its length is cut again,
+// in the same undo step as the key that grew it.
+void TextModel::cutGrownPiece()
+{
+    QTextCursor cursor = widget_.textCursor();
+    if (cursor.block().length() <= 2 * PieceLength)
+        return;
+    cursor.joinPreviousEditBlock();
+    cutLongLines(cursor.blockNumber(), cursor.blockNumber());
+    cursor.endEditBlock();
+}
+
+// A stand-in that did not come from the document would be written as a byte it never had.
+// One the document holds is one of its kept bytes, moved or wrapped in markup.
+bool TextModel::admits(QStringView text) const
+{
+    const auto isForeign = [this](QChar c) {
+        return rawbytes::isStandIn(c) && document_.find(QString(c)).isNull();
+    };
+    const auto standIn = std::find_if(text.begin(), text.end(), isForeign);
+    if (standIn == text.end())
+        return true;
+    const QString codePoint =
+        QString::number(standIn->unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    platform::warn(&widget_, QStringLiteral("U+%1 の文字は書き込めません\n"
+                                            "U+EF00～U+EFFF の文字は、変換できなかったﾊﾞｲﾄを"
+                                            "表すのに使っています")
+                                 .arg(codePoint));
+    return false;
 }
 
 qsizetype TextModel::toModelOffset(int widgetPosition) const

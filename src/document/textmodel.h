@@ -10,7 +10,9 @@
 // Characters the widget would turn into block or frame breaks (U+2029, U+FDD0, U+FDD1) are
 // held as a placeholder tagged with their code point, so they come back unchanged.
 // A very long line is shown in pieces, one block each, with no break between them in the
-// model or the file; such a document has no undo.
+// model or the file, whether it came from the file or went in later; the keys that move by
+// lines move over the whole line. What each block break stands for travels with undo and
+// redo, so any edits and as many undos give back the file's bytes.
 // This class is the only place that translates offsets and line breaks.
 
 #include "document/linebreaks.h"
@@ -61,7 +63,8 @@ public:
 
     QString SelText() const;
     // Replaces the selection (or inserts at the caret); the caret ends after `text`. Every
-    // CR LF, LF or lone CR in `text` is a line break.
+    // CR LF, LF or lone CR in `text` is a line break. A text the document cannot take (see
+    // admits) changes nothing.
     void setSelText(const QString &text);
     // Replaces the `length` characters at each of `starts` (ascending, not overlapping) with
     // `text`, as one edit and one undo step; the caret ends after the last replacement,
@@ -75,10 +78,23 @@ public:
     // Selects `length` characters from SelStart on (clamped to the text).
     void setSelLength(qsizetype length);
 
-    // Puts the caret where a Backspace (Backward) or a Delete (Forward) removes a character
-    // of the text rather than the break between two pieces of a long line.
+    // Whether `text` may go in by typing, a paste or a command. The characters that stand
+    // for kept bytes of a file (U+EF00 to U+EFFF) may not, unless the document holds them
+    // already: a save writes them as those bytes. A refused text is answered with a message.
+    bool admits(QStringView text) const;
+
+    // Cuts the line the caret is in into pieces again once typing has made a piece long.
+    void cutGrownPiece();
+
+    // Puts the caret where a Backspace or an arrow key (Backward), a Delete or an arrow key
+    // (Forward) reaches a character of the text rather than the break between two pieces
+    // of a long line; Select moves only the caret's end of the selection.
     enum class Direction { Backward, Forward };
-    void moveOffPieceBreaks(Direction direction);
+    enum class Motion { Move, Select };
+    void moveOffPieceBreaks(Direction direction, Motion motion);
+    // Puts the caret at the start (Backward) or the end (Forward) of the line, past the
+    // pieces it is shown in.
+    void moveToLineEdge(Direction direction, Motion motion);
 
     // Offset conversions between this model and the widget's cursor positions.
     qsizetype toModelOffset(int widgetPosition) const;
@@ -88,8 +104,9 @@ private:
     QString modelText(int from, int to) const;
     void replaceSelection(QTextCursor &cursor, const QString &text);
     std::vector<int> toWidgetPositions(const std::vector<qsizetype> &offsets) const;
-    void fill(const QString &text, std::vector<signed char> states, qsizetype longestLine);
-    void setBlockStates(const std::vector<signed char> &states);
+    void fill(const QString &text, std::vector<signed char> marks, qsizetype longestLine);
+    void noteChange(int removed, int added);
+    void cutLongLines(int first, int last);
     void addFinalLineBreak();
     std::optional<LineBreak> breakAfter(const QTextBlock &block) const;
     const std::vector<int> &pieceBreaks() const;
@@ -98,9 +115,12 @@ private:
     QPlainTextEdit &widget_;
     QTextDocument &document_;
     LineBreak documentBreak_ = LineBreak::CrLf;
+    // Some line was cut into pieces; until then no block break is a seam.
     bool hasPieces_ = false;
     // Some line was given a break of its own; until then no line can hold one.
     bool hasOwnBreaks_ = false;
+    int blockCount_ = 1;
     mutable std::optional<std::vector<int>> pieceBreaks_;
+    mutable std::optional<bool> mixedBreaks_;
     QMetaObject::Connection changed_;
 };
