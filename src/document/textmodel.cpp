@@ -263,11 +263,17 @@ void TextModel::setAllBreaks(LineBreak lineBreak)
     documentBreak_ = lineBreak;
     if (!hasOwnBreaks_)
         return;
-    for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
-        if (isOwnBreak(block.userState()))
-            block.setUserState(DocumentBreakState);
+    // One edit of the history: undoing it gives the lines their own breaks back.
+    QTextCursor cursor(&document_);
+    cursor.beginEditBlock();
+    for (QTextBlock block = document_.begin(); block.next().isValid(); block = block.next()) {
+        if (blockbreaks::isOwnBreak(blockbreaks::markAfter(block))) {
+            cursor.setPosition(block.next().position());
+            cursor.setBlockCharFormat(blockbreaks::formatFor(blockbreaks::DocumentBreak));
+        }
     }
-    hasOwnBreaks_ = false;
+    cursor.endEditBlock();
+    mixedBreaks_.reset();
 }
 
 // The numbers of the blocks whose line goes on in the next block, in order; found again
