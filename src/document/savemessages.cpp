@@ -102,8 +102,3 @@ QString leftCopyQuestion(const QString &path, const QString &copy)
            QStringLiteral(
                "\n控えの内容に戻しますか？（いいえ: ファイルを今のまま開き、控えは残します）");
 }
-
-QString readFailedMessage(const QString &path, const QString &reason)
-{
-    return QStringLiteral("ﾃｷｽﾄﾌｧｲﾙの読み込みに失敗しました\n") + path + QLatin1Char('\n') + reason;
-}

@@ -34,6 +34,3 @@ QString changedElsewhereQuestion(const QString &path, bool unsavedChanges);
 
 // A save cut short left `copy` with the old content of `path`: offers to put it back.
 QString leftCopyQuestion(const QString &path, const QString &copy);
-
-// The file could not be opened: names the file and the reason.
-QString readFailedMessage(const QString &path, const QString &reason);
