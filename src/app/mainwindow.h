@@ -68,6 +68,8 @@ public:
     void mnuWB_Click();
     void mnuToolBar_Click();
     void mnuHTMLTBar_Click();
+    void mnuColorView_Click();
+    void mnuBlankMarks_Click();
     void mnuHLink_Click();
     void mnuImage_Click();
     void mnuList_Click();
@@ -119,6 +121,7 @@ private:
     void setDocumentState(bool open);
     void setToolbarShown(QToolBar *toolbar, const char *entry, bool shown);
     bool closeDocuments();
+    void applyViewOptions();
 
     QMdiArea *area_;
     StatusBar *SBar_;

@@ -5,6 +5,7 @@
 #include "document/documentwindow.h"
 #include "document/filedialogstate.h"
 #include "document/filenames.h"
+#include "document/recentfiles.h"
 #include "document/savemessages.h"
 #include "platform/busycursor.h"
 #include "platform/filewriter.h"
@@ -87,8 +88,11 @@ DocumentWindow *OpenFile(const QString &path)
 {
     PendingFileName = QFileInfo(path).absoluteFilePath();
     const BusyCursor busy;
+    const QString name = PendingFileName;
     DocumentWindow *document = NewDocument();
     PendingFileName.clear();
+    if (document && document->Caption() == name)
+        RecentFiles::remember(name);
     return document;
 }
 
@@ -128,6 +132,7 @@ bool WriteDocument(DocumentWindow &document, const QString &path)
         return false;
     }
     document.setTag(QString());
+    RecentFiles::remember(path);
     return true;
 }
 

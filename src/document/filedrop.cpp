@@ -2,6 +2,7 @@
 
 #include "document/documentcommands.h"
 #include "document/documentwindow.h"
+#include "document/recentfiles.h"
 #include "document/textfile.h"
 #include "platform/busycursor.h"
 #include "platform/platform.h"
@@ -83,6 +84,7 @@ void openDroppedFile(const QString &path)
     document->setFileText(loaded, TextModel::Ending::AsInFile);
     document->setCaption(path);
     document->setTag(QString());
+    RecentFiles::remember(path);
 }
 
 } // namespace FileDrop

@@ -1,10 +1,13 @@
 #include "document/textbox.h"
 
+#include "document/blankmarks.h"
+#include "document/markupcolouring.h"
 #include "document/textmodel.h"
 
 #include <QFont>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 
 const QString TextBox::FontFamily = QStringLiteral("Noto Sans Mono CJK JP");
 
@@ -25,13 +28,45 @@ bool isEnter(const QKeyEvent *event)
 
 } // namespace
 
-TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
+TextBox::TextBox(QWidget *parent)
+    : QPlainTextEdit(parent), colouring_(std::make_unique<MarkupColouring>(*document()))
 {
     setFont(documentFont());
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setAcceptDrops(true);
+}
+
+TextBox::~TextBox() = default;
+
+void TextBox::setViewOptions(const ViewOptions &options)
+{
+    view_ = options;
+    viewport()->update();
+}
+
+// Only the blocks on screen are coloured, before they are drawn; the marks go over them.
+void TextBox::paintEvent(QPaintEvent *event)
+{
+    std::vector<std::pair<QTextBlock, QPointF>> shown;
+    const QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        if (view_.colouring)
+            colouring_->colour(block);
+        else
+            colouring_->clear(block);
+        const QRectF area = blockBoundingGeometry(block).translated(offset);
+        if (area.top() > viewport()->height())
+            break;
+        shown.emplace_back(block, area.topLeft());
+    }
+    QPlainTextEdit::paintEvent(event);
+    if (!view_.blankMarks)
+        return;
+    QPainter painter(viewport());
+    for (const auto &[block, origin] : shown)
+        BlankMarks::paint(painter, block, origin);
 }
 
 bool TextBox::event(QEvent *event)

@@ -2,10 +2,15 @@
 
 // The text box of a document window: a plain text editor whose line breaks and pastes go
 // through the document's text model, and which leaves Ctrl shortcuts and file drops to the
-// program.
+// program. Markup colours and blank marks are painted over the text, never put into it.
+
+#include "document/viewoptions.h"
 
 #include <QPlainTextEdit>
 
+#include <memory>
+
+class MarkupColouring;
 class TextModel;
 
 class TextBox : public QPlainTextEdit {
@@ -15,8 +20,11 @@ public:
     static const QString FontFamily;
 
     explicit TextBox(QWidget *parent = nullptr);
+    ~TextBox() override;
 
     void setModel(TextModel &model) { model_ = &model; }
+    const ViewOptions &viewOptions() const { return view_; }
+    void setViewOptions(const ViewOptions &options);
 
 Q_SIGNALS:
     // Enter pressed with exactly Shift held, before its line break goes in.
@@ -36,7 +44,10 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     TextModel *model_ = nullptr;
+    ViewOptions view_;
+    std::unique_ptr<MarkupColouring> colouring_;
 };
