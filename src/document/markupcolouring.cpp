@@ -4,6 +4,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -30,12 +31,30 @@ QTextCharFormat formatOf(Kind kind)
     return formats[std::size_t(kind)];
 }
 
-QList<QTextLayout::FormatRange> formatsOf(const std::vector<HtmlLexer::Span> &spans)
+// A block up to this length is coloured whole. Of a longer one, the characters shown and
+// a margin on each side, in steps, so that a small horizontal scroll keeps the formats.
+constexpr int ColouredWhole = 512;
+constexpr int Step = 128;
+// Shown blocks whose colours are remembered; past that the record starts again.
+constexpr std::size_t ColouredKept = 4096;
+
+MarkupColouring::Columns colouredColumns(MarkupColouring::Columns shown, int length)
+{
+    if (length <= ColouredWhole)
+        return {0, length};
+    return {std::max(0, shown.from / Step * Step - Step), (shown.to / Step + 2) * Step};
+}
+
+QList<QTextLayout::FormatRange> formatsOf(const std::vector<HtmlLexer::Span> &spans,
+                                          MarkupColouring::Columns columns)
 {
     QList<QTextLayout::FormatRange> ranges;
-    ranges.reserve(qsizetype(spans.size()));
-    for (const HtmlLexer::Span &span : spans)
-        ranges.append({span.start, span.length, formatOf(span.kind)});
+    for (const HtmlLexer::Span &span : spans) {
+        const int from = std::max(span.start, columns.from);
+        const int to = std::min(span.start + span.length, columns.to);
+        if (from < to)
+            ranges.append({from, to - from, formatOf(span.kind)});
+    }
     return ranges;
 }
 
@@ -55,13 +74,18 @@ void setFormats(QTextDocument &document, const QTextBlock &block,
 
 MarkupColouring::MarkupColouring(QTextDocument &document)
     : document_(document),
-      changed_(QObject::connect(
-          &document, &QTextDocument::contentsChange, [this](int position, int, int) {
-              const auto changed = std::size_t(document_.findBlock(position).blockNumber());
-              if (changed < endStates_.size())
-                  endStates_.resize(changed);
-          }))
+      changed_(QObject::connect(&document, &QTextDocument::contentsChange,
+                                [this](int position, int, int) { forgetFrom(position); }))
 {
+}
+
+// What was read from the changed block on is stale; what came before it is not.
+void MarkupColouring::forgetFrom(int position)
+{
+    const int changed = document_.findBlock(position).blockNumber();
+    if (std::size_t(changed) < endStates_.size())
+        endStates_.resize(std::size_t(changed));
+    coloured_.erase(coloured_.lower_bound(changed), coloured_.end());
 }
 
 MarkupColouring::~MarkupColouring()
@@ -84,17 +108,25 @@ HtmlLexer::State MarkupColouring::stateBefore(const QTextBlock &block)
     return state;
 }
 
-void MarkupColouring::colour(const QTextBlock &block)
+void MarkupColouring::colour(const QTextBlock &block, Columns shown)
 {
+    const Coloured wanted{stateBefore(block), colouredColumns(shown, block.length())};
+    const auto known = coloured_.find(block.blockNumber());
+    if (known != coloured_.end() && known->second == wanted)
+        return;
     std::vector<HtmlLexer::Span> spans;
-    const HtmlLexer::State end = HtmlLexer::lex(block.text(), stateBefore(block), &spans);
+    const HtmlLexer::State end = HtmlLexer::lex(block.text(), wanted.entry, &spans);
     if (std::size_t(block.blockNumber()) == endStates_.size())
         endStates_.push_back(end);
-    setFormats(document_, block, formatsOf(spans));
+    setFormats(document_, block, formatsOf(spans, wanted.columns));
+    if (coloured_.size() > ColouredKept)
+        coloured_.clear();
+    coloured_[block.blockNumber()] = wanted;
 }
 
 void MarkupColouring::clear(const QTextBlock &block)
 {
+    coloured_.erase(block.blockNumber());
     if (!block.layout()->formats().isEmpty())
         setFormats(document_, block, {});
 }

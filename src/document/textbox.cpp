@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
 
 const QString TextBox::FontFamily = QStringLiteral("Noto Sans Mono CJK JP");
 
@@ -46,19 +48,23 @@ void TextBox::setViewOptions(const ViewOptions &options)
     viewport()->update();
 }
 
-// Only the blocks on screen are coloured, before they are drawn; the marks go over them.
+// Only the blocks on screen are coloured, as they are drawn; the marks go over them.
 void TextBox::paintEvent(QPaintEvent *event)
 {
+    const QRect painted = event->rect();
+    const MarkupColouring::Columns columns = columnsShown();
     std::vector<std::pair<QTextBlock, QPointF>> shown;
     const QPointF offset = contentOffset();
     for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF area = blockBoundingGeometry(block).translated(offset);
+        if (area.top() > painted.bottom())
+            break;
+        if (area.bottom() < painted.top())
+            continue;
         if (view_.colouring)
-            colouring_->colour(block);
+            colouring_->colour(block, columns);
         else
             colouring_->clear(block);
-        const QRectF area = blockBoundingGeometry(block).translated(offset);
-        if (area.top() > viewport()->height())
-            break;
         shown.emplace_back(block, area.topLeft());
     }
     QPlainTextEdit::paintEvent(event);
@@ -67,6 +73,16 @@ void TextBox::paintEvent(QPaintEvent *event)
     QPainter painter(viewport());
     for (const auto &[block, origin] : shown)
         BlankMarks::paint(painter, block, origin);
+}
+
+// The characters of a line within the viewport's width as scrolled, at the least and at the
+// most: in the fixed-pitch face a wide character takes two columns. Found without laying
+// out a line of thousands of characters.
+MarkupColouring::Columns TextBox::columnsShown() const
+{
+    const qreal column = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const int left = horizontalScrollBar()->value();
+    return {int(left / (2 * column)), int((left + viewport()->width()) / column) + 1};
 }
 
 bool TextBox::event(QEvent *event)

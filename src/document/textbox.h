@@ -4,13 +4,13 @@
 // through the document's text model, and which leaves Ctrl shortcuts and file drops to the
 // program. Markup colours and blank marks are painted over the text, never put into it.
 
+#include "document/markupcolouring.h"
 #include "document/viewoptions.h"
 
 #include <QPlainTextEdit>
 
 #include <memory>
 
-class MarkupColouring;
 class TextModel;
 
 class TextBox : public QPlainTextEdit {
@@ -47,6 +47,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    MarkupColouring::Columns columnsShown() const;
+
     TextModel *model_ = nullptr;
     ViewOptions view_;
     std::unique_ptr<MarkupColouring> colouring_;
