@@ -1,5 +1,6 @@
 // Opening and saving large files through the real commands, against two floors: `cat` of the
-// same file, and a bare QPlainTextEdit taking the same text with setPlainText.
+// same file, and a bare QPlainTextEdit taking the same text with setPlainText; and the open
+// again with markup colours and blank marks on, against the same open with them off.
 //
 //   bench_files [runs]        writes the sample files to a temporary folder and measures each
 //                             case `runs` times (default 3), every run in a process of its own
@@ -21,10 +22,12 @@
 
 namespace {
 
-// One run: open and save through the commands. Prints open ms, save ms, peak KiB after the
-// open and after the save.
-void runCommands(const QString &path)
+// One run: open and save through the commands, markup colours and blank marks `on` or off.
+// Prints open ms, save ms, peak KiB after the open and after the save.
+void runCommands(const QString &path, bool on)
 {
+    const QTemporaryDir config;
+    bench::useViewOptions(config.path(), on);
     bench::QuietBackend backend(path);
     platform::setBackend(&backend);
     MainWindow mdi;
@@ -147,7 +150,7 @@ void runAll(int runs)
 {
     QTemporaryDir dir;
     std::printf("file                cat ms  bare ms  open ms  ratio  save ms  bare MB  opened MB"
-                "  ratio  saved MB  ratio\n");
+                "  ratio  saved MB  ratio  coloured ms  ratio  coloured MB  ratio\n");
     for (const int megabytes : {1, 10}) {
         const QString text = bench::sampleText(qint64(megabytes) * 1000 * 1000);
         for (const Sample &sample : Samples) {
@@ -160,16 +163,20 @@ void runAll(int runs)
                 cat << catMs(path);
             const QList<QList<double>> bare = runCases(QStringLiteral("bare"), path, runs);
             const QList<QList<double>> commands = runCases(QStringLiteral("commands"), path, runs);
+            const QList<QList<double>> coloured = runCases(QStringLiteral("coloured"), path, runs);
             const double bareMs = median(bare, 0);
             const double openMs = median(commands, 0);
             const double bareMb = median(bare, 1) / 1024;
             const double openedMb = median(commands, 2) / 1024;
             const double savedMb = median(commands, 3) / 1024;
+            const double colouredMs = median(coloured, 0);
+            const double colouredMb = median(coloured, 2) / 1024;
             std::printf("%2dMB %-7s %-6s %7.1f %8.1f %8.1f %6.2f %8.1f %8.1f %10.1f %6.2f %9.1f "
-                        "%6.2f\n",
+                        "%6.2f %12.1f %6.2f %12.1f %6.2f\n",
                         megabytes, sample.name, sample.codePage.constData(), bench::median(cat),
                         bareMs, openMs, openMs / bareMs, median(commands, 1), bareMb, openedMb,
-                        openedMb / bareMb, savedMb, savedMb / bareMb);
+                        openedMb / bareMb, savedMb, savedMb / bareMb, colouredMs,
+                        colouredMs / openMs, colouredMb, colouredMb / openedMb);
             std::fflush(stdout);
         }
     }
@@ -182,7 +189,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() == 3 && args[1] == QLatin1String("commands"))
-        runCommands(args[2]);
+        runCommands(args[2], false);
+    else if (args.size() == 3 && args[1] == QLatin1String("coloured"))
+        runCommands(args[2], true);
     else if (args.size() == 3 && args[1] == QLatin1String("bare"))
         runBare(args[2]);
     else

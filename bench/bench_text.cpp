@@ -2,8 +2,9 @@
 // page), put into a document as a file's text (text set, window shown and idle), and a
 // line of 1,048,576 characters pasted into an empty document (set is then the paste); then a
 // selection in its middle replaced, a key typed in its middle, and the processor time the
-// program takes at rest afterwards, its caret blinking. Zurne beside a bare QPlainTextEdit
-// given the same text with setPlainText in the same run.
+// program takes at rest afterwards, its caret blinking; last the caret sent to the end of the
+// text. Zurne beside a bare QPlainTextEdit given the same text with setPlainText in the same
+// run, and Zurne again with markup colours and blank marks on ("coloured"; off in "zurne").
 //
 //   bench_text [runs]        each case `runs` times (default 3)
 
@@ -11,6 +12,8 @@
 #include "document/documentwindow.h"
 #include "document/textbox.h"
 #include "support/benchsupport.h"
+
+#include <QTemporaryDir>
 
 #include <QApplication>
 #include <QEventLoop>
@@ -35,12 +38,13 @@ struct Timings {
     double replaceMs = 0;
     double keyMs = 0;
     double idlePercent = 0;
+    double endMs = 0;
 };
 
 void print(const Timings &t, qint64 baseKiB)
 {
-    std::printf("%.3f %.3f %.3f %.2f %lld %lld\n", t.setMs, t.replaceMs, t.keyMs, t.idlePercent,
-                bench::residentKiB(), baseKiB);
+    std::printf("%.3f %.3f %.3f %.2f %lld %lld %.3f\n", t.setMs, t.replaceMs, t.keyMs,
+                t.idlePercent, bench::residentKiB(), baseKiB, t.endMs);
 }
 
 QString sample(qint64 bytes, const QString &shape)
@@ -85,6 +89,15 @@ double idlePercent(QPlainTextEdit &edit)
     return 100.0 * (processCpuMs() - cpuStart) / (bench::nowMs() - start);
 }
 
+// The caret sent to the end of the text, until it is shown there.
+double toEnd(QPlainTextEdit &edit)
+{
+    const double start = bench::nowMs();
+    edit.moveCursor(QTextCursor::End);
+    settle();
+    return bench::nowMs() - start;
+}
+
 void runBare(qint64 bytes, const QString &shape)
 {
     QPlainTextEdit edit;
@@ -112,11 +125,14 @@ void runBare(qint64 bytes, const QString &shape)
     edit.setTextCursor(cursor);
     t.keyMs = typeKey(edit);
     t.idlePercent = idlePercent(edit);
+    t.endMs = toEnd(edit);
     print(t, base);
 }
 
-void runZurne(qint64 bytes, const QString &shape)
+void runZurne(qint64 bytes, const QString &shape, bool coloured)
 {
+    const QTemporaryDir config;
+    bench::useViewOptions(config.path(), coloured);
     MainWindow window;
     window.show();
     settle();
@@ -142,6 +158,7 @@ void runZurne(qint64 bytes, const QString &shape)
     t.replaceMs = bench::nowMs() - start;
     t.keyMs = typeKey(window.activeChild()->textBox());
     t.idlePercent = idlePercent(window.activeChild()->textBox());
+    t.endMs = toEnd(window.activeChild()->textBox());
     print(t, base);
 }
 
@@ -155,12 +172,13 @@ void runAll(const char *program, int runs)
                  {qint64(10) << 20, "oneline"},
                  {qint64(1) << 20, "pasted"}};
     std::printf("text (LF lines, one line, or one line pasted), median of %d: set+shown+idle, "
-                "memory after (over "
-                "empty window), replace in middle, key typed in middle, processor at rest\n",
+                "memory after (over empty window), replace in middle, key typed in middle, "
+                "processor at rest, to the end
+                ",
                 runs);
     for (const auto &c : cases) {
-        for (const char *name : {"bare", "zurne"}) {
-            QList<double> setMs, replaceMs, keyMs, idle, mb, grownMb;
+        for (const char *name : {"bare", "zurne", "coloured"}) {
+            QList<double> setMs, replaceMs, keyMs, idle, mb, grownMb, endMs;
             for (int run = 0; run < runs; ++run) {
                 const QList<QByteArray> out =
                     bench::runSelf(QString::fromLocal8Bit(program),
@@ -168,7 +186,7 @@ void runAll(const char *program, int runs)
                                     QString::fromLatin1(c.shape)})
                         .trimmed()
                         .split(' ');
-                if (out.size() != 6)
+                if (out.size() != 7)
                     continue;
                 setMs << out[0].toDouble();
                 replaceMs << out[1].toDouble();
@@ -176,13 +194,14 @@ void runAll(const char *program, int runs)
                 idle << out[3].toDouble();
                 mb << out[4].toDouble() / 1024;
                 grownMb << (out[4].toDouble() - out[5].toDouble()) / 1024;
+                endMs << out[6].toDouble();
             }
             std::printf(
-                "%3lld MB %-7s %-6s set %8.1f ms  memory %7.1f MB (+%6.1f MB)  replace %8.2f "
-                "ms  key %8.2f ms  at rest %5.1f %%\n",
+                "%3lld MB %-7s %-8s set %8.1f ms  memory %7.1f MB (+%6.1f MB)  replace %8.2f "
+                "ms  key %8.2f ms  at rest %5.1f %%  to end %8.1f ms\n",
                 c.bytes >> 20, c.shape, name, bench::median(setMs), bench::median(mb),
                 bench::median(grownMb), bench::median(replaceMs), bench::median(keyMs),
-                bench::median(idle));
+                bench::median(idle), bench::median(endMs));
             std::fflush(stdout);
         }
     }
@@ -197,7 +216,9 @@ int main(int argc, char **argv)
     if (args.size() == 4 && args[1] == QLatin1String("bare"))
         runBare(args[2].toLongLong(), args[3]);
     else if (args.size() == 4 && args[1] == QLatin1String("zurne"))
-        runZurne(args[2].toLongLong(), args[3]);
+        runZurne(args[2].toLongLong(), args[3], false);
+    else if (args.size() == 4 && args[1] == QLatin1String("coloured"))
+        runZurne(args[2].toLongLong(), args[3], true);
     else
         runAll(argv[0], args.size() == 2 ? args[1].toInt() : 3);
     return 0;

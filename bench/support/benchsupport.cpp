@@ -1,7 +1,10 @@
 #include "support/benchsupport.h"
 
+#include "document/viewoptions.h"
+
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 
 #include <algorithm>
 #include <cstdio>
@@ -78,6 +81,12 @@ QString sampleText(qint64 bytes)
         written += row.toUtf8().size();
     }
     return text;
+}
+
+void useViewOptions(const QString &folder, bool on)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    ViewOptions{on, on}.store();
 }
 
 void report(const QString &name, const QList<double> &ms, const QList<double> &mb)

@@ -28,6 +28,10 @@ double median(QList<double> values);
 // of varying length joined by CR LF.
 QString sampleText(qint64 bytes);
 
+// Points this process's settings at `folder` and turns markup colours and blank marks on
+// or off for the documents opened from now on.
+void useViewOptions(const QString &folder, bool on);
+
 // Prints one result line: name, median milliseconds, median memory in MB.
 void report(const QString &name, const QList<double> &ms, const QList<double> &mb);
 

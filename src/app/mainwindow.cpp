@@ -4,6 +4,7 @@
 #include "app/help.h"
 #include "app/menutable.h"
 #include "app/programicon.h"
+#include "app/recentfilesmenu.h"
 #include "app/statusbar.h"
 #include "app/toolbaricons.h"
 #include "app/toolbartable.h"
@@ -95,6 +96,8 @@ MainWindow::MainWindow(const QStringList &files)
     area_->viewport()->setAcceptDrops(true);
     area_->viewport()->installEventFilter(this);
     buildMenus();
+    new RecentFilesMenu(*menus_.value(QStringLiteral("mnuFile")),
+                        *actions_.value(QStringLiteral("mnuExit")));
     tbrNormal_ =
         buildToolbar(standardToolbar(), normalPositions_, &MainWindow::tbrNormal_ButtonClick);
     tbrHTML_ = buildToolbar(htmlToolbar(), htmlPositions_, &MainWindow::tbrHTML_ButtonClick);
@@ -121,6 +124,9 @@ void MainWindow::MDIForm_Load(const QStringList &files)
         last->showMaximized();
     setToolbarShown(tbrNormal_, "mnuToolBar", true);
     setToolbarShown(tbrHTML_, "mnuHTMLTBar", true);
+    const ViewOptions view = ViewOptions::stored();
+    actions_.value(QStringLiteral("mnuColorView"))->setChecked(view.colouring);
+    actions_.value(QStringLiteral("mnuBlankMarks"))->setChecked(view.blankMarks);
 }
 
 DocumentWindow *MainWindow::activeChild() const
@@ -446,6 +452,20 @@ void MainWindow::mnuToolBar_Click()
 void MainWindow::mnuHTMLTBar_Click()
 {
     tbrHTML_->setVisible(actions_.value(QStringLiteral("mnuHTMLTBar"))->isChecked());
+}
+void MainWindow::mnuColorView_Click()
+{
+    applyViewOptions();
+}
+void MainWindow::mnuBlankMarks_Click()
+{
+    applyViewOptions();
+}
+void MainWindow::applyViewOptions()
+{
+    ViewOptions{actions_.value(QStringLiteral("mnuColorView"))->isChecked(),
+                actions_.value(QStringLiteral("mnuBlankMarks"))->isChecked()}
+        .apply();
 }
 
 // Tags

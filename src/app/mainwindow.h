@@ -70,6 +70,8 @@ public:
     void mnuWB_Click();
     void mnuToolBar_Click();
     void mnuHTMLTBar_Click();
+    void mnuColorView_Click();
+    void mnuBlankMarks_Click();
     void mnuHLink_Click();
     void mnuImage_Click();
     void mnuList_Click();
@@ -122,6 +124,7 @@ private:
     void setToolbarShown(QToolBar *toolbar, const char *entry, bool shown);
     void updateReadAgainEntry();
     bool closeDocuments();
+    void applyViewOptions();
 
     QMdiArea *area_;
     StatusBar *SBar_;

@@ -6,6 +6,7 @@
 #include "document/filechanges.h"
 #include "document/filedialogstate.h"
 #include "document/filenames.h"
+#include "document/recentfiles.h"
 #include "document/savemessages.h"
 #include "platform/busycursor.h"
 #include "platform/filewriter.h"
@@ -88,8 +89,11 @@ DocumentWindow *OpenFile(const QString &path)
 {
     PendingFileName = QFileInfo(path).absoluteFilePath();
     const BusyCursor busy;
+    const QString name = PendingFileName;
     DocumentWindow *document = NewDocument();
     PendingFileName.clear();
+    if (document && document->Caption() == name)
+        RecentFiles::remember(name);
     return document;
 }
 
@@ -131,6 +135,7 @@ bool WriteDocument(DocumentWindow &document, const QString &path)
     }
     document.rememberFile(path);
     document.setTag(QString());
+    RecentFiles::remember(path);
     return true;
 }
 

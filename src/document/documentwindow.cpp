@@ -46,6 +46,7 @@ DocumentWindow::DocumentWindow(DocumentHost &host) : host_(host), Text_(new Text
 {
     setAttribute(Qt::WA_DeleteOnClose);
     Text_->setModel(model_);
+    Text_->setViewOptions(ViewOptions::stored());
     setWidget(Text_);
     leaveControlKeysToTheMenus();
     LoadedWindows::add(this);

@@ -3,6 +3,7 @@
 #include "document/documentcommands.h"
 #include "document/documentwindow.h"
 #include "document/filechanges.h"
+#include "document/recentfiles.h"
 #include "document/textfile.h"
 #include "platform/busycursor.h"
 #include "platform/platform.h"
@@ -86,6 +87,7 @@ void openDroppedFile(const QString &path)
     document->setCaption(path);
     document->rememberFile(path);
     document->setTag(QString());
+    RecentFiles::remember(path);
 }
 
 } // namespace FileDrop

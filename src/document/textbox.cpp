@@ -1,10 +1,15 @@
 #include "document/textbox.h"
 
+#include "document/blankmarks.h"
+#include "document/markupcolouring.h"
 #include "document/textmodel.h"
 
 #include <QFont>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
 
 const QString TextBox::FontFamily = QStringLiteral("Noto Sans Mono CJK JP");
 
@@ -25,13 +30,59 @@ bool isEnter(const QKeyEvent *event)
 
 } // namespace
 
-TextBox::TextBox(QWidget *parent) : QPlainTextEdit(parent)
+TextBox::TextBox(QWidget *parent)
+    : QPlainTextEdit(parent), colouring_(std::make_unique<MarkupColouring>(*document()))
 {
     setFont(documentFont());
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setAcceptDrops(true);
+}
+
+TextBox::~TextBox() = default;
+
+void TextBox::setViewOptions(const ViewOptions &options)
+{
+    view_ = options;
+    viewport()->update();
+}
+
+// Only the blocks on screen are coloured, as they are drawn; the marks go over them.
+void TextBox::paintEvent(QPaintEvent *event)
+{
+    const QRect painted = event->rect();
+    const MarkupColouring::Columns columns = columnsShown();
+    std::vector<std::pair<QTextBlock, QPointF>> shown;
+    const QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF area = blockBoundingGeometry(block).translated(offset);
+        if (area.top() > painted.bottom())
+            break;
+        if (area.bottom() < painted.top())
+            continue;
+        if (view_.colouring)
+            colouring_->colour(block, columns);
+        else
+            colouring_->clear(block);
+        shown.emplace_back(block, area.topLeft());
+    }
+    QPlainTextEdit::paintEvent(event);
+    if (!view_.blankMarks)
+        return;
+    QPainter painter(viewport());
+    for (const auto &[block, origin] : shown)
+        BlankMarks::paint(painter, block, origin);
+}
+
+// The characters of a line within the viewport's width as scrolled, at the least and at the
+// most: in the fixed-pitch face a wide character takes two columns. Found without laying
+// out a line of thousands of characters.
+MarkupColouring::Columns TextBox::columnsShown() const
+{
+    const qreal column = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    const int left = horizontalScrollBar()->value();
+    return {int(left / (2 * column)), int((left + viewport()->width()) / column) + 1};
 }
 
 bool TextBox::event(QEvent *event)

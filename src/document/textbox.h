@@ -2,9 +2,14 @@
 
 // The text box of a document window: a plain text editor whose line breaks and pastes go
 // through the document's text model, and which leaves Ctrl shortcuts and file drops to the
-// program.
+// program. Markup colours and blank marks are painted over the text, never put into it.
+
+#include "document/markupcolouring.h"
+#include "document/viewoptions.h"
 
 #include <QPlainTextEdit>
+
+#include <memory>
 
 class TextModel;
 
@@ -15,8 +20,11 @@ public:
     static const QString FontFamily;
 
     explicit TextBox(QWidget *parent = nullptr);
+    ~TextBox() override;
 
     void setModel(TextModel &model) { model_ = &model; }
+    const ViewOptions &viewOptions() const { return view_; }
+    void setViewOptions(const ViewOptions &options);
 
 Q_SIGNALS:
     // Enter pressed with exactly Shift held, before its line break goes in.
@@ -37,9 +45,13 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool movesOverPieces(QKeyEvent *event);
+    MarkupColouring::Columns columnsShown() const;
 
     TextModel *model_ = nullptr;
+    ViewOptions view_;
+    std::unique_ptr<MarkupColouring> colouring_;
 };

@@ -1,0 +1,47 @@
+#include "document/viewoptions.h"
+
+#include "document/documentwindow.h"
+#include "document/loadedwindows.h"
+#include "document/textbox.h"
+#include "platform/settings.h"
+
+namespace {
+
+const QString SettingsApp = QStringLiteral("VEK");
+const QString SettingsSection = QStringLiteral("View");
+const QString ColouringKey = QStringLiteral("Colour");
+const QString BlankMarksKey = QStringLiteral("BlankMarks");
+
+bool readSwitch(const QString &key)
+{
+    return platform::GetSetting(SettingsApp, SettingsSection, key, QStringLiteral("1")) !=
+           QLatin1String("0");
+}
+
+void saveSwitch(const QString &key, bool on)
+{
+    platform::SaveSetting(SettingsApp, SettingsSection, key,
+                          on ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+} // namespace
+
+ViewOptions ViewOptions::stored()
+{
+    return {readSwitch(ColouringKey), readSwitch(BlankMarksKey)};
+}
+
+void ViewOptions::store() const
+{
+    saveSwitch(ColouringKey, colouring);
+    saveSwitch(BlankMarksKey, blankMarks);
+}
+
+void ViewOptions::apply() const
+{
+    store();
+    for (qsizetype i = 0; i < LoadedWindows::count(); ++i) {
+        if (auto *document = qobject_cast<DocumentWindow *>(LoadedWindows::at(i)))
+            document->textBox().setViewOptions(*this);
+    }
+}

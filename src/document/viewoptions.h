@@ -1,0 +1,17 @@
+#pragma once
+
+// How every document's text is shown: markup in colour, blanks marked. Both on unless the
+// user turned them off; kept in the settings across runs.
+
+struct ViewOptions {
+    bool colouring = true;
+    bool blankMarks = true;
+
+    // The options as the user last left them.
+    static ViewOptions stored();
+    void store() const;
+    // Stores the options and shows every open document with them at once.
+    void apply() const;
+
+    bool operator==(const ViewOptions &) const = default;
+};

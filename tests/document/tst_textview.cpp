@@ -1,0 +1,103 @@
+#include "document/textbox.h"
+#include "document/viewoptions.h"
+#include "support/tempfiles.h"
+#include "support/windowtest.h"
+
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <memory>
+
+namespace {
+
+// The colour the shown block `number` has at `position`, or none.
+QColor colourAt(TextBox &box, int number, int position)
+{
+    box.grab();
+    const QTextBlock block = box.document()->findBlockByNumber(number);
+    for (const QTextLayout::FormatRange &range : block.layout()->formats()) {
+        if (position >= range.start && position < range.start + range.length)
+            return range.format.foreground().color();
+    }
+    return {};
+}
+
+} // namespace
+
+class tst_TextView : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void marksAndColoursStayOutOfTheText();
+    void colouringFollowsEdits();
+    void switchedOffShowsPlainTextAndIsRemembered();
+
+private:
+    TextBox &box() const { return w.active()->textBox(); }
+    WindowFixture w;
+    std::unique_ptr<TempFiles> files;
+};
+
+void tst_TextView::init()
+{
+    files = std::make_unique<TempFiles>();
+    w.start();
+}
+
+void tst_TextView::cleanup()
+{
+    w.closeAllClean();
+    w.stop();
+    files.reset();
+}
+
+void tst_TextView::marksAndColoursStayOutOfTheText()
+{
+    const QByteArray bytes("<B>a\xe3\x80\x80"
+                           "b\tc</B>\n");
+    w.platform->fileNames << files->write("page.html", bytes);
+    w.trigger("mnuOpen");
+    QVERIFY(colourAt(box(), 0, 1).isValid());
+
+    w.trigger("mnuAllSelect");
+    w.trigger("mnuCopy");
+    QCOMPARE(w.platform->clipboard, QStringLiteral("<B>a\u3000b\tc</B>\r\n"));
+    w.trigger("mnuSave");
+    QCOMPARE(files->read("page.html"), bytes);
+}
+
+// A comment opened above a shown line colours it; closed again, the line is a tag again.
+void tst_TextView::colouringFollowsEdits()
+{
+    w.text().setText(QStringLiteral("<P>\n<B>\n"));
+    const QColor tag = colourAt(box(), 1, 1);
+    w.select(0, 0);
+    w.text().setSelText(QStringLiteral("<!--"));
+    const QColor comment = colourAt(box(), 1, 1);
+    QVERIFY(comment.isValid());
+    QVERIFY(comment != tag);
+    w.select(0, 4);
+    w.text().setSelText(QString());
+    QCOMPARE(colourAt(box(), 1, 1), tag);
+}
+
+void tst_TextView::switchedOffShowsPlainTextAndIsRemembered()
+{
+    QVERIFY(colourAt(box(), 0, 1).isValid());
+    w.trigger("mnuColorView");
+    QVERIFY(!colourAt(box(), 0, 1).isValid());
+    QCOMPARE(w.text().Text(), DocumentWindow::newPageTemplate());
+
+    w.trigger("mnuBlankMarks");
+    w.stop();
+    w.start();
+    QVERIFY(!w.mdi->action(QStringLiteral("mnuColorView"))->isChecked());
+    QVERIFY(!w.mdi->action(QStringLiteral("mnuBlankMarks"))->isChecked());
+    QCOMPARE(box().viewOptions(), (ViewOptions{false, false}));
+}
+
+QTEST_MAIN(tst_TextView)
+#include "tst_textview.moc"
