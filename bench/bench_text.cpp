@@ -173,8 +173,7 @@ void runAll(const char *program, int runs)
                  {qint64(1) << 20, "pasted"}};
     std::printf("text (LF lines, one line, or one line pasted), median of %d: set+shown+idle, "
                 "memory after (over empty window), replace in middle, key typed in middle, "
-                "processor at rest, to the end
-                ",
+                "processor at rest, to the end\n",
                 runs);
     for (const auto &c : cases) {
         for (const char *name : {"bare", "zurne", "coloured"}) {

@@ -16,7 +16,7 @@
 #include "document/filedialogstate.h"
 #include "document/filedrop.h"
 #include "document/loadedwindows.h"
-#include "document/textbox.h"
+#include "document/viewoptions.h"
 #include "encoding/convertsavedialog.h"
 #include "encoding/readagaindialog.h"
 #include "format/fontsizedialog.h"
@@ -31,7 +31,6 @@
 #include "forms/selectboxdialog.h"
 #include "forms/textfielddialog.h"
 #include "imagemap/areadrawingwindow.h"
-#include "platform/platform.h"
 #include "preview/previewcommand.h"
 #include "search/finddialog.h"
 #include "structure/framesetdialog.h"
@@ -304,22 +303,8 @@ void MainWindow::enterNoDocumentState()
 
 void MainWindow::rebuildWindowMenu()
 {
-    QMenu *windowMenu = menus_.value(QStringLiteral("mnuWindow"));
-    qDeleteAll(windowListEntries_);
-    windowListEntries_.clear();
-    const QList<DocumentWindow *> documents = children();
-    if (documents.isEmpty())
-        return;
-    windowListEntries_ << windowMenu->addSeparator();
-    const DocumentWindow *active = activeChild();
-    for (DocumentWindow *child : documents) {
-        QAction *entry = windowMenu->addAction(child->Caption());
-        entry->setCheckable(true);
-        entry->setChecked(child == active);
-        connect(entry, &QAction::triggered, this,
-                [this, child] { area_->setActiveSubWindow(child); });
-        windowListEntries_ << entry;
-    }
+    WindowArrangement::listWindows(*menus_.value(QStringLiteral("mnuWindow")), *area_,
+                                   windowListEntries_);
 }
 
 // Close all; true when no document is left open.
@@ -414,22 +399,13 @@ void MainWindow::mnuPaste_Click()
 {
     DocumentCommands::PasteText();
 }
-// The key goes to the active document's text, wherever the focus was.
 void MainWindow::mnuDelete_Click()
 {
-    DocumentWindow *document = activeChild();
-    if (!document)
-        return;
-    document->textBox().setFocus(Qt::OtherFocusReason);
-    platform::sendKeyToFocus(Qt::Key_Delete);
+    DocumentCommands::DeleteText();
 }
 void MainWindow::mnuAllSelect_Click()
 {
-    DocumentWindow *document = activeChild();
-    if (!document)
-        return;
-    document->Text().setSelStart(0);
-    document->Text().setSelLength(document->Text().length());
+    DocumentCommands::SelectAll();
 }
 void MainWindow::mnuFind_Click()
 {

@@ -1,7 +1,10 @@
 #include "app/windowarrangement.h"
 
+#include "document/documentwindow.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 
 namespace WindowArrangement {
 
@@ -39,6 +42,27 @@ void arrangeIcons(QMdiArea &area)
         }
         window->move(left, bottom - size.height());
         left += size.width();
+    }
+}
+
+void listWindows(QMenu &menu, QMdiArea &area, QList<QAction *> &entries)
+{
+    qDeleteAll(entries);
+    entries.clear();
+    const QList<QMdiSubWindow *> windows = area.subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty())
+        return;
+    entries << menu.addSeparator();
+    for (QMdiSubWindow *window : windows) {
+        auto *document = qobject_cast<DocumentWindow *>(window);
+        if (!document)
+            continue;
+        QAction *entry = menu.addAction(document->Caption());
+        entry->setCheckable(true);
+        entry->setChecked(window == area.activeSubWindow());
+        QObject::connect(entry, &QAction::triggered, &area,
+                         [&area, window] { area.setActiveSubWindow(window); });
+        entries << entry;
     }
 }
 

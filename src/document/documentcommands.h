@@ -41,5 +41,8 @@ bool WriteDocument(DocumentWindow &document, const QString &path);
 void CutText();
 void CopyText();
 void PasteText();
+// A Delete key for the active document's text, wherever the focus was.
+void DeleteText();
+void SelectAll();
 
 } // namespace DocumentCommands

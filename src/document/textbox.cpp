@@ -61,7 +61,10 @@ void TextBox::paintEvent(QPaintEvent *event)
             break;
         if (area.bottom() < painted.top())
             continue;
-        if (view_.colouring)
+        // A line long enough to be shown in pieces (a minified page) stays plain: formats
+        // make the widget lay out and draw a long piece several times slower, and a key
+        // press there would no longer be instant.
+        if (view_.colouring && !TextModel::isPiece(block))
             colouring_->colour(block, columns);
         else
             colouring_->clear(block);

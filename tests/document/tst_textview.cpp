@@ -33,6 +33,7 @@ private Q_SLOTS:
 
     void marksAndColoursStayOutOfTheText();
     void colouringFollowsEdits();
+    void longLineInPiecesStaysPlain();
     void switchedOffShowsPlainTextAndIsRemembered();
 
 private:
@@ -82,6 +83,18 @@ void tst_TextView::colouringFollowsEdits()
     w.select(0, 4);
     w.text().setSelText(QString());
     QCOMPARE(colourAt(box(), 1, 1), tag);
+}
+
+// The line after a minified one is coloured in the state the long line left.
+void tst_TextView::longLineInPiecesStaysPlain()
+{
+    w.text().setText(QStringLiteral("<B>") + QString(5000, u'x') + QStringLiteral("<!--\n<B>\n"));
+    QVERIFY(box().document()->blockCount() > 3);
+    QVERIFY(!colourAt(box(), 0, 1).isValid());
+    const QColor comment = colourAt(box(), box().document()->blockCount() - 2, 1);
+    QVERIFY(comment.isValid());
+    w.text().setText(QStringLiteral("<!--\n"));
+    QCOMPARE(colourAt(box(), 0, 1), comment);
 }
 
 void tst_TextView::switchedOffShowsPlainTextAndIsRemembered()

@@ -1,9 +1,10 @@
-// Cut, copy and paste of DocumentCommands: plain text between the active document and the
-// clipboard.
+// The edit commands of DocumentCommands: cut, copy and paste (plain text between the active
+// document and the clipboard), delete and select all.
 
 #include "document/activedocument.h"
 #include "document/documentcommands.h"
 #include "document/documentwindow.h"
+#include "document/textbox.h"
 #include "platform/platform.h"
 
 namespace DocumentCommands {
@@ -33,6 +34,24 @@ void PasteText()
     if (!document || text.isEmpty())
         return;
     document->Text().setSelText(text);
+}
+
+void DeleteText()
+{
+    DocumentWindow *document = activeDocument();
+    if (!document)
+        return;
+    document->textBox().setFocus(Qt::OtherFocusReason);
+    platform::sendKeyToFocus(Qt::Key_Delete);
+}
+
+void SelectAll()
+{
+    DocumentWindow *document = activeDocument();
+    if (!document)
+        return;
+    document->Text().setSelStart(0);
+    document->Text().setSelLength(document->Text().length());
 }
 
 } // namespace DocumentCommands
