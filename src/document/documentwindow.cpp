@@ -101,12 +101,18 @@ bool DocumentWindow::loadPendingFile()
     const QString path = DocumentCommands::PendingFileName;
     DocumentCommands::PendingFileName.clear();
     FileChanges::offerLeftCopy(this, path);
-    const LoadedText loaded = readTextWhole(path);
+    if (!takeFileText(path, readTextWhole(path)))
+        return false;
+    setCaption(path);
+    return true;
+}
+
+bool DocumentWindow::takeFileText(const QString &path, const LoadedText &loaded)
+{
     if (!loaded.ok()) {
         platform::warn(this, readFailedMessage(path, loaded.failureReason));
         return false;
     }
-    setCaption(path);
     setFileText(loaded, TextModel::Ending::LineBreakAdded);
     rememberFile(path);
     return true;

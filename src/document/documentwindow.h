@@ -46,6 +46,9 @@ public:
     // user was last asked about a change made elsewhere.
     const platform::FileStamp &fileStamp() const { return stamp_; }
     void rememberFile(const QString &path) { stamp_ = platform::FileStamp::of(path); }
+    // Takes `loaded`, read from `path`, as the window's text and remembers the file; says why
+    // and changes nothing when it could not be read.
+    bool takeFileText(const QString &path, const LoadedText &loaded);
     platform::FileStamp askedStamp;
 
     // The text shown in status bar panel 1 while this window is active.

@@ -101,12 +101,8 @@ bool ReadAgainAs(DocumentWindow &document, const QByteArray &codePage)
     if (document.isUntitled() || !mayDiscardChanges(document))
         return false;
     const BusyCursor busy;
-    const LoadedText loaded = readTextAs(document.Caption(), codePage);
-    if (!loaded.ok()) {
-        platform::warn(&document, readFailedMessage(document.Caption(), loaded.failureReason));
+    if (!document.takeFileText(document.Caption(), readTextAs(document.Caption(), codePage)))
         return false;
-    }
-    document.setFileText(loaded, TextModel::Ending::LineBreakAdded);
     document.setTag(QString());
     return true;
 }

@@ -31,14 +31,8 @@ std::optional<FileStamp> changedFile(const DocumentWindow &document, const QStri
 void reload(DocumentWindow &document)
 {
     const QString path = document.Caption();
-    const LoadedText loaded = readTextWhole(path);
-    if (!loaded.ok()) {
-        platform::warn(&document, readFailedMessage(path, loaded.failureReason));
-        return;
-    }
-    document.setFileText(loaded, TextModel::Ending::LineBreakAdded);
-    document.setTag(QString());
-    document.rememberFile(path);
+    if (document.takeFileText(path, readTextWhole(path)))
+        document.setTag(QString());
 }
 
 void restore(QWidget *parent, const QString &path, const QString &copy)
