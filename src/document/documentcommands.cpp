@@ -61,10 +61,7 @@ DocumentWindow *NewDocument()
     DocumentHost *host = DocumentHost::current();
     if (!host)
         return nullptr;
-    auto *child = new DocumentWindow(*host);
-    child->show();
-    host->mdiArea().setActiveSubWindow(child);
-    return child;
+    return new DocumentWindow(*host);
 }
 
 void OpenDocument()

@@ -62,6 +62,10 @@ DocumentWindow::DocumentWindow(DocumentHost &host) : host_(host), Text_(new Text
                 if (!(before & Qt::WindowActive) && (now & Qt::WindowActive))
                     Form_Activate();
             });
+    // Shown and active before the text comes in: the text box then has its final width, and a
+    // width change after the text would lay out every line again.
+    show();
+    host_.mdiArea().setActiveSubWindow(this);
     Form_Load();
 }
 
@@ -92,6 +96,7 @@ void DocumentWindow::Form_Load()
     }
     setTag(QString());
     host_.enterDocumentOpenState();
+    showStatus();
 }
 
 // A file that cannot be read leaves a new page rather than an empty text captioned with
@@ -160,6 +165,13 @@ QString DocumentWindow::formatInfo() const
 void DocumentWindow::Form_Activate()
 {
     FileChanges::offerReload(*this);
+    showStatus();
+}
+
+void DocumentWindow::showStatus()
+{
+    if (host_.mdiArea().currentSubWindow() != this)
+        return;
     host_.setStatusText(documentInfo());
     host_.setFormatText(formatInfo());
 }

@@ -15,8 +15,8 @@ struct LoadedText;
 class DocumentWindow : public QMdiSubWindow {
     Q_OBJECT
 public:
-    // Creates the window in the host's area and runs its load: the file named by
-    // PendingFileName, or the new-page template.
+    // Creates the window in the host's area, shows and activates it, and runs its load: the
+    // file named by PendingFileName, or the new-page template.
     explicit DocumentWindow(DocumentHost &host);
     ~DocumentWindow() override;
 
@@ -72,6 +72,7 @@ private:
     bool loadPendingFile();
     bool isLastDocument() const;
     void showFormat();
+    void showStatus();
 
     DocumentHost &host_;
     TextBox *Text_;
