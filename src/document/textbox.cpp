@@ -13,15 +13,15 @@
 
 const QString TextBox::FontFamily = QStringLiteral("Noto Sans Mono CJK JP");
 
-namespace {
-
-QFont documentFont()
+QFont TextBox::documentFont()
 {
-    QFont font(TextBox::FontFamily);
+    QFont font(FontFamily);
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(13.5);
     return font;
 }
+
+namespace {
 
 bool isEnter(const QKeyEvent *event)
 {

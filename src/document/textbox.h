@@ -18,6 +18,8 @@ class TextBox : public QPlainTextEdit {
 public:
     // A fixed-pitch Japanese face.
     static const QString FontFamily;
+    // The font every document is shown in.
+    static QFont documentFont();
 
     explicit TextBox(QWidget *parent = nullptr);
     ~TextBox() override;
