@@ -17,8 +17,8 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
-#include <QMenuBar>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTimer>
