@@ -2,8 +2,8 @@
 // reused across inputs: a file's text comes back exactly as it was read, and a text set by
 // a command comes back with every line break as CR LF.
 
-#include "document/textmodel.h"
 #include "fuzzcheck.h"
+#include "textmodel/textmodel.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

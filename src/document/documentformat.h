@@ -3,7 +3,7 @@
 // What a document's file is written in, named the way users know it: the text of the
 // status bar's format panel ("Shift_JIS / CRLF", "UTF-8 (BOM) / LF").
 
-#include "document/linebreaks.h"
+#include "textmodel/linebreaks.h"
 
 #include <QByteArray>
 #include <QString>

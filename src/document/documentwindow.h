@@ -3,8 +3,8 @@
 // A document window: one HTML source text inside the main window.
 
 #include "codepage/textencoding.h"
-#include "document/textmodel.h"
 #include "platform/filestamp.h"
+#include "textmodel/textmodel.h"
 
 #include <QMdiSubWindow>
 

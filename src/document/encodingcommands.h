@@ -4,7 +4,7 @@
 // its file again in a chosen code page, and save it converted to another code page and
 // line break, its charset declaration following along.
 
-#include "document/linebreaks.h"
+#include "textmodel/linebreaks.h"
 
 #include <QByteArray>
 

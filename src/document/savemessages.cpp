@@ -2,7 +2,7 @@
 
 #include "codepage/codepage.h"
 #include "document/documentformat.h"
-#include "document/linebreaks.h"
+#include "textmodel/linebreaks.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "document/blankmarks.h"
 #include "document/markupcolouring.h"
-#include "document/textmodel.h"
+#include "textmodel/textmodel.h"
 
 #include <QFont>
 #include <QKeyEvent>

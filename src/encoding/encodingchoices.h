@@ -4,7 +4,7 @@
 // and which entry a document's own encoding starts on.
 
 #include "codepage/textencoding.h"
-#include "document/linebreaks.h"
+#include "textmodel/linebreaks.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "search/findreplace.h"
 
-#include "document/textmodel.h"
+#include "textmodel/textmodel.h"
 
 #include <vector>
 

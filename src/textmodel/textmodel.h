@@ -15,7 +15,7 @@
 // redo, so any edits and as many undos give back the file's bytes.
 // This class is the only place that translates offsets and line breaks.
 
-#include "document/linebreaks.h"
+#include "textmodel/linebreaks.h"
 
 #include <QMetaObject>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "document/blockbreaks.h"
+#include "textmodel/blockbreaks.h"
 
-#include "document/linebreaks.h"
+#include "textmodel/linebreaks.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

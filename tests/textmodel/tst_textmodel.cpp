@@ -1,4 +1,4 @@
-#include "document/textmodel.h"
+#include "textmodel/textmodel.h"
 
 #include <QPlainTextEdit>
 #include <QTest>

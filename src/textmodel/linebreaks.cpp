@@ -1,4 +1,4 @@
-#include "document/linebreaks.h"
+#include "textmodel/linebreaks.h"
 
 #include <algorithm>
 #include <array>

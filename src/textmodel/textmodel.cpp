@@ -1,8 +1,8 @@
-#include "document/textmodel.h"
+#include "textmodel/textmodel.h"
 
 #include "codepage/rawbytes.h"
-#include "document/blockbreaks.h"
 #include "platform/platform.h"
+#include "textmodel/blockbreaks.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
