@@ -6,11 +6,11 @@
 
 #include "app/mainwindow.h"
 #include "document/documentwindow.h"
-#include "document/textbox.h"
 #include "search/finddialog.h"
 #include "search/textsearch.h"
 #include "support/benchsupport.h"
 #include "support/quietbackend.h"
+#include "textview/textbox.h"
 
 #include <QAction>
 #include <QApplication>

@@ -11,8 +11,8 @@
 #include "app/mainwindow.h"
 #include "app/menutable.h"
 #include "document/documentwindow.h"
-#include "document/textbox.h"
 #include "support/benchsupport.h"
+#include "textview/textbox.h"
 
 #include <QApplication>
 #include <QMainWindow>

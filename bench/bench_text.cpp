@@ -10,8 +10,8 @@
 
 #include "app/mainwindow.h"
 #include "document/documentwindow.h"
-#include "document/textbox.h"
 #include "support/benchsupport.h"
+#include "textview/textbox.h"
 
 #include <QTemporaryDir>
 

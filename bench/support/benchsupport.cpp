@@ -1,6 +1,6 @@
 #include "support/benchsupport.h"
 
-#include "document/viewoptions.h"
+#include "textview/viewoptions.h"
 
 #include <QFile>
 #include <QProcess>

@@ -2,7 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "app/programicon.h"
-#include "document/textbox.h"
+#include "textview/textbox.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -12,11 +12,11 @@
 #include "dialogs/modeless.h"
 #include "document/closeall.h"
 #include "document/documentcommands.h"
+#include "document/documentviews.h"
 #include "document/documentwindow.h"
 #include "document/filedialogstate.h"
 #include "document/filedrop.h"
 #include "document/loadedwindows.h"
-#include "document/viewoptions.h"
 #include "encoding/convertsavedialog.h"
 #include "encoding/readagaindialog.h"
 #include "format/fontsizedialog.h"
@@ -36,6 +36,7 @@
 #include "structure/framesetdialog.h"
 #include "structure/imagelinkdialog.h"
 #include "structure/tabledialog.h"
+#include "textview/viewoptions.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -439,9 +440,8 @@ void MainWindow::mnuBlankMarks_Click()
 }
 void MainWindow::applyViewOptions()
 {
-    ViewOptions{actions_.value(QStringLiteral("mnuColorView"))->isChecked(),
-                actions_.value(QStringLiteral("mnuBlankMarks"))->isChecked()}
-        .apply();
+    applyToAllDocuments({actions_.value(QStringLiteral("mnuColorView"))->isChecked(),
+                         actions_.value(QStringLiteral("mnuBlankMarks"))->isChecked()});
 }
 
 // Tags

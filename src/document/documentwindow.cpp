@@ -8,9 +8,9 @@
 #include "document/filedrop.h"
 #include "document/loadedwindows.h"
 #include "document/savemessages.h"
-#include "document/textbox.h"
 #include "document/textfile.h"
 #include "platform/platform.h"
+#include "textview/textbox.h"
 
 #include <QCloseEvent>
 #include <QDateTime>

@@ -4,8 +4,8 @@
 #include "document/activedocument.h"
 #include "document/documentcommands.h"
 #include "document/documentwindow.h"
-#include "document/textbox.h"
 #include "platform/platform.h"
+#include "textview/textbox.h"
 
 namespace DocumentCommands {
 

@@ -4,10 +4,10 @@
 #include "dialogs/modeless.h"
 #include "document/activedocument.h"
 #include "document/documentwindow.h"
-#include "document/textbox.h"
 #include "platform/busycursor.h"
 #include "platform/platform.h"
 #include "search/findreplace.h"
+#include "textview/textbox.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "app/statusbar.h"
-#include "document/textbox.h"
 #include "support/windowtest.h"
+#include "textview/textbox.h"
 
 #include "app/menutable.h"
 #include "app/programicon.h"

@@ -2,10 +2,10 @@
 #include "dialogs/dialogcontrols.h"
 #include "dialogs/modeless.h"
 #include "document/loadedwindows.h"
-#include "document/textbox.h"
 #include "support/dialogdriver.h"
 #include "support/tabstops.h"
 #include "support/windowtest.h"
+#include "textview/textbox.h"
 
 #include <QLineEdit>
 #include <QMenu>

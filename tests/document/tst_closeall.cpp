@@ -1,8 +1,8 @@
 #include "document/documentcommands.h"
 #include "document/loadedwindows.h"
-#include "document/textbox.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
+#include "textview/textbox.h"
 
 #include <QDir>
 #include <QTest>

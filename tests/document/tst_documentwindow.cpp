@@ -1,7 +1,7 @@
 #include "app/statusbar.h"
 #include "document/documentcommands.h"
-#include "document/textbox.h"
 #include "support/windowtest.h"
+#include "textview/textbox.h"
 
 #include <QFile>
 #include <QMenu>

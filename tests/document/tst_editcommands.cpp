@@ -1,6 +1,6 @@
 #include "document/documentcommands.h"
-#include "document/textbox.h"
 #include "support/windowtest.h"
+#include "textview/textbox.h"
 
 #include <QTest>
 #include <QToolBar>

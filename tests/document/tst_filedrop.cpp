@@ -1,8 +1,8 @@
 #include "document/filedrop.h"
-#include "document/textbox.h"
 #include "support/deadline.h"
 #include "support/specialfiles.h"
 #include "support/windowtest.h"
+#include "textview/textbox.h"
 
 #include <QDir>
 #include <QDropEvent>

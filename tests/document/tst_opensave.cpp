@@ -2,11 +2,11 @@
 #include "document/activedocument.h"
 #include "document/documentcommands.h"
 #include "document/filedrop.h"
-#include "document/textbox.h"
 #include "support/deadline.h"
 #include "support/specialfiles.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
+#include "textview/textbox.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 #include "search/finddialog.h"
 
 #include "document/loadedwindows.h"
-#include "document/textbox.h"
 #include "support/dialogdriver.h"
 #include "support/windowtest.h"
+#include "textview/textbox.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,8 +1,5 @@
-#include "document/viewoptions.h"
+#include "textview/viewoptions.h"
 
-#include "document/documentwindow.h"
-#include "document/loadedwindows.h"
-#include "document/textbox.h"
 #include "platform/settings.h"
 
 namespace {
@@ -35,13 +32,4 @@ void ViewOptions::store() const
 {
     saveSwitch(ColouringKey, colouring);
     saveSwitch(BlankMarksKey, blankMarks);
-}
-
-void ViewOptions::apply() const
-{
-    store();
-    for (qsizetype i = 0; i < LoadedWindows::count(); ++i) {
-        if (auto *document = qobject_cast<DocumentWindow *>(LoadedWindows::at(i)))
-            document->textBox().setViewOptions(*this);
-    }
 }

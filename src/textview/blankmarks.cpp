@@ -1,4 +1,4 @@
-#include "document/blankmarks.h"
+#include "textview/blankmarks.h"
 
 #include <QPainter>
 #include <QTextBlock>

@@ -1,8 +1,8 @@
-#include "document/textbox.h"
+#include "textview/textbox.h"
 
-#include "document/blankmarks.h"
-#include "document/markupcolouring.h"
 #include "textmodel/textmodel.h"
+#include "textview/blankmarks.h"
+#include "textview/markupcolouring.h"
 
 #include <QFont>
 #include <QKeyEvent>

@@ -4,8 +4,8 @@
 // through the document's text model, and which leaves Ctrl shortcuts and file drops to the
 // program. Markup colours and blank marks are painted over the text, never put into it.
 
-#include "document/markupcolouring.h"
-#include "document/viewoptions.h"
+#include "textview/markupcolouring.h"
+#include "textview/viewoptions.h"
 
 #include <QPlainTextEdit>
 

@@ -10,8 +10,6 @@ struct ViewOptions {
     // The options as the user last left them.
     static ViewOptions stored();
     void store() const;
-    // Stores the options and shows every open document with them at once.
-    void apply() const;
 
     bool operator==(const ViewOptions &) const = default;
 };

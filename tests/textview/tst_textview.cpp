@@ -1,7 +1,7 @@
-#include "document/textbox.h"
-#include "document/viewoptions.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
+#include "textview/textbox.h"
+#include "textview/viewoptions.h"
 
 #include <QTest>
 #include <QTextBlock>

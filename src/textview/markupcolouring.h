@@ -7,7 +7,7 @@
 // it stale; the formats live in the blocks' layouts, never in the text, so copies, finds,
 // offsets and saves never see them.
 
-#include "document/htmllexer.h"
+#include "textview/htmllexer.h"
 
 #include <QMetaObject>
 #include <QTextBlock>

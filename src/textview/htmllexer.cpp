@@ -1,4 +1,4 @@
-#include "document/htmllexer.h"
+#include "textview/htmllexer.h"
 
 #include <algorithm>
 

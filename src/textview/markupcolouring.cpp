@@ -1,4 +1,4 @@
-#include "document/markupcolouring.h"
+#include "textview/markupcolouring.h"
 
 #include <QColor>
 #include <QTextDocument>
