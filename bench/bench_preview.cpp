@@ -8,8 +8,8 @@
 
 #include "app/mainwindow.h"
 #include "codepage/codepage.h"
-#include "document/documentcommands.h"
 #include "document/documentwindow.h"
+#include "files/filecommands.h"
 #include "preview/previewproxy.h"
 #include "support/benchsupport.h"
 

@@ -3,7 +3,7 @@
 // byte is lost on the way.
 
 #include "codepage/codepage.h"
-#include "document/textfile.h"
+#include "files/textfile.h"
 #include "fuzzcheck.h"
 
 #include <QByteArray>

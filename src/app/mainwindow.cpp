@@ -14,11 +14,12 @@
 #include "document/documentcommands.h"
 #include "document/documentviews.h"
 #include "document/documentwindow.h"
-#include "document/filedialogstate.h"
-#include "document/filedrop.h"
 #include "document/loadedwindows.h"
 #include "encoding/convertsavedialog.h"
 #include "encoding/readagaindialog.h"
+#include "files/filecommands.h"
+#include "files/filedialogstate.h"
+#include "files/filedrop.h"
 #include "format/fontsizedialog.h"
 #include "format/listdialog.h"
 #include "format/marqueedialog.h"
@@ -84,6 +85,7 @@ MainWindow::MainWindow(const QStringList &files)
     : area_(new QMdiArea(this)), SBar_(new StatusBar(this)),
       CD_(std::make_unique<FileDialogState>())
 {
+    DocumentCommands::serveDocumentWindows();
     LoadedWindows::add(this);
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("VEK Zurne"));

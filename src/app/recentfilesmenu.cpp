@@ -1,6 +1,6 @@
 #include "app/recentfilesmenu.h"
 
-#include "document/recentfiles.h"
+#include "files/recentfiles.h"
 
 #include <QMenu>
 

@@ -1,14 +1,10 @@
 #include "document/documentwindow.h"
 
 #include "codepage/codepage.h"
-#include "document/documentcommands.h"
 #include "document/documentformat.h"
 #include "document/documenthost.h"
-#include "document/filechanges.h"
-#include "document/filedrop.h"
+#include "document/filehooks.h"
 #include "document/loadedwindows.h"
-#include "document/savemessages.h"
-#include "document/textfile.h"
 #include "platform/platform.h"
 #include "textview/textbox.h"
 
@@ -55,8 +51,14 @@ DocumentWindow::DocumentWindow(DocumentHost &host) : host_(host), Text_(new Text
     connect(Text_, &QPlainTextEdit::textChanged, this, &DocumentWindow::Text_Change);
     connect(Text_, &TextBox::shiftEnterPressed, this,
             [this] { model_.setSelText(QStringLiteral("<BR>")); });
-    connect(Text_, &TextBox::fileDragged, this, &FileDrop::dragOver);
-    connect(Text_, &TextBox::fileDropped, this, &FileDrop::drop);
+    connect(Text_, &TextBox::fileDragged, this, [](QDragMoveEvent *event) {
+        if (DocumentFileHooks::served.dragOver)
+            DocumentFileHooks::served.dragOver(event);
+    });
+    connect(Text_, &TextBox::fileDropped, this, [](QDropEvent *event) {
+        if (DocumentFileHooks::served.drop)
+            DocumentFileHooks::served.drop(event);
+    });
     connect(this, &QMdiSubWindow::windowStateChanged, this,
             [this](Qt::WindowStates before, Qt::WindowStates now) {
                 if (!(before & Qt::WindowActive) && (now & Qt::WindowActive))
@@ -90,7 +92,8 @@ DocumentWindow::~DocumentWindow()
 
 void DocumentWindow::Form_Load()
 {
-    if (DocumentCommands::PendingFileName.isEmpty() || !loadPendingFile()) {
+    const auto load = DocumentFileHooks::served.loadPendingFile;
+    if (!load || !load(*this)) {
         setCaption(Untitled);
         model_.setText(newPageTemplate());
     }
@@ -99,34 +102,11 @@ void DocumentWindow::Form_Load()
     showStatus();
 }
 
-// A file that cannot be read leaves a new page rather than an empty text captioned with
-// its path, which a save would write over the file.
-bool DocumentWindow::loadPendingFile()
+void DocumentWindow::setFileText(const QString &text, const TextEncoding &encoding,
+                                 TextModel::Ending ending)
 {
-    const QString path = DocumentCommands::PendingFileName;
-    DocumentCommands::PendingFileName.clear();
-    FileChanges::offerLeftCopy(this, path);
-    if (!takeFileText(path, readTextWhole(path)))
-        return false;
-    setCaption(path);
-    return true;
-}
-
-bool DocumentWindow::takeFileText(const QString &path, const LoadedText &loaded)
-{
-    if (!loaded.ok()) {
-        platform::warn(this, readFailedMessage(path, loaded.failureReason));
-        return false;
-    }
-    setFileText(loaded, TextModel::Ending::LineBreakAdded);
-    rememberFile(path);
-    return true;
-}
-
-void DocumentWindow::setFileText(const LoadedText &loaded, TextModel::Ending ending)
-{
-    model_.setFileText(loaded.text, ending);
-    encoding_ = loaded.encoding;
+    model_.setFileText(text, ending);
+    encoding_ = encoding;
     showFormat();
 }
 
@@ -164,7 +144,8 @@ QString DocumentWindow::formatInfo() const
 
 void DocumentWindow::Form_Activate()
 {
-    FileChanges::offerReload(*this);
+    if (DocumentFileHooks::served.activated)
+        DocumentFileHooks::served.activated(*this);
     showStatus();
 }
 
@@ -196,7 +177,8 @@ bool DocumentWindow::Form_Unload()
             return false;
         // A save that did not happen keeps the window: closing it would lose the text the
         // user just asked to keep.
-        if (answer == platform::Answer::Yes && !DocumentCommands::SaveDocument(*this))
+        const auto save = DocumentFileHooks::served.save;
+        if (answer == platform::Answer::Yes && (!save || !save(*this)))
             return false;
     }
     if (LoadedWindows::count() == 2)

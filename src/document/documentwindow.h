@@ -10,7 +10,6 @@
 
 class DocumentHost;
 class TextBox;
-struct LoadedText;
 
 class DocumentWindow : public QMdiSubWindow {
     Q_OBJECT
@@ -35,9 +34,9 @@ public:
 
     // How the document's file was read and is written.
     const TextEncoding &encoding() const { return encoding_; }
-    // Replaces the text with a file's, read as `loaded` says; the file's line breaks and
-    // encoding become the document's.
-    void setFileText(const LoadedText &loaded, TextModel::Ending ending);
+    // Replaces the text with a file's, decoded as `encoding` says; the file's line breaks
+    // and encoding become the document's.
+    void setFileText(const QString &text, const TextEncoding &encoding, TextModel::Ending ending);
     // From now on the file is written as `encoding` says, and every line with `lineBreak`
     // where one is given.
     void setFileFormat(const TextEncoding &encoding, std::optional<LineBreak> lineBreak);
@@ -46,9 +45,6 @@ public:
     // user was last asked about a change made elsewhere.
     const platform::FileStamp &fileStamp() const { return stamp_; }
     void rememberFile(const QString &path) { stamp_ = platform::FileStamp::of(path); }
-    // Takes `loaded`, read from `path`, as the window's text and remembers the file; says why
-    // and changes nothing when it could not be read.
-    bool takeFileText(const QString &path, const LoadedText &loaded);
     platform::FileStamp askedStamp;
 
     // The text shown in status bar panel 1 while this window is active.
@@ -69,7 +65,6 @@ private:
     void Form_Activate();
     void Text_Change();
     bool Form_Unload();
-    bool loadPendingFile();
     bool isLastDocument() const;
     void showFormat();
     void showStatus();

@@ -1,13 +1,22 @@
-// The edit commands of DocumentCommands: cut, copy and paste (plain text between the active
-// document and the clipboard), delete and select all.
+// The document commands that need no file: a new document; cut, copy and paste (plain text
+// between the active document and the clipboard), delete and select all.
 
 #include "document/activedocument.h"
 #include "document/documentcommands.h"
+#include "document/documenthost.h"
 #include "document/documentwindow.h"
 #include "platform/platform.h"
 #include "textview/textbox.h"
 
 namespace DocumentCommands {
+
+DocumentWindow *NewDocument()
+{
+    DocumentHost *host = DocumentHost::current();
+    if (!host)
+        return nullptr;
+    return new DocumentWindow(*host);
+}
 
 void CopyText()
 {

@@ -3,8 +3,8 @@
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
 #include "document/documentwindow.h"
-#include "document/encodingcommands.h"
 #include "encoding/encodingchoices.h"
+#include "files/encodingcommands.h"
 
 #include <QCheckBox>
 #include <QComboBox>

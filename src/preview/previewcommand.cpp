@@ -1,8 +1,8 @@
 #include "preview/previewcommand.h"
 
 #include "document/activedocument.h"
-#include "document/documentcommands.h"
 #include "document/documentwindow.h"
+#include "files/filecommands.h"
 #include "preview/fileaddress.h"
 #include "preview/previewproxy.h"
 

@@ -4,7 +4,7 @@
 
 #include "app/menutable.h"
 #include "app/programicon.h"
-#include "document/documentcommands.h"
+#include "files/filecommands.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>

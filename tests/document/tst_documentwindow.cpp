@@ -1,5 +1,5 @@
 #include "app/statusbar.h"
-#include "document/documentcommands.h"
+#include "files/filecommands.h"
 #include "support/windowtest.h"
 #include "textview/textbox.h"
 

@@ -5,12 +5,15 @@
 // window.
 
 #include "document/documenthost.h"
-#include "document/filedialogstate.h"
+#include "files/filecommands.h"
+#include "files/filedialogstate.h"
 
 #include <QMdiArea>
 
 class BareHost final : public DocumentHost {
 public:
+    BareHost() { DocumentCommands::serveDocumentWindows(); }
+
     FileDialogState fileDialog;
     QString statusText;
     QString formatText;

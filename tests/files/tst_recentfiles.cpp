@@ -1,4 +1,4 @@
-#include "document/recentfiles.h"
+#include "files/recentfiles.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
 

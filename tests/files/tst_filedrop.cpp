@@ -1,4 +1,4 @@
-#include "document/filedrop.h"
+#include "files/filedrop.h"
 #include "support/deadline.h"
 #include "support/specialfiles.h"
 #include "support/windowtest.h"

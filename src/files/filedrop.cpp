@@ -1,10 +1,10 @@
-#include "document/filedrop.h"
+#include "files/filedrop.h"
 
 #include "document/documentcommands.h"
 #include "document/documentwindow.h"
-#include "document/filechanges.h"
-#include "document/recentfiles.h"
-#include "document/textfile.h"
+#include "files/filechanges.h"
+#include "files/recentfiles.h"
+#include "files/textfile.h"
 #include "platform/busycursor.h"
 #include "platform/platform.h"
 
@@ -83,7 +83,7 @@ void openDroppedFile(const QString &path)
         platform::warn(nullptr, readFailedMessage(loaded));
         return;
     }
-    document->setFileText(loaded, TextModel::Ending::AsInFile);
+    document->setFileText(loaded.text, loaded.encoding, TextModel::Ending::AsInFile);
     document->setCaption(path);
     document->rememberFile(path);
     document->setTag(QString());

@@ -1,6 +1,6 @@
-#include "document/recentfiles.h"
+#include "files/recentfiles.h"
 
-#include "document/documentcommands.h"
+#include "files/filecommands.h"
 #include "platform/platform.h"
 #include "platform/settings.h"
 

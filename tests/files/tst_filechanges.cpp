@@ -1,4 +1,4 @@
-#include "document/savemessages.h"
+#include "files/savemessages.h"
 #include "platform/inplacewriter.h"
 #include "platform/savecopy.h"
 #include "support/tempfiles.h"

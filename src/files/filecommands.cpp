@@ -1,13 +1,17 @@
-#include "document/documentcommands.h"
+#include "files/filecommands.h"
 
 #include "codepage/codepage.h"
+#include "document/documentcommands.h"
 #include "document/documenthost.h"
 #include "document/documentwindow.h"
-#include "document/filechanges.h"
-#include "document/filedialogstate.h"
-#include "document/filenames.h"
-#include "document/recentfiles.h"
-#include "document/savemessages.h"
+#include "document/filehooks.h"
+#include "files/filechanges.h"
+#include "files/filedialogstate.h"
+#include "files/filedrop.h"
+#include "files/filenames.h"
+#include "files/recentfiles.h"
+#include "files/savemessages.h"
+#include "files/textfile.h"
 #include "platform/busycursor.h"
 #include "platform/filewriter.h"
 #include "platform/platform.h"
@@ -54,14 +58,38 @@ std::optional<QString> askSaveName(DocumentHost &host, DocumentWindow &document)
     }
 }
 
+// A file that cannot be read leaves a new page rather than an empty text captioned with
+// its path, which a save would write over the file.
+bool loadPendingFile(DocumentWindow &document)
+{
+    if (PendingFileName.isEmpty())
+        return false;
+    const QString path = PendingFileName;
+    PendingFileName.clear();
+    FileChanges::offerLeftCopy(&document, path);
+    if (!takeFileText(document, path, readTextWhole(path)))
+        return false;
+    document.setCaption(path);
+    return true;
+}
+
 } // namespace
 
-DocumentWindow *NewDocument()
+void serveDocumentWindows()
 {
-    DocumentHost *host = DocumentHost::current();
-    if (!host)
-        return nullptr;
-    return new DocumentWindow(*host);
+    DocumentFileHooks::served = {loadPendingFile, FileChanges::offerReload, SaveDocument,
+                                 FileDrop::dragOver, FileDrop::drop};
+}
+
+bool takeFileText(DocumentWindow &document, const QString &path, const LoadedText &loaded)
+{
+    if (!loaded.ok()) {
+        platform::warn(&document, readFailedMessage(path, loaded.failureReason));
+        return false;
+    }
+    document.setFileText(loaded.text, loaded.encoding, TextModel::Ending::LineBreakAdded);
+    document.rememberFile(path);
+    return true;
 }
 
 void OpenDocument()

@@ -1,8 +1,9 @@
-#include "document/filechanges.h"
+#include "files/filechanges.h"
+#include "files/filecommands.h"
 
 #include "document/documentwindow.h"
-#include "document/savemessages.h"
-#include "document/textfile.h"
+#include "files/savemessages.h"
+#include "files/textfile.h"
 #include "platform/filereader.h"
 #include "platform/filewriter.h"
 #include "platform/platform.h"
@@ -31,7 +32,7 @@ std::optional<FileStamp> changedFile(const DocumentWindow &document, const QStri
 void reload(DocumentWindow &document)
 {
     const QString path = document.Caption();
-    if (document.takeFileText(path, readTextWhole(path)))
+    if (DocumentCommands::takeFileText(document, path, readTextWhole(path)))
         document.setTag(QString());
 }
 

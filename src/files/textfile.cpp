@@ -1,4 +1,4 @@
-#include "document/textfile.h"
+#include "files/textfile.h"
 
 #include "codepage/codepage.h"
 

@@ -1,4 +1,4 @@
-#include "document/filenames.h"
+#include "files/filenames.h"
 
 #include <QFileInfo>
 

@@ -1,12 +1,12 @@
-#include "document/encodingcommands.h"
+#include "files/encodingcommands.h"
 
 #include "codepage/codepage.h"
 #include "codepage/encodingclues.h"
 #include "codepage/rawbytes.h"
-#include "document/documentcommands.h"
 #include "document/documentwindow.h"
-#include "document/savemessages.h"
-#include "document/textfile.h"
+#include "files/filecommands.h"
+#include "files/savemessages.h"
+#include "files/textfile.h"
 #include "platform/busycursor.h"
 #include "platform/platform.h"
 
@@ -101,7 +101,8 @@ bool ReadAgainAs(DocumentWindow &document, const QByteArray &codePage)
     if (document.isUntitled() || !mayDiscardChanges(document))
         return false;
     const BusyCursor busy;
-    if (!document.takeFileText(document.Caption(), readTextAs(document.Caption(), codePage)))
+    if (!DocumentCommands::takeFileText(document, document.Caption(),
+                                        readTextAs(document.Caption(), codePage)))
         return false;
     document.setTag(QString());
     return true;

@@ -1,4 +1,4 @@
-#include "document/savemessages.h"
+#include "files/savemessages.h"
 
 #include "codepage/codepage.h"
 #include "document/documentformat.h"

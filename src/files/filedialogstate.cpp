@@ -1,4 +1,4 @@
-#include "document/filedialogstate.h"
+#include "files/filedialogstate.h"
 
 std::optional<QString> FileDialogState::choose(QWidget *parent, platform::FileMode mode,
                                                const QString &filter)

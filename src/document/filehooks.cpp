@@ -1,0 +1,3 @@
+#include "document/filehooks.h"
+
+DocumentFileHooks DocumentFileHooks::served;
