@@ -112,6 +112,20 @@ bool DocumentWindow::loadPendingFile()
     return true;
 }
 
+void DocumentWindow::setTag(const QString &tag)
+{
+    const bool changed = tag != Tag_;
+    Tag_ = tag;
+    if (changed || tag.isEmpty())
+        showStatus();
+}
+
+void DocumentWindow::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    showStatus();
+}
+
 bool DocumentWindow::takeFileText(const QString &path, const LoadedText &loaded)
 {
     if (!loaded.ok()) {
@@ -173,6 +187,7 @@ void DocumentWindow::showStatus()
     if (host_.mdiArea().currentSubWindow() != this)
         return;
     host_.setStatusText(documentInfo());
+    host_.setModifiedShown(isModified());
     host_.setFormatText(formatInfo());
 }
 
@@ -201,8 +216,10 @@ bool DocumentWindow::Form_Unload()
     }
     if (LoadedWindows::count() == 2)
         host_.enterNoDocumentState();
-    if (isLastDocument())
+    if (isLastDocument()) {
         host_.setFormatText(QString());
+        host_.setModifiedShown(false);
+    }
     LoadedWindows::remove(this);
     return true;
 }

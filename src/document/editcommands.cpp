@@ -1,5 +1,5 @@
-// The edit commands of DocumentCommands: cut, copy and paste (plain text between the active
-// document and the clipboard), delete and select all.
+// The edit commands of DocumentCommands: undo and redo, cut, copy and paste (plain text
+// between the active document and the clipboard), delete and select all.
 
 #include "document/activedocument.h"
 #include "document/documentcommands.h"
@@ -9,12 +9,26 @@
 
 namespace DocumentCommands {
 
+void Undo()
+{
+    if (DocumentWindow *document = activeDocument())
+        document->textBox().undo();
+}
+
+void Redo()
+{
+    if (DocumentWindow *document = activeDocument())
+        document->textBox().redo();
+}
+
+// The selection with the file's own breaks: LF from a Unix page stays LF in the program it
+// goes to, and a copy of the whole text is the file's text.
 void CopyText()
 {
     DocumentWindow *document = activeDocument();
     if (!document || document->Text().SelLength() == 0)
         return;
-    platform::backend().setClipboardText(document->Text().SelText());
+    platform::backend().setClipboardText(document->Text().selFileText());
 }
 
 void CutText()
