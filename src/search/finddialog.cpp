@@ -56,6 +56,7 @@ QWidget *FindDialog::buildSearchPage()
     setDefaultButton(cmdSearch);
     QPushButton *cmdCancel = makeButton(page, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cmdCancel, this);
+    setCancelButton(cmdCancel);
 
     auto *grid = new QGridLayout;
     addFieldRow(grid, 0,
@@ -81,13 +82,17 @@ QWidget *FindDialog::buildReplacePage()
     QPushButton *cmdReplace =
         makeButton(page, QStringLiteral("cmdReplace"), QStringLiteral("置換(&R)"));
     connect(cmdReplace, &QPushButton::clicked, this, &FindDialog::cmdReplace_Click);
-    setDefaultButton(cmdReplace);
+    // Enter in a field replaces the next occurrence; replace all is only ever chosen. The
+    // buttons keep the order they are shown in, which a default button would not.
+    for (QLineEdit *field : {txtSearch2_, txtReplace_})
+        connect(field, &QLineEdit::returnPressed, cmdReplace, &QPushButton::click);
     QPushButton *cmdAllReplace =
         makeButton(page, QStringLiteral("cmdAllReplace"), QStringLiteral("全て置換(&A)"));
     connect(cmdAllReplace, &QPushButton::clicked, this, &FindDialog::cmdAllReplace_Click);
     QPushButton *cmdCancel2 =
         makeButton(page, QStringLiteral("cmdCancel2"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cmdCancel2, this);
+    setCancelButton(cmdCancel2);
 
     auto *grid = new QGridLayout;
     addFieldRow(grid, 0,
