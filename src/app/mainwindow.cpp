@@ -5,9 +5,9 @@
 #include "app/menutable.h"
 #include "app/programicon.h"
 #include "app/recentfilesmenu.h"
-#include "app/statusbar.h"
 #include "app/toolbaricons.h"
 #include "app/toolbartable.h"
+#include "app/undoentries.h"
 #include "app/windowarrangement.h"
 #include "dialogs/modeless.h"
 #include "document/closeall.h"
@@ -202,6 +202,8 @@ void MainWindow::buildMenus()
             &MainWindow::updateReadAgainEntry);
     connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::updateReadAgainEntry);
     connect(SBar_, &StatusBar::formatDoubleClicked, this, &MainWindow::mnuConvertSave_Click);
+    new UndoEntries(*area_, *actions_.value(QStringLiteral("mnuUndo")),
+                    *actions_.value(QStringLiteral("mnuRedo")));
 }
 
 // Only a document with a file can read it again.
@@ -277,16 +279,6 @@ void MainWindow::setDocumentState(bool open)
         actions_.value(QString::fromLatin1(name))->setEnabled(open);
     updateReadAgainEntry();
     setToolbarShown(tbrHTML_, "mnuHTMLTBar", open);
-}
-
-void MainWindow::setStatusText(const QString &text)
-{
-    SBar_->setText(text);
-}
-
-void MainWindow::setFormatText(const QString &text)
-{
-    SBar_->setFormatText(text);
 }
 
 void MainWindow::setCutEnabled(bool enabled)
@@ -390,6 +382,14 @@ void MainWindow::mnuExit_Click()
 }
 
 // Edit
+void MainWindow::mnuUndo_Click()
+{
+    DocumentCommands::Undo();
+}
+void MainWindow::mnuRedo_Click()
+{
+    DocumentCommands::Redo();
+}
 void MainWindow::mnuCut_Click()
 {
     DocumentCommands::CutText();

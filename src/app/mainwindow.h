@@ -4,6 +4,7 @@
 // It dispatches every menu entry and toolbar button; the commands live in their
 // subsystems.
 
+#include "app/statusbar.h"
 #include "document/documenthost.h"
 
 #include <QHash>
@@ -15,7 +16,6 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 class DocumentWindow;
-class StatusBar;
 struct ToolbarLayout;
 
 class MainWindow : public QMainWindow, public DocumentHost {
@@ -39,8 +39,9 @@ public:
     QAction *tbrHTMLButton(int position) const;
     StatusBar &SBar() { return *SBar_; }
     FileDialogState &CD() override { return *CD_; }
-    void setStatusText(const QString &text) override;
-    void setFormatText(const QString &text) override;
+    void setStatusText(const QString &text) override { SBar_->setText(text); }
+    void setFormatText(const QString &text) override { SBar_->setFormatText(text); }
+    void setModifiedShown(bool modified) override { SBar_->setModifiedShown(modified); }
     void setCutEnabled(bool enabled) override;
 
     // The two states the document windows switch the main window between.
@@ -60,6 +61,8 @@ public:
     void mnuReadAgain_Click();
     void mnuConvertSave_Click();
     void mnuExit_Click();
+    void mnuUndo_Click();
+    void mnuRedo_Click();
     void mnuCut_Click();
     void mnuCopy_Click();
     void mnuPaste_Click();

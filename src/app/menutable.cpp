@@ -64,6 +64,10 @@ std::vector<MenuEntry> buildTable()
         cmd("mnuExit", "mnuFile", s(u"終了(&X)"), &F::mnuExit_Click),
 
         top("mnuEdit", s(u"編集(&E)")),
+        cmd("mnuUndo", "mnuEdit", s(u"元に戻す(&U)"), &F::mnuUndo_Click, ctrl('Z')),
+        cmd("mnuRedo", "mnuEdit", s(u"やり直し(&R)"), &F::mnuRedo_Click,
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)),
+        sep("mnuH3", "mnuEdit"),
         cmd("mnuCut", "mnuEdit", s(u"切り取り(&T)"), &F::mnuCut_Click, ctrl('X')),
         cmd("mnuCopy", "mnuEdit", s(u"ｺﾋﾟｰ(&C)"), &F::mnuCopy_Click, ctrl('C')),
         cmd("mnuPaste", "mnuEdit", s(u"貼り付け(&P)"), &F::mnuPaste_Click, ctrl('V')),

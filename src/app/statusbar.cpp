@@ -8,6 +8,8 @@
 
 namespace {
 
+const QString ModifiedMark = QStringLiteral("更新");
+
 QLabel *sunkenPanel(QWidget *parent)
 {
     auto *panel = new QLabel(parent);
@@ -24,6 +26,7 @@ StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent)
     setObjectName(QStringLiteral("SBar"));
     for (QLabel *&panel : panels_)
         panel = sunkenPanel(this);
+    modified_ = sunkenPanel(this);
     format_ = sunkenPanel(this);
     format_->setToolTip(
         QStringLiteral("ｱｸﾃｨﾌﾞな文書を保存するときの文字ｺｰﾄﾞと改行ｺｰﾄﾞで、"
@@ -31,6 +34,9 @@ StatusBar::StatusBar(QWidget *parent) : QStatusBar(parent)
                        "で書き込みます。ﾀﾞﾌﾞﾙｸﾘｯｸで文字ｺｰﾄﾞと改行を変えて保存できます。"));
     format_->installEventFilter(this);
     addWidget(panels_[0], 1);
+    // As wide with the mark as without, so the panels beside it stay where they are.
+    modified_->setMinimumWidth(modified_->fontMetrics().horizontalAdvance(ModifiedMark) + 12);
+    addPermanentWidget(modified_);
     addPermanentWidget(format_);
     panels_[1]->setMinimumWidth(
         panels_[1]->fontMetrics().horizontalAdvance(QStringLiteral("CAPS")) + 12);
@@ -59,6 +65,16 @@ QString StatusBar::formatText() const
 void StatusBar::setFormatText(const QString &text)
 {
     format_->setText(text);
+}
+
+QString StatusBar::modifiedText() const
+{
+    return modified_->text();
+}
+
+void StatusBar::setModifiedShown(bool modified)
+{
+    modified_->setText(modified ? ModifiedMark : QString());
 }
 
 QString StatusBar::panelText(int panel) const

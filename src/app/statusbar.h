@@ -1,8 +1,8 @@
 #pragma once
 
-// The main window's status bar: the document information text, the active document's code
-// page and line breaks, the Caps Lock indicator, the date and the time. The last three keep
-// themselves current.
+// The main window's status bar: the document information text, whether the active document
+// has unsaved changes, its code page and line breaks, the Caps Lock indicator, the date and the
+// time. The last three keep themselves current.
 
 #include <QStatusBar>
 #include <QTimer>
@@ -21,6 +21,10 @@ public:
     QString formatText() const;
     void setFormatText(const QString &text);
 
+    // "更新" before the format panel while the active document has unsaved changes.
+    QString modifiedText() const;
+    void setModifiedShown(bool modified);
+
     // Panels 1 to 4 (text, Caps Lock, date, time), for reading back what is shown.
     QString panelText(int panel) const;
 
@@ -36,6 +40,7 @@ protected:
 
 private:
     QLabel *panels_[4];
+    QLabel *modified_;
     QLabel *format_;
     QTimer clock_;
 };

@@ -57,7 +57,8 @@ void listWindows(QMenu &menu, QMdiArea &area, QList<QAction *> &entries)
         auto *document = qobject_cast<DocumentWindow *>(window);
         if (!document)
             continue;
-        QAction *entry = menu.addAction(document->Caption());
+        QAction *entry = menu.addAction((document->isModified() ? QStringLiteral("*") : QString()) +
+                                        document->Caption());
         entry->setCheckable(true);
         entry->setChecked(window == area.activeSubWindow());
         QObject::connect(entry, &QAction::triggered, &area,

@@ -47,14 +47,14 @@ std::optional<QByteArray> codePageNamed(const QString &label)
     return std::nullopt;
 }
 
-// The first charset declaration in `head`; its first group is the name.
-QRegularExpressionMatch declarationIn(const QString &head)
+// A charset declaration; its first group is the name.
+const QRegularExpression &declaration()
 {
-    static const QRegularExpression declaration(
+    static const QRegularExpression pattern(
         QStringLiteral(R"((?:<meta\b[^>]*?\bcharset\s*=\s*["']?\s*|)"
                        R"(<\?xml\b[^>]*?\bencoding\s*=\s*["']\s*)([a-z0-9._:+-]+))"),
         QRegularExpression::CaseInsensitiveOption);
-    return declaration.match(head.first(std::min(head.size(), DeclarationReach)));
+    return pattern;
 }
 
 bool isHiraganaOrKatakana(char16_t c)
@@ -78,18 +78,29 @@ bool isJapanesePunctuation(char16_t c)
 
 std::optional<QByteArray> declaredCodePage(const QByteArray &bytes)
 {
-    const QRegularExpressionMatch match =
-        declarationIn(QString::fromLatin1(bytes.first(std::min(bytes.size(), DeclarationReach))));
+    const QRegularExpressionMatch match = declaration().match(
+        QString::fromLatin1(bytes.first(std::min(bytes.size(), DeclarationReach))));
     return match.hasMatch() ? codePageNamed(match.captured(1).toLower()) : std::nullopt;
 }
 
+std::vector<NameSpan> declaredNames(const QString &text)
+{
+    std::vector<NameSpan> names;
+    for (QRegularExpressionMatchIterator it = declaration().globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        names.push_back({match.capturedStart(1), match.capturedLength(1)});
+    }
+    return names;
+}
+
+// From the last name to the first, so the places of those still to do stay where they were.
 QString withDeclaredCharset(const QString &text, const QString &name)
 {
-    const QRegularExpressionMatch match = declarationIn(text);
-    if (!match.hasMatch())
-        return text;
+    const std::vector<NameSpan> names = declaredNames(text);
     QString rewritten = text;
-    return rewritten.replace(match.capturedStart(1), match.capturedLength(1), name);
+    for (auto span = names.rbegin(); span != names.rend(); ++span)
+        rewritten.replace(span->start, span->length, name);
+    return rewritten;
 }
 
 QString declarationName(const QByteArray &codePage)

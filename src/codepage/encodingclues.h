@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace encodingclues {
 
@@ -17,8 +18,18 @@ namespace encodingclues {
 // CP932), EUC-JP, ISO-2022-JP and UTF-8 count; nullopt for no declaration or another name.
 std::optional<QByteArray> declaredCodePage(const QByteArray &bytes);
 
-// `text` with the name in the declaration declaredCodePage() reads from it replaced by
-// `name`; the declaration's quotes, case and spacing stay. Unchanged without a declaration.
+struct NameSpan {
+    qsizetype start = 0;
+    qsizetype length = 0;
+};
+
+// Where every charset declaration of the whole text, in any of the three forms, has its
+// name, in order. A page that says its charset twice (a <meta charset> and an http-equiv)
+// has to say the same both times, so a rewrite changes them all.
+std::vector<NameSpan> declaredNames(const QString &text);
+
+// `text` with the name in every declaration replaced by `name`; the declarations' quotes,
+// case and spacing stay. Unchanged without a declaration.
 QString withDeclaredCharset(const QString &text, const QString &name);
 
 // The name a page declares `codePage` with ("Shift_JIS" for CP932, "UTF-16" for both

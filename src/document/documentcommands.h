@@ -12,6 +12,9 @@ namespace DocumentCommands {
 DocumentWindow *NewDocument();
 
 // The edit commands on the active document's selection and the clipboard.
+// Undo and Redo step through the active document's history, as Ctrl+Z in its text would.
+void Undo();
+void Redo();
 void CutText();
 void CopyText();
 void PasteText();

@@ -27,6 +27,8 @@ public:
     virtual void setStatusText(const QString &text) = 0;
     // The active document's code page and line breaks; empty while no document is open.
     virtual void setFormatText(const QString &text) = 0;
+    // Whether the active document has unsaved changes.
+    virtual void setModifiedShown(bool modified) = 0;
     // The cut entry follows whether the active document holds any text.
     virtual void setCutEnabled(bool enabled) = 0;
     virtual void enterDocumentOpenState() = 0;

@@ -102,6 +102,20 @@ void DocumentWindow::Form_Load()
     showStatus();
 }
 
+void DocumentWindow::setTag(const QString &tag)
+{
+    const bool changed = tag != Tag_;
+    Tag_ = tag;
+    if (changed || tag.isEmpty())
+        showStatus();
+}
+
+void DocumentWindow::setCaption(const QString &caption)
+{
+    setWindowTitle(caption);
+    showStatus();
+}
+
 void DocumentWindow::setFileText(const QString &text, const TextEncoding &encoding,
                                  TextModel::Ending ending)
 {
@@ -154,6 +168,7 @@ void DocumentWindow::showStatus()
     if (host_.mdiArea().currentSubWindow() != this)
         return;
     host_.setStatusText(documentInfo());
+    host_.setModifiedShown(isModified());
     host_.setFormatText(formatInfo());
 }
 
@@ -183,8 +198,10 @@ bool DocumentWindow::Form_Unload()
     }
     if (LoadedWindows::count() == 2)
         host_.enterNoDocumentState();
-    if (isLastDocument())
+    if (isLastDocument()) {
         host_.setFormatText(QString());
+        host_.setModifiedShown(false);
+    }
     LoadedWindows::remove(this);
     return true;
 }

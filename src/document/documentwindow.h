@@ -24,12 +24,14 @@ public:
 
     // The modified mark: "CHANGE" while there are unsaved changes, empty otherwise.
     QString Tag() const { return Tag_; }
-    void setTag(const QString &tag) { Tag_ = tag; }
+    // The status bar follows: a changed mark, and a cleared one, which comes with a save or a
+    // read, after which the file's size and time are new too.
+    void setTag(const QString &tag);
     bool isModified() const { return Tag_ == ModifiedMark; }
 
     // The file's full path, or Untitled.
     QString Caption() const { return windowTitle(); }
-    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    void setCaption(const QString &caption);
     bool isUntitled() const { return Caption() == Untitled; }
 
     // How the document's file was read and is written.

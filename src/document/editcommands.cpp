@@ -1,5 +1,5 @@
-// The document commands that need no file: a new document; cut, copy and paste (plain text
-// between the active document and the clipboard), delete and select all.
+// The document commands that need no file: a new document; undo and redo, cut, copy and
+// paste (plain text between the active document and the clipboard), delete and select all.
 
 #include "document/activedocument.h"
 #include "document/documentcommands.h"
@@ -18,12 +18,26 @@ DocumentWindow *NewDocument()
     return new DocumentWindow(*host);
 }
 
+void Undo()
+{
+    if (DocumentWindow *document = activeDocument())
+        document->textBox().undo();
+}
+
+void Redo()
+{
+    if (DocumentWindow *document = activeDocument())
+        document->textBox().redo();
+}
+
+// The selection with the file's own breaks: LF from a Unix page stays LF in the program it
+// goes to, and a copy of the whole text is the file's text.
 void CopyText()
 {
     DocumentWindow *document = activeDocument();
     if (!document || document->Text().SelLength() == 0)
         return;
-    platform::backend().setClipboardText(document->Text().SelText());
+    platform::backend().setClipboardText(document->Text().selFileText());
 }
 
 void CutText()

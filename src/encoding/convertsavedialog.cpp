@@ -1,5 +1,6 @@
 #include "encoding/convertsavedialog.h"
 
+#include "codepage/encodingclues.h"
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
 #include "document/documentwindow.h"
@@ -12,6 +13,19 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+// What the check box changes: every declaration, however many the page holds.
+QString declarationNote()
+{
+    DocumentWindow *document = activeDocument();
+    const qsizetype count =
+        document ? qsizetype(encodingclues::declaredNames(document->Text().Text()).size()) : 0;
+    return QStringLiteral("ﾍﾟｰｼﾞにある charset の宣言：%1 個").arg(count);
+}
+
+} // namespace
 
 ConvertSaveDialog::ConvertSaveDialog(QWidget *parent)
     : Dialog(parent, QStringLiteral("frmConvertSave"),
@@ -42,6 +56,7 @@ ConvertSaveDialog::ConvertSaveDialog(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(chkCharset_);
+    layout->addWidget(makeLabel(this, QStringLiteral("lblCharsetCount"), declarationNote()));
     layout->addLayout(makeButtonRow(cmdSave, cmdCancel));
 }
 

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace EncodingCommands {
 namespace {
@@ -67,30 +68,30 @@ bool mayConvert(DocumentWindow &document, const QString &text, const TextEncodin
     return encoded.ok();
 }
 
-// Puts the declaration's new name into the document as one edit; the caret stays where it
-// was in the text around it.
-void rewriteDeclaration(DocumentWindow &document, const Conversion &conversion)
+// Puts the declarations' new name into the document as one edit; the caret stays where it
+// was in the text around them.
+void rewriteDeclarations(DocumentWindow &document, const Conversion &conversion)
 {
-    TextModel &model = document.Text();
-    const QString before = model.Text();
-    const QString after = declared(before, conversion);
-    if (after == before)
+    if (conversion.declaration == Declaration::Kept)
         return;
-    // Only the name changed: the span between the common start and the common end.
-    const qsizetype start =
-        std::mismatch(before.cbegin(), before.cend(), after.cbegin(), after.cend()).first -
-        before.cbegin();
-    const qsizetype end = before.size() - (std::mismatch(before.crbegin(), before.crend() - start,
-                                                         after.crbegin(), after.crend() - start)
-                                               .first -
-                                           before.crbegin());
-    const qsizetype delta = after.size() - before.size();
+    TextModel &model = document.Text();
+    const QString text = model.Text();
+    const QString name = encodingclues::declarationName(conversion.codePage);
     const qsizetype selStart = model.SelStart();
     const qsizetype selLength = model.SelLength();
-    model.setSelStart(start);
-    model.setSelLength(end - start);
-    model.setSelText(after.mid(start, end - start + delta));
-    model.setSelStart(selStart > start ? selStart + delta : selStart);
+    std::vector<TextModel::Range> names;
+    qsizetype shift = 0;
+    for (const encodingclues::NameSpan &span : encodingclues::declaredNames(text)) {
+        if (QStringView(text).sliced(span.start, span.length) == name)
+            continue;
+        names.push_back({span.start, span.length});
+        if (span.start < selStart)
+            shift += name.size() - span.length;
+    }
+    if (names.empty())
+        return;
+    model.replaceEach(names, name);
+    model.setSelStart(selStart + shift);
     model.setSelLength(selLength);
 }
 
@@ -121,7 +122,7 @@ bool SaveConverted(DocumentWindow &document, const Conversion &conversion)
             return false;
     }
     document.setFileFormat(encoding, conversion.lineBreak);
-    rewriteDeclaration(document, conversion);
+    rewriteDeclarations(document, conversion);
     // A save that does not happen leaves a document that still differs from its file.
     if (DocumentCommands::SaveDocument(document))
         return true;

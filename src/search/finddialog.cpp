@@ -13,13 +13,14 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString SearchEnded = QStringLiteral("文書の検索が終了しました");
-const QString ReplaceEnded = QStringLiteral("文書の検索と置換が終了しました");
+const QString MatchCaption = QStringLiteral("大・小文字、カナ・ひらがなを区別(&K)");
 
 // The active document's text, or null when no document is open.
 TextModel *activeText()
@@ -48,13 +49,14 @@ QWidget *FindDialog::buildSearchPage()
     txtSearch_ = makeTextField(page, QStringLiteral("txtSearch"));
     chkTop_ =
         makeCheckBox(page, QStringLiteral("chkTop"), QStringLiteral("ﾌｧｲﾙの先頭から検索(&T)"));
-    chkMozi_ = makeCheckBox(page, QStringLiteral("chkMozi"),
-                            QStringLiteral("大・小文字、カナ・ひらがなを区別(&K)"));
+    chkMozi_ = makeCheckBox(page, QStringLiteral("chkMozi"), MatchCaption);
     QPushButton *cmdSearch =
         makeButton(page, QStringLiteral("cmdSearch"), QStringLiteral("検索(&F)"));
     connect(cmdSearch, &QPushButton::clicked, this, &FindDialog::cmdSearch_Click);
+    setDefaultButton(cmdSearch);
     QPushButton *cmdCancel = makeButton(page, QStringLiteral("cmdCancel"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cmdCancel, this);
+    setCancelButton(cmdCancel);
 
     auto *grid = new QGridLayout;
     addFieldRow(grid, 0,
@@ -74,15 +76,23 @@ QWidget *FindDialog::buildReplacePage()
     auto *page = new QWidget;
     txtSearch2_ = makeTextField(page, QStringLiteral("txtSearch2"));
     txtReplace_ = makeTextField(page, QStringLiteral("txtReplace"));
+    chkMozi2_ = makeCheckBox(page, QStringLiteral("chkMozi2"), MatchCaption);
+    connect(chkMozi_, &QCheckBox::toggled, chkMozi2_, &QCheckBox::setChecked);
+    connect(chkMozi2_, &QCheckBox::toggled, chkMozi_, &QCheckBox::setChecked);
     QPushButton *cmdReplace =
         makeButton(page, QStringLiteral("cmdReplace"), QStringLiteral("置換(&R)"));
     connect(cmdReplace, &QPushButton::clicked, this, &FindDialog::cmdReplace_Click);
+    // Enter in a field replaces the next occurrence; replace all is only ever chosen. The
+    // buttons keep the order they are shown in, which a default button would not.
+    for (QLineEdit *field : {txtSearch2_, txtReplace_})
+        connect(field, &QLineEdit::returnPressed, cmdReplace, &QPushButton::click);
     QPushButton *cmdAllReplace =
         makeButton(page, QStringLiteral("cmdAllReplace"), QStringLiteral("全て置換(&A)"));
     connect(cmdAllReplace, &QPushButton::clicked, this, &FindDialog::cmdAllReplace_Click);
     QPushButton *cmdCancel2 =
         makeButton(page, QStringLiteral("cmdCancel2"), QStringLiteral("ｷｬﾝｾﾙ"));
     closeOnClick(cmdCancel2, this);
+    setCancelButton(cmdCancel2);
 
     auto *grid = new QGridLayout;
     addFieldRow(grid, 0,
@@ -95,6 +105,7 @@ QWidget *FindDialog::buildReplacePage()
     buttons->insertWidget(2, cmdAllReplace);
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(grid);
+    layout->addWidget(chkMozi2_);
     layout->addStretch();
     layout->addLayout(buttons);
     return page;
@@ -121,17 +132,34 @@ void FindDialog::inform(const QString &text)
     platform::showMessage(this, {.text = text, .icon = platform::Icon::Information});
 }
 
-// The found occurrence shows in the document: it takes the focus while this window stays
-// open beside it.
+void FindDialog::informReplaced()
+{
+    inform(QStringLiteral("%1 件置換しました").arg(replaced_));
+    replaced_ = 0;
+}
+
+Comparison FindDialog::comparison() const
+{
+    return chkMozi_->isChecked() ? Comparison::Exact : Comparison::Loose;
+}
+
+void FindDialog::keyPressEvent(QKeyEvent *event)
+{
+    const QScopedValueRollback byKey(pressedByKey_, true);
+    Dialog::keyPressEvent(event);
+}
+
+// The found occurrence shows in the document: after a click it takes the focus while this
+// window stays open beside it. After Enter the focus stays in the field, so that the next
+// Enter searches on rather than typing a line break over the found text.
 void FindDialog::cmdSearch_Click()
 {
     DocumentWindow *document = activeDocument();
     const SearchStart start = chkTop_->isChecked() ? SearchStart::Top : SearchStart::AfterSelection;
-    const Comparison comparison = chkMozi_->isChecked() ? Comparison::Exact : Comparison::Loose;
-    if (!document || !searchNext(document->Text(), txtSearch_->text(), start, comparison))
+    if (!document || !searchNext(document->Text(), txtSearch_->text(), start, comparison()))
         inform(SearchEnded);
     chkTop_->setChecked(false);
-    if (!document)
+    if (!document || pressedByKey_)
         return;
     if (!isModal())
         document->window()->activateWindow();
@@ -141,17 +169,21 @@ void FindDialog::cmdSearch_Click()
 void FindDialog::cmdReplace_Click()
 {
     TextModel *text = activeText();
-    if (!text || !replaceNext(*text, txtSearch2_->text(), txtReplace_->text()))
-        inform(ReplaceEnded);
+    const ReplaceStep step =
+        text ? replaceNext(*text, txtSearch2_->text(), txtReplace_->text(), comparison())
+             : ReplaceStep{};
+    replaced_ += step.replaced ? 1 : 0;
+    if (!step.found)
+        informReplaced();
 }
 
 void FindDialog::cmdAllReplace_Click()
 {
     if (TextModel *text = activeText()) {
         const BusyCursor busy;
-        replaceAll(*text, txtSearch2_->text(), txtReplace_->text());
+        replaced_ += replaceAll(*text, txtSearch2_->text(), txtReplace_->text(), comparison());
     }
-    inform(ReplaceEnded);
+    informReplaced();
 }
 
 void showFindWindow(QWidget &owner)

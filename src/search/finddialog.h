@@ -5,6 +5,7 @@
 // replace page; both run the load step only when they create it.
 
 #include "dialogs/dialog.h"
+#include "search/textsearch.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -20,6 +21,9 @@ public:
     // Selects `page` with the keyboard focus in its first field.
     void showPage(Page page);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QWidget *buildSearchPage();
     QWidget *buildReplacePage();
@@ -28,6 +32,8 @@ private:
     void cmdReplace_Click();
     void cmdAllReplace_Click();
     void inform(const QString &text);
+    void informReplaced();
+    Comparison comparison() const;
 
     QTabWidget *SSTab_;
     QLineEdit *txtSearch_ = nullptr;
@@ -35,6 +41,12 @@ private:
     QCheckBox *chkMozi_ = nullptr;
     QLineEdit *txtSearch2_ = nullptr;
     QLineEdit *txtReplace_ = nullptr;
+    // The replace page's view of chkMozi: both pages search alike.
+    QCheckBox *chkMozi2_ = nullptr;
+    // Replacements since the last end message.
+    qsizetype replaced_ = 0;
+    // The button was pressed by Enter in a field, where the next Enter is to search again.
+    bool pressedByKey_ = false;
 };
 
 // mnuFind_Click: the window owned by `owner`, modeless, on the search page.

@@ -40,25 +40,30 @@ bool searchNext(TextModel &text, const QString &what, SearchStart start, Compari
     return selectNext(text, what, from, comparison);
 }
 
-bool replaceNext(TextModel &text, const QString &what, const QString &with)
+ReplaceStep replaceNext(TextModel &text, const QString &what, const QString &with,
+                        Comparison comparison)
 {
     if (what.isEmpty())
-        return false;
-    if (text.SelText() == what)
+        return {};
+    const QString selected = text.SelText();
+    const std::optional<TextMatch> match = findText(selected, what, 0, comparison);
+    const bool replaced = match && match->start == 0 && match->length == selected.size();
+    if (replaced)
         text.setSelText(with);
-    return selectNext(text, what, text.SelStart(), Comparison::Exact);
+    return {replaced, selectNext(text, what, text.SelStart(), comparison)};
 }
 
-qsizetype replaceAll(TextModel &text, const QString &what, const QString &with)
+qsizetype replaceAll(TextModel &text, const QString &what, const QString &with,
+                     Comparison comparison)
 {
     if (what.isEmpty())
         return 0;
     const QString whole = text.Text();
-    std::vector<qsizetype> starts;
-    for (std::optional<TextMatch> match = findSelectable(whole, what, 0, Comparison::Exact); match;
-         match = findSelectable(whole, what, match->start + match->length, Comparison::Exact))
-        starts.push_back(match->start);
+    std::vector<TextModel::Range> ranges;
+    for (std::optional<TextMatch> match = findSelectable(whole, what, 0, comparison); match;
+         match = findSelectable(whole, what, match->start + match->length, comparison))
+        ranges.push_back({match->start, match->length});
     text.setSelStart(0);
-    text.replaceEach(starts, what.size(), with);
-    return qsizetype(starts.size());
+    text.replaceEach(ranges, with);
+    return qsizetype(ranges.size());
 }

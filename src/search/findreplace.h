@@ -20,12 +20,21 @@ enum class SearchStart { Top, AfterSelection };
 // unchanged, when there is none.
 bool searchNext(TextModel &text, const QString &what, SearchStart start, Comparison comparison);
 
-// When the selection is exactly `what`, replaces it with `with` and searches on after the
-// replacement; otherwise searches from the start of the selection. Selects the occurrence
-// found and tells whether there was one.
-bool replaceNext(TextModel &text, const QString &what, const QString &with);
+struct ReplaceStep {
+    // The selection was an occurrence and was replaced.
+    bool replaced = false;
+    // A further occurrence was found and is selected.
+    bool found = false;
+};
+
+// When the selection is an occurrence of `what` as `comparison` sees it, replaces it with
+// `with` and searches on after the replacement; otherwise searches from the start of the
+// selection. Selects the occurrence found.
+ReplaceStep replaceNext(TextModel &text, const QString &what, const QString &with,
+                        Comparison comparison);
 
 // Replaces every occurrence from the top, as replaceNext repeated from the start of the text
 // until it finds nothing would, with the same text and caret, but in one pass over the text
 // and as one undo step. Returns the number of replacements.
-qsizetype replaceAll(TextModel &text, const QString &what, const QString &with);
+qsizetype replaceAll(TextModel &text, const QString &what, const QString &with,
+                     Comparison comparison);

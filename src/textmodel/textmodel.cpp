@@ -234,13 +234,19 @@ std::optional<LineBreak> TextModel::breakAfter(const QTextBlock &block) const
     return documentBreak_;
 }
 
-QString TextModel::fileText() const
+// The file's text of widget positions [from, to).
+QString TextModel::fileText(int from, int to) const
 {
-    return joinedLines(document_, 0, document_.characterCount() - 1, length(),
+    return joinedLines(document_, from, to, toModelOffset(to) - toModelOffset(from),
                        [this](const QTextBlock &block) {
                            const std::optional<LineBreak> lineBreak = breakAfter(block);
                            return lineBreak ? breakText(*lineBreak) : QLatin1StringView();
                        });
+}
+
+QString TextModel::fileText() const
+{
+    return fileText(0, document_.characterCount() - 1);
 }
 
 // Found again only after an edit that may have changed it, and only in a document whose
@@ -360,6 +366,12 @@ QString TextModel::SelText() const
     return modelText(cursor.selectionStart(), cursor.selectionEnd());
 }
 
+QString TextModel::selFileText() const
+{
+    const QTextCursor cursor = widget_.textCursor();
+    return fileText(cursor.selectionStart(), cursor.selectionEnd());
+}
+
 void TextModel::setSelText(const QString &text)
 {
     if (!admits(text))
@@ -389,15 +401,14 @@ void TextModel::replaceSelection(QTextCursor &cursor, const QString &text)
 
 // From the last range to the first, so the positions of the ranges still to do stay valid;
 // the caret, put after the last replacement first, moves along with the edits before it.
-void TextModel::replaceEach(const std::vector<qsizetype> &starts, qsizetype length,
-                            const QString &text)
+void TextModel::replaceEach(const std::vector<Range> &ranges, const QString &text)
 {
-    if (starts.empty() || !admits(text))
+    if (ranges.empty() || !admits(text))
         return;
     std::vector<qsizetype> bounds;
-    bounds.reserve(starts.size() * 2);
-    for (const qsizetype start : starts)
-        bounds.insert(bounds.end(), {start, start + length});
+    bounds.reserve(ranges.size() * 2);
+    for (const Range &range : ranges)
+        bounds.insert(bounds.end(), {range.start, range.start + range.length});
     const std::vector<int> positions = toWidgetPositions(bounds);
     QTextCursor cursor(&document_);
     QTextCursor caret(&document_);

@@ -64,14 +64,21 @@ public:
     void setAllBreaks(LineBreak lineBreak);
 
     QString SelText() const;
+    // The selection as the file has it: each line break as its line has it in the file, and
+    // none after a last line the file left without one. What copy and cut give away.
+    QString selFileText() const;
     // Replaces the selection (or inserts at the caret); the caret ends after `text`. Every
     // CR LF, LF or lone CR in `text` is a line break. A text the document cannot take (see
     // admits) changes nothing.
     void setSelText(const QString &text);
-    // Replaces the `length` characters at each of `starts` (ascending, not overlapping) with
-    // `text`, as one edit and one undo step; the caret ends after the last replacement,
-    // nothing selected. The replace-all of find and replace, in one pass.
-    void replaceEach(const std::vector<qsizetype> &starts, qsizetype length, const QString &text);
+    struct Range {
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+    // Replaces each of `ranges` (ascending, not overlapping) with `text`, as one edit and one
+    // undo step; the caret ends after the last replacement, nothing selected. The replace-all
+    // of find and replace, in one pass.
+    void replaceEach(const std::vector<Range> &ranges, const QString &text);
 
     qsizetype SelStart() const;
     // Removes the selection and puts the caret at `offset` (clamped to the text).
@@ -104,6 +111,7 @@ public:
 
 private:
     QString modelText(int from, int to) const;
+    QString fileText(int from, int to) const;
     void replaceSelection(QTextCursor &cursor, const QString &text);
     std::vector<int> toWidgetPositions(const std::vector<qsizetype> &offsets) const;
     void fill(const QString &text, std::vector<signed char> marks, qsizetype longestLine);

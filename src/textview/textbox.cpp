@@ -177,7 +177,7 @@ void TextBox::insertFromMimeData(const QMimeData *source)
 QMimeData *TextBox::createMimeDataFromSelection() const
 {
     auto *data = new QMimeData;
-    data->setText(model_->SelText());
+    data->setText(model_->selFileText());
     return data;
 }
 

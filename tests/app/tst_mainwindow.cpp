@@ -33,6 +33,7 @@ private Q_SLOTS:
     void hiddenMenusKeepNoShortcuts();
     void toolbarToggles();
     void windowMenuListsDocumentsWithActiveChecked();
+    void undoEntriesFollowTheActiveDocument();
     void tileHorizontallyStacksFullWidth();
     void closingMainWindowStopsAtCancel();
     void activatingDocumentRewritesStatusText();
@@ -92,6 +93,10 @@ void tst_mainwindow::menuEntries_data()
                           << "mnuOpen" << u"ﾌｧｲﾙを開く(&O)"_qs << "Ctrl+O";
     QTest::newRow("save as") << "mnuFile"
                              << "mnuSaveName" << u"名前を付けて保存(&A)"_qs << "";
+    QTest::newRow("undo") << "mnuEdit"
+                          << "mnuUndo" << u"元に戻す(&U)"_qs << "Ctrl+Z";
+    QTest::newRow("redo") << "mnuEdit"
+                          << "mnuRedo" << u"やり直し(&R)"_qs << "Ctrl+Shift+Z";
     QTest::newRow("select all") << "mnuEdit"
                                 << "mnuAllSelect" << u"すべて選択(&A)"_qs << "Ctrl+A";
     QTest::newRow("replace") << "mnuEdit"
@@ -258,6 +263,7 @@ void tst_mainwindow::toolbarToggles()
 void tst_mainwindow::windowMenuListsDocumentsWithActiveChecked()
 {
     w.trigger("mnuNew");
+    QTest::keyClicks(&w.active()->textBox(), QStringLiteral("x"));
     QMenu *windowMenu = w.mdi->menu(QStringLiteral("mnuWindow"));
     Q_EMIT windowMenu->aboutToShow();
     QStringList listed;
@@ -268,8 +274,34 @@ void tst_mainwindow::windowMenuListsDocumentsWithActiveChecked()
         listed << action->text();
         checked << action->isChecked();
     }
-    QCOMPARE(listed, (QStringList{u"（無題）"_qs, u"（無題）"_qs}));
+    QCOMPARE(listed, (QStringList{u"（無題）"_qs, u"*（無題）"_qs}));
     QCOMPARE(checked, (QList<bool>{false, true}));
+    QCOMPARE(w.active()->Caption(), u"（無題）"_qs);
+}
+
+// Enabled as the document's history allows, before cut; the keys reach them from the text.
+void tst_mainwindow::undoEntriesFollowTheActiveDocument()
+{
+    QAction *undo = w.mdi->action(QStringLiteral("mnuUndo"));
+    QAction *redo = w.mdi->action(QStringLiteral("mnuRedo"));
+    const QList<QAction *> edit = w.mdi->menu(QStringLiteral("mnuEdit"))->actions();
+    QCOMPARE(edit.indexOf(redo) + 2, edit.indexOf(w.mdi->action(QStringLiteral("mnuCut"))));
+    DocumentWindow *first = w.active();
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    QTest::keyClicks(&first->textBox(), QStringLiteral("x"));
+    QVERIFY(undo->isEnabled() && !redo->isEnabled());
+    QCOMPARE(w.mdi->SBar().modifiedText(), u"更新"_qs);
+    w.trigger("mnuNew");
+    QVERIFY(!undo->isEnabled());
+    QCOMPARE(w.mdi->SBar().modifiedText(), QString());
+    w.mdi->mdiArea().setActiveSubWindow(first);
+    QVERIFY(undo->isEnabled());
+    QCOMPARE(w.mdi->SBar().modifiedText(), u"更新"_qs);
+    QTest::keyClick(&first->textBox(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(first->Text().Text(), DocumentWindow::newPageTemplate());
+    QVERIFY(!undo->isEnabled() && redo->isEnabled());
+    QTest::keyClick(&first->textBox(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(first->Text().Text(), u"x"_qs + DocumentWindow::newPageTemplate());
 }
 
 void tst_mainwindow::tileHorizontallyStacksFullWidth()

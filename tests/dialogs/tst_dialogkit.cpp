@@ -178,7 +178,7 @@ mnuTextarea optText txtName txtValue txtSize txtMax txtRows txtCols cmdOK cmdCan
 mnuCheckbox optRadio txtName txtValue txtView cmdOK cmdCancel
 mnuSelectBox txtName txtHeight txtOption chkMultiple cmdOK cmdCancel
 mnuFind txtSearch chkTop chkMozi cmdSearch cmdCancel SSTab
-mnuReplace txtSearch2 txtReplace cmdReplace cmdAllReplace cmdCancel2 SSTab)");
+mnuReplace txtSearch2 txtReplace chkMozi2 cmdReplace cmdAllReplace cmdCancel2 SSTab)");
     for (const QString &row : table.split(QStringLiteral("\nmnu"), Qt::SkipEmptyParts))
         QTest::newRow(qPrintable(row.section(u' ', 0, 0))) << row.section(u' ', 1).simplified();
 }

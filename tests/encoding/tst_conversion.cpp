@@ -36,6 +36,7 @@ private Q_SLOTS:
     void savesConverted_data();
     void savesConverted();
     void laterSavesAndAddedLinesKeepTheChosenBreak();
+    void noteCountsTheDeclarations();
     void doubleClickOnTheFormatPanelOpensTheSaveDialog();
     void readsAgainAsAnotherCodePageAndBack();
 
@@ -91,6 +92,22 @@ void tst_Conversion::savesConverted_data()
         << in("ISO-2022-JP",
               u"<?xml version=\"1.0\" encoding=\"ISO-2022-JP\"?>\r\n<p>日本</p>\r\n"_qs)
         << "ISO-2022-JP / CRLF";
+    QTest::newRow("both meta forms, any case and quoting")
+        << in("UTF-8", u"<META CHARSET=UTF-8>\n<meta http-equiv='Content-Type' "
+                       u"content='text/html; Charset=\"utf-8\"'>\n<p>日本</p>\n"_qs)
+        << "Shift_JIS"
+        << "変更しない"
+        << in("CP932", u"<META CHARSET=Shift_JIS>\n<meta http-equiv='Content-Type' "
+                       u"content='text/html; Charset=\"Shift_JIS\"'>\n<p>日本</p>\n"_qs)
+        << "Shift_JIS / LF";
+    QTest::newRow("an XML declaration and a meta charset further down")
+        << in("UTF-8", u"<?xml version='1.0' encoding='UTF-8'?>\n"_qs + QString(1100, u' ') +
+                           u"<meta charset=\"utf-8\">\n"_qs)
+        << "EUC-JP"
+        << "変更しない"
+        << in("EUC-JP", u"<?xml version='1.0' encoding='EUC-JP'?>\n"_qs + QString(1100, u' ') +
+                            u"<meta charset=\"EUC-JP\">\n"_qs)
+        << "EUC-JP / LF";
     const QByteArray emoji = in("UTF-8", u"<meta charset=\"utf-8\">\n<p>a😀b😀</p>\n"_qs);
     QTest::newRow("a character Shift_JIS cannot hold: nothing written")
         << emoji << "Shift_JIS"
@@ -113,6 +130,9 @@ void tst_Conversion::savesConverted()
     QCOMPARE(files->read("page.html").toHex(' '), written.toHex(' '));
     if (w.platform->messages.isEmpty()) {
         QCOMPARE(w.mdi->SBar().formatText(), shown);
+        QVERIFY2(w.mdi->SBar().text().contains(
+                     QStringLiteral(" / ﾌｧｲﾙｻｲｽﾞ %1ﾊﾞｲﾄ / ").arg(written.size())),
+                 qPrintable(w.mdi->SBar().text()));
         QVERIFY(!w.active()->isModified());
     } else {
         QCOMPARE(w.platform->messages.constFirst().text, files->path("page.html") + shown);
@@ -137,6 +157,17 @@ void tst_Conversion::laterSavesAndAddedLinesKeepTheChosenBreak()
     w.text().setSelText("c\r\n");
     w.trigger("mnuSave");
     QCOMPARE(files->read("page.html"), QByteArray("a\nb\nc\n"));
+}
+
+void tst_Conversion::noteCountsTheDeclarations()
+{
+    open("<meta charset='utf-8'><?xml encoding='utf-8'?><META charset=x>");
+    QString note;
+    QVERIFY(driveModal(w.mdi->action("mnuConvertSave"), [&](QDialog &dialog) {
+        note = control<QLabel>(dialog, "lblCharsetCount").text();
+        control<QPushButton>(dialog, "cmdCancel").click();
+    }));
+    QCOMPARE(note, u"ﾍﾟｰｼﾞにある charset の宣言：3 個"_qs);
 }
 
 void tst_Conversion::doubleClickOnTheFormatPanelOpensTheSaveDialog()
@@ -182,8 +213,11 @@ void tst_Conversion::readsAgainAsAnotherCodePageAndBack()
     QCOMPARE(w.text().Text().first(1), u"x"_qs);
 
     w.platform->answers << platform::Answer::Yes;
+    files->write(QStringLiteral("page.html"), in("CP932", page + page));
     readAgainAs("Shift_JIS");
-    QCOMPARE(w.text().Text(), page);
+    QCOMPARE(w.text().Text(), page + page);
+    QVERIFY(w.mdi->SBar().text().contains(
+        QStringLiteral(" / ﾌｧｲﾙｻｲｽﾞ %1ﾊﾞｲﾄ / ").arg(in("CP932", page).size() * 2)));
     QCOMPARE(w.mdi->SBar().formatText(), u"Shift_JIS / CRLF"_qs);
     QVERIFY(!w.active()->isModified());
 }

@@ -162,6 +162,10 @@ void tst_OpenSave::roundTrip()
     QCOMPARE(document->Tag(), QString());
     QCOMPARE(document->Text().SelStart(), 0);
     QCOMPARE(DocumentCommands::PendingFileName, QString());
+    // Copied whole, it is the text the save writes.
+    w.trigger("mnuAllSelect");
+    w.trigger("mnuCopy");
+    QCOMPARE(w.platform->clipboard, document->Text().fileText());
     QVERIFY(QFile::remove(files->path("page.html")));
     w.trigger("mnuSave");
     QCOMPARE(files->read("page.html").toHex(' '), bytes.toHex(' '));
@@ -382,10 +386,13 @@ void tst_OpenSave::saveWritesTheCaptionWithoutDialog()
     QVERIFY(QFile::remove(files->path("page.html")));
     QTest::keyClicks(&document->textBox(), QStringLiteral("new "));
     QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
+    QCOMPARE(w.mdi->SBar().modifiedText(), u"更新"_qs);
 
     w.trigger("mnuSave");
 
     QCOMPARE(files->read("page.html"), QByteArray("new old"));
+    QCOMPARE(w.mdi->SBar().modifiedText(), QString());
+    QVERIFY(w.mdi->SBar().text().contains(u" / ﾌｧｲﾙｻｲｽﾞ 7ﾊﾞｲﾄ / "_qs));
     QCOMPARE(w.platform->fileRequests.size(), 1);
     QCOMPARE(document->Tag(), QString());
     QCOMPARE(document->Caption(), files->path("page.html"));

@@ -25,6 +25,7 @@ private Q_SLOTS:
     void searchPresses_data();
     void searchPresses();
     void replaceKeepsTheFocus();
+    void enterPressesThePagesButton();
     void noDocumentOnlyTheEndMessage_data();
     void noDocumentOnlyTheEndMessage();
     void cancelUnloads();
@@ -57,7 +58,10 @@ private:
 namespace {
 
 const QString SearchEnded = QStringLiteral("Zurne (i) 文書の検索が終了しました");
-const QString ReplaceEnded = QStringLiteral("Zurne (i) 文書の検索と置換が終了しました");
+QString replaced(int count)
+{
+    return QStringLiteral("Zurne (i) %1 件置換しました").arg(count);
+}
 
 } // namespace
 
@@ -114,9 +118,9 @@ void tst_finddialog::replaceEntryOpensModal()
         control<QPushButton>(dialog, QStringLiteral("cmdAllReplace")).click();
     }));
     QCOMPARE(seen, QStringList({"1", "0", "1", "abc"}));
-    QCOMPARE(w.text().Text(), QStringLiteral("<P>x</P>\r\n<P>ABC</P>\r\n<P>x</P>"));
+    QCOMPARE(w.text().Text(), QStringLiteral("<P>x</P>\r\n<P>x</P>\r\n<P>x</P>"));
     QCOMPARE(w.active()->Tag(), QStringLiteral("CHANGE"));
-    QCOMPARE(messages(), QStringList{ReplaceEnded});
+    QCOMPARE(messages(), QStringList{replaced(3)});
 }
 
 void tst_finddialog::searchPresses_data()
@@ -157,9 +161,32 @@ void tst_finddialog::replaceKeepsTheFocus()
     the<QLineEdit>("txtReplace").setText(QStringLiteral("<B>abc</B>"));
     the<QPushButton>("cmdReplace").click();
     QCOMPARE(w.text().Text(), QStringLiteral("<P><B>abc</B></P>\r\n<P>ABC</P>\r\n<P>abc</P>"));
-    QCOMPARE(selection(), QStringLiteral("34+3"));
+    // chkMozi unchecked: the next occurrence is ABC.
+    QCOMPARE(selection(), QStringLiteral("22+3"));
     QCoreApplication::processEvents();
     QCOMPARE(QApplication::focusWidget(), &the<QLineEdit>("txtSearch"));
+}
+
+// Enter searches on from the field that keeps the focus; on the replace page it replaces, as
+// chkMozi, shown on both pages, says, and the end tells how many presses replaced.
+void tst_finddialog::enterPressesThePagesButton()
+{
+    w.trigger("mnuFind");
+    QLineEdit &search = the<QLineEdit>("txtSearch");
+    QTest::keyClick(&search, Qt::Key_Return);
+    QTest::keyClick(&search, Qt::Key_Enter);
+    QCOMPARE(selection(), QStringLiteral("15+3"));
+    QTRY_COMPARE(QApplication::focusWidget(), &search);
+    window().showPage(FindDialog::Page::Replace);
+    the<QCheckBox>("chkMozi2").setChecked(true);
+    QVERIFY(the<QCheckBox>("chkMozi").isChecked());
+    the<QCheckBox>("chkMozi2").setChecked(false);
+    the<QLineEdit>("txtReplace").setText(QStringLiteral("x"));
+    QTest::keyClick(&the<QLineEdit>("txtReplace"), Qt::Key_Return);
+    QCOMPARE(selection(), QStringLiteral("25+3"));
+    QTest::keyClick(&the<QLineEdit>("txtReplace"), Qt::Key_Return);
+    QCOMPARE(w.text().Text(), QStringLiteral("<P>abc</P>\r\n<P>x</P>\r\n<P>x</P>"));
+    QCOMPARE(messages(), QStringList{replaced(2)});
 }
 
 void tst_finddialog::noDocumentOnlyTheEndMessage_data()
@@ -167,8 +194,8 @@ void tst_finddialog::noDocumentOnlyTheEndMessage_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("message");
     QTest::newRow("search") << "cmdSearch" << SearchEnded;
-    QTest::newRow("replace") << "cmdReplace" << ReplaceEnded;
-    QTest::newRow("replace all") << "cmdAllReplace" << ReplaceEnded;
+    QTest::newRow("replace") << "cmdReplace" << replaced(0);
+    QTest::newRow("replace all") << "cmdAllReplace" << replaced(0);
 }
 
 // The window outlives the last document: each button then ends at once.

@@ -51,7 +51,9 @@ void row(const char *step, const char *name, const char *text, int selStart, int
 
 void tst_findreplace::presses_data()
 {
-    QTest::addColumn<QByteArray>("step"); // "exact", "loose", "replace" or "replace all"
+    // "exact", "loose", "replace" or "replace all"; the replace steps compare loosely unless
+    // "exact" follows.
+    QTest::addColumn<QByteArray>("step");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("selStart");
     QTest::addColumn<int>("selLength");
@@ -72,7 +74,11 @@ void tst_findreplace::presses_data()
         {"a a a 0+1 a", "b a a 2+1 a", "b b a 4+1 a", "end b b b 5+0 "});
     row("replace", "aa: a by aa ends", "aa", 0, 0, "a", "aa",
         {"aa 0+1 a", "aaa 2+1 a", "end aaaa 4+0 "});
-    row("replace", "always exact", "A ａ ｱ a", 0, 0, "a", "b", {"A ａ ｱ a 6+1 a"});
+    row("replace exact", "chkMozi checked: only the same letters", "A ａ ｱ a", 0, 0, "a", "b",
+        {"A ａ ｱ a 6+1 a"});
+    row("replace", "folds as find does", "ｶﾞｲﾄﾞ ガイド がいど", 0, 0, "がいど", "案内",
+        {"ｶﾞｲﾄﾞ ガイド がいど 0+5 ｶﾞｲﾄﾞ", "案内 ガイド がいど 3+3 ガイド",
+         "案内 案内 がいど 6+3 がいど", "end 案内 案内 案内 8+0 "});
     row("replace", "replacement with a line break", "a|b|", 1, 1, "|", "<BR>\n",
         {"a<BR>\r\nb| 8+1 |", "end a<BR>\r\nb<BR>\r\n 14+0 "});
     row("replace", "empty search text", "abc", 1, 0, "", "x", {"end abc 1+0 "});
@@ -88,6 +94,10 @@ void tst_findreplace::presses_data()
     row("replace all", "lone LF replacement is a line break", "a|b", 0, 0, "|", "\n",
         {"a\r\nb 3+0 "});
     row("replace all", "empty search text changes nothing", "abc", 2, 1, "", "x", {"abc 2+1 c"});
+    row("replace all", "folds as find does", "ｶﾞｲﾄﾞ ガイド がいど", 0, 0, "がいど", "案内",
+        {"案内 案内 案内 8+0 "});
+    row("replace all exact", "chkMozi checked: only the same letters", "a A ａ", 0, 0, "a", "b",
+        {"b A ａ 1+0 "});
 }
 
 // Replace all leaves the same text and caret as replace one pressed until it finds nothing,
@@ -103,23 +113,23 @@ void tst_findreplace::presses()
     QFETCH(QStringList, presses);
     prepare(text, selStart, selLength);
     QStringList trace;
-    if (step == "replace all") {
-        ::replaceAll(*model, what, with);
+    const Comparison comparison = step.endsWith("exact") ? Comparison::Exact : Comparison::Loose;
+    if (step.startsWith("replace all")) {
+        ::replaceAll(*model, what, with, comparison);
         trace << replaced(true);
         edit.undo();
         QCOMPARE(model->Text(), text);
         if (!what.isEmpty()) {
             prepare(text, 0, 0);
-            while (replaceNext(*model, what, with)) {
+            while (replaceNext(*model, what, with, comparison).found) {
             }
             QCOMPARE(replaced(true), presses.first());
         }
     }
-    const Comparison comparison = step == "exact" ? Comparison::Exact : Comparison::Loose;
     for (SearchStart start = SearchStart::Top; trace.size() < presses.size();
          start = SearchStart::AfterSelection) {
-        if (step == "replace")
-            trace << replaced(replaceNext(*model, what, with));
+        if (step.startsWith("replace"))
+            trace << replaced(replaceNext(*model, what, with, comparison).found);
         else
             trace << state(searchNext(*model, what, start, comparison));
     }
@@ -134,7 +144,7 @@ void tst_findreplace::replaceAllInALongLine()
     for (int i = 0; i < 1000; ++i)
         line += QStringLiteral("<B>ab</B>");
     model->setText(line + QStringLiteral("\r\n") + line);
-    ::replaceAll(*model, QStringLiteral("ab</B><B>"), QStringLiteral("-"));
+    ::replaceAll(*model, QStringLiteral("ab</B><B>"), QStringLiteral("-"), Comparison::Exact);
     QString expected = line;
     expected.replace(QStringLiteral("ab</B><B>"), QStringLiteral("-"));
     QCOMPARE(model->Text(), expected + QStringLiteral("\r\n") + expected);

@@ -17,6 +17,7 @@ public:
     FileDialogState fileDialog;
     QString statusText;
     QString formatText;
+    bool modifiedShown = false;
     bool cutEnabled = false;
     bool documentOpen = false;
     // Last, so that it and its documents go first, while what they report to is still there.
@@ -26,6 +27,7 @@ public:
     FileDialogState &CD() override { return fileDialog; }
     void setStatusText(const QString &text) override { statusText = text; }
     void setFormatText(const QString &text) override { formatText = text; }
+    void setModifiedShown(bool modified) override { modifiedShown = modified; }
     void setCutEnabled(bool enabled) override { cutEnabled = enabled; }
     void enterDocumentOpenState() override { documentOpen = true; }
     void enterNoDocumentState() override { documentOpen = false; }

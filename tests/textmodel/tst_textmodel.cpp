@@ -19,6 +19,8 @@ private Q_SLOTS:
 
     void roundTrip_data();
     void roundTrip();
+    void selectionAsTheFileHasIt_data();
+    void selectionAsTheFileHasIt();
     void settingTextTwiceKeepsItsCharacters();
     void selectionAcrossCrLfCountsTwo();
     void offsetsAfterLineBreaks_data();
@@ -70,6 +72,32 @@ void tst_TextModel::roundTrip()
     model->setSelStart(0);
     model->setSelLength(text.size());
     QCOMPARE(model->SelText(), text);
+}
+
+void tst_TextModel::selectionAsTheFileHasIt_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("selStart");
+    QTest::addColumn<int>("selLength");
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("LF file gives LF") << "a\nb\nc\n" << 0 << 4 << "a\nb";
+    QTest::newRow("CR file gives CR") << "a\rb\r" << 0 << 4 << "a\rb";
+    QTest::newRow("CR LF file gives CR LF") << "a\r\nb\r\n" << 0 << 4 << "a\r\nb";
+    QTest::newRow("mixed file: each line its own") << "a\r\nb\nc\n" << 0 << 9 << "a\r\nb\nc\n";
+    QTest::newRow("no final break: none added") << "a\nb" << 0 << 6 << "a\nb";
+    QTest::newRow("across a break") << "ab\ncd\n" << 1 << 4 << "b\nc";
+}
+
+void tst_TextModel::selectionAsTheFileHasIt()
+{
+    QFETCH(QString, file);
+    QFETCH(int, selStart);
+    QFETCH(int, selLength);
+    QFETCH(QString, copied);
+    model->setFileText(file, TextModel::Ending::LineBreakAdded);
+    model->setSelStart(selStart);
+    model->setSelLength(selLength);
+    QCOMPARE(model->selFileText(), copied);
 }
 
 // The widget gives a new text the caret's character format; a kept character's tag there

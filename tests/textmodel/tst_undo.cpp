@@ -117,7 +117,8 @@ void tst_Undo::savesWhatWasUndone()
         else if (step.startsWith(u"paste:"))
             paste(argument);
         else if (step.startsWith(u"replace:"))
-            w.text().replaceEach({0, 2, 4, 6, 4000}, 1, argument.section(u'>', 1));
+            w.text().replaceEach({{0, 1}, {2, 1}, {4, 1}, {6, 1}, {4000, 1}},
+                                 argument.section(u'>', 1));
         else
             QTest::keyClick(&box, QKeySequence(step)[0].key());
     }
