@@ -51,14 +51,11 @@ DocumentWindow::DocumentWindow(DocumentHost &host) : host_(host), Text_(new Text
     connect(Text_, &QPlainTextEdit::textChanged, this, &DocumentWindow::Text_Change);
     connect(Text_, &TextBox::shiftEnterPressed, this,
             [this] { model_.setSelText(QStringLiteral("<BR>")); });
-    connect(Text_, &TextBox::fileDragged, this, [](QDragMoveEvent *event) {
-        if (DocumentFileHooks::served.dragOver)
-            DocumentFileHooks::served.dragOver(event);
-    });
-    connect(Text_, &TextBox::fileDropped, this, [](QDropEvent *event) {
-        if (DocumentFileHooks::served.drop)
-            DocumentFileHooks::served.drop(event);
-    });
+    // Looked up at each drop, not when connecting: the hooks may be served after this window.
+    connect(Text_, &TextBox::fileDragged, this,
+            [](QDragMoveEvent *event) { DocumentFileHooks::served.dragOver(event); });
+    connect(Text_, &TextBox::fileDropped, this,
+            [](QDropEvent *event) { DocumentFileHooks::served.drop(event); });
     connect(this, &QMdiSubWindow::windowStateChanged, this,
             [this](Qt::WindowStates before, Qt::WindowStates now) {
                 if (!(before & Qt::WindowActive) && (now & Qt::WindowActive))
@@ -92,8 +89,7 @@ DocumentWindow::~DocumentWindow()
 
 void DocumentWindow::Form_Load()
 {
-    const auto load = DocumentFileHooks::served.loadPendingFile;
-    if (!load || !load(*this)) {
+    if (!DocumentFileHooks::served.loadPendingFile(*this)) {
         setCaption(Untitled);
         model_.setText(newPageTemplate());
     }
@@ -158,8 +154,7 @@ QString DocumentWindow::formatInfo() const
 
 void DocumentWindow::Form_Activate()
 {
-    if (DocumentFileHooks::served.activated)
-        DocumentFileHooks::served.activated(*this);
+    DocumentFileHooks::served.activated(*this);
     showStatus();
 }
 
@@ -192,8 +187,7 @@ bool DocumentWindow::Form_Unload()
             return false;
         // A save that did not happen keeps the window: closing it would lose the text the
         // user just asked to keep.
-        const auto save = DocumentFileHooks::served.save;
-        if (answer == platform::Answer::Yes && (!save || !save(*this)))
+        if (answer == platform::Answer::Yes && !DocumentFileHooks::served.save(*this))
             return false;
     }
     if (LoadedWindows::count() == 2)

@@ -10,13 +10,13 @@ class QDropEvent;
 
 struct DocumentFileHooks {
     // Reads the file the window was made for, if any; false leaves the new page.
-    bool (*loadPendingFile)(DocumentWindow &) = nullptr;
+    bool (*loadPendingFile)(DocumentWindow &) = [](DocumentWindow &) { return false; };
     // The window became active: its file may have changed elsewhere.
-    void (*activated)(DocumentWindow &) = nullptr;
+    void (*activated)(DocumentWindow &) = [](DocumentWindow &) {};
     // Saves before the window closes; false keeps it open.
-    bool (*save)(DocumentWindow &) = nullptr;
-    void (*dragOver)(QDragMoveEvent *) = nullptr;
-    void (*drop)(QDropEvent *) = nullptr;
+    bool (*save)(DocumentWindow &) = [](DocumentWindow &) { return false; };
+    void (*dragOver)(QDragMoveEvent *) = [](QDragMoveEvent *) {};
+    void (*drop)(QDropEvent *) = [](QDropEvent *) {};
 
     static DocumentFileHooks served;
 };
