@@ -2,10 +2,9 @@
 
 #include "app/aboutbox.h"
 #include "app/help.h"
-#include "app/menutable.h"
+#include "app/mainmenus.h"
 #include "app/programicon.h"
 #include "app/recentfilesmenu.h"
-#include "app/toolbaricons.h"
 #include "app/toolbartable.h"
 #include "app/undoentries.h"
 #include "app/windowarrangement.h"
@@ -42,44 +41,8 @@
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QMdiArea>
-#include <QMenuBar>
+#include <QMenu>
 #include <QToolBar>
-
-namespace {
-
-// The menus that are hidden while no document is open.
-const char *const documentMenus[] = {"mnuView", "mnuTagu", "mnuWord", "mnuEdit", "mnuTag2"};
-
-const MenuEntry *entryNamed(const char *name)
-{
-    for (const MenuEntry &entry : menuTable()) {
-        if (qstrcmp(entry.name, name) == 0)
-            return &entry;
-    }
-    return nullptr;
-}
-
-bool inDocumentMenu(const MenuEntry &entry)
-{
-    for (const MenuEntry *e = &entry; e; e = entryNamed(e->parent)) {
-        if (e->kind == MenuEntry::TopMenu)
-            return std::any_of(std::begin(documentMenus), std::end(documentMenus),
-                               [e](const char *menu) { return qstrcmp(menu, e->name) == 0; });
-    }
-    return false;
-}
-
-// A toolbar button runs its menu entry's handler itself, so button and entry always do the
-// same.
-void dispatch(MainWindow *window, const ToolbarLayout &layout, int position)
-{
-    for (const ToolbarButton &button : layout.buttons) {
-        if (button.position == position)
-            (window->*entryNamed(button.entry)->handler)();
-    }
-}
-
-} // namespace
 
 MainWindow::MainWindow(const QStringList &files)
     : area_(new QMdiArea(this)), SBar_(new StatusBar(this)),
@@ -98,11 +61,10 @@ MainWindow::MainWindow(const QStringList &files)
     area_->viewport()->setAcceptDrops(true);
     area_->viewport()->installEventFilter(this);
     buildMenus();
-    new RecentFilesMenu(*menus_.value(QStringLiteral("mnuFile")),
-                        *actions_.value(QStringLiteral("mnuExit")));
-    tbrNormal_ =
-        buildToolbar(standardToolbar(), normalPositions_, &MainWindow::tbrNormal_ButtonClick);
-    tbrHTML_ = buildToolbar(htmlToolbar(), htmlPositions_, &MainWindow::tbrHTML_ButtonClick);
+    new RecentFilesMenu(*menus_->menu(QStringLiteral("mnuFile")),
+                        *menus_->action(QStringLiteral("mnuExit")));
+    tbrNormal_ = addToolbar(*this, standardToolbar(), normalPositions_);
+    tbrHTML_ = addToolbar(*this, htmlToolbar(), htmlPositions_);
     resize(1024, 768);
     MDIForm_Load(files);
 }
@@ -127,8 +89,8 @@ void MainWindow::MDIForm_Load(const QStringList &files)
     setToolbarShown(tbrNormal_, "mnuToolBar", true);
     setToolbarShown(tbrHTML_, "mnuHTMLTBar", true);
     const ViewOptions view = ViewOptions::stored();
-    actions_.value(QStringLiteral("mnuColorView"))->setChecked(view.colouring);
-    actions_.value(QStringLiteral("mnuBlankMarks"))->setChecked(view.blankMarks);
+    menus_->action(QStringLiteral("mnuColorView"))->setChecked(view.colouring);
+    menus_->action(QStringLiteral("mnuBlankMarks"))->setChecked(view.blankMarks);
 }
 
 DocumentWindow *MainWindow::activeChild() const
@@ -146,16 +108,6 @@ QList<DocumentWindow *> MainWindow::children() const
     return list;
 }
 
-QAction *MainWindow::action(const QString &name) const
-{
-    return actions_.value(name);
-}
-
-QMenu *MainWindow::menu(const QString &name) const
-{
-    return menus_.value(name);
-}
-
 QAction *MainWindow::tbrNormalButton(int position) const
 {
     return normalPositions_.value(position - 1);
@@ -168,103 +120,38 @@ QAction *MainWindow::tbrHTMLButton(int position) const
 
 void MainWindow::buildMenus()
 {
-    for (const MenuEntry &entry : menuTable()) {
-        const QString name = QString::fromLatin1(entry.name);
-        QMenu *parent = menus_.value(QString::fromLatin1(entry.parent));
-        switch (entry.kind) {
-        case MenuEntry::TopMenu:
-        case MenuEntry::SubMenu: {
-            QMenu *menu =
-                parent ? parent->addMenu(entry.caption) : menuBar()->addMenu(entry.caption);
-            menu->setObjectName(name);
-            menu->menuAction()->setObjectName(name);
-            menus_.insert(name, menu);
-            actions_.insert(name, menu->menuAction());
-            break;
-        }
-        case MenuEntry::Separator:
-            parent->addSeparator()->setObjectName(name);
-            break;
-        case MenuEntry::Command: {
-            QAction *action = parent->addAction(entry.caption);
-            action->setObjectName(name);
-            action->setShortcut(entry.shortcut);
-            action->setCheckable(entry.checkable);
-            connect(action, &QAction::triggered, this, entry.handler);
-            actions_.insert(name, action);
-            break;
-        }
-        }
-    }
-    connect(menus_.value(QStringLiteral("mnuWindow")), &QMenu::aboutToShow, this,
+    menus_ = std::make_unique<MainMenus>(*this);
+    connect(menus_->menu(QStringLiteral("mnuWindow")), &QMenu::aboutToShow, this,
             &MainWindow::rebuildWindowMenu);
-    connect(menus_.value(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this,
+    connect(menus_->menu(QStringLiteral("mnuFile")), &QMenu::aboutToShow, this,
             &MainWindow::updateReadAgainEntry);
     connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::updateReadAgainEntry);
     connect(SBar_, &StatusBar::formatDoubleClicked, this, &MainWindow::mnuConvertSave_Click);
-    new UndoEntries(*area_, *actions_.value(QStringLiteral("mnuUndo")),
-                    *actions_.value(QStringLiteral("mnuRedo")));
+    new UndoEntries(*area_, *menus_->action(QStringLiteral("mnuUndo")),
+                    *menus_->action(QStringLiteral("mnuRedo")));
 }
 
 // Only a document with a file can read it again.
 void MainWindow::updateReadAgainEntry()
 {
     const DocumentWindow *document = activeChild();
-    actions_.value(QStringLiteral("mnuReadAgain"))->setEnabled(document && !document->isUntitled());
-}
-
-QToolBar *MainWindow::buildToolbar(const ToolbarLayout &layout, QList<QAction *> &positions,
-                                   void (MainWindow::*dispatch)(int))
-{
-    auto *toolbar = addToolBar(QString::fromLatin1(layout.name));
-    toolbar->setObjectName(QString::fromLatin1(layout.name));
-    toolbar->setIconSize(QSize(16, 16));
-    toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    int index = 0;
-    for (int position = 1; position <= layout.positions; ++position) {
-        if (index >= int(layout.buttons.size()) || layout.buttons[index].position != position) {
-            positions << toolbar->addSeparator();
-            continue;
-        }
-        const ToolbarButton &button = layout.buttons[index];
-        QAction *action = toolbar->addAction(toolbarIcon(layout, index++), button.shortName);
-        action->setToolTip(button.shortName);
-        action->setStatusTip(button.menuPath);
-        connect(action, &QAction::triggered, this,
-                [this, dispatch, position] { (this->*dispatch)(position); });
-        positions << action;
-    }
-    return toolbar;
+    menus_->action(QStringLiteral("mnuReadAgain"))->setEnabled(document && !document->isUntitled());
 }
 
 void MainWindow::tbrNormal_ButtonClick(int index)
 {
-    dispatch(this, standardToolbar(), index);
+    runToolbarButton(*this, standardToolbar(), index);
 }
 
 void MainWindow::tbrHTML_ButtonClick(int index)
 {
-    dispatch(this, htmlToolbar(), index);
+    runToolbarButton(*this, htmlToolbar(), index);
 }
 
 void MainWindow::setToolbarShown(QToolBar *toolbar, const char *entry, bool shown)
 {
-    actions_.value(QString::fromLatin1(entry))->setChecked(shown);
+    menus_->action(QString::fromLatin1(entry))->setChecked(shown);
     toolbar->setVisible(shown);
-}
-
-// Hidden menus keep no shortcuts: a key works only while its entry can be seen.
-void MainWindow::setDocumentMenusShown(bool shown)
-{
-    for (const char *name : documentMenus)
-        menus_.value(QString::fromLatin1(name))->menuAction()->setVisible(shown);
-    for (const MenuEntry &entry : menuTable()) {
-        if (entry.kind != MenuEntry::Command || entry.shortcut.isEmpty())
-            continue;
-        if (inDocumentMenu(entry))
-            actions_.value(QString::fromLatin1(entry.name))
-                ->setShortcut(shown ? entry.shortcut : QKeySequence());
-    }
 }
 
 // The document-open state (open) and the no-document state: the menus that need a
@@ -274,16 +161,16 @@ void MainWindow::setDocumentState(bool open)
 {
     for (int position = 4; position <= int(normalPositions_.size()); ++position)
         normalPositions_[position - 1]->setEnabled(open);
-    setDocumentMenusShown(open);
+    menus_->setDocumentMenusShown(open);
     for (const char *name : {"mnuSave", "mnuClose", "mnuAllClose", "mnuSaveName", "mnuConvertSave"})
-        actions_.value(QString::fromLatin1(name))->setEnabled(open);
+        menus_->action(QString::fromLatin1(name))->setEnabled(open);
     updateReadAgainEntry();
     setToolbarShown(tbrHTML_, "mnuHTMLTBar", open);
 }
 
 void MainWindow::setCutEnabled(bool enabled)
 {
-    actions_.value(QStringLiteral("mnuCut"))->setEnabled(enabled);
+    menus_->action(QStringLiteral("mnuCut"))->setEnabled(enabled);
 }
 
 void MainWindow::enterDocumentOpenState()
@@ -298,7 +185,7 @@ void MainWindow::enterNoDocumentState()
 
 void MainWindow::rebuildWindowMenu()
 {
-    WindowArrangement::listWindows(*menus_.value(QStringLiteral("mnuWindow")), *area_,
+    WindowArrangement::listWindows(*menus_->menu(QStringLiteral("mnuWindow")), *area_,
                                    windowListEntries_);
 }
 
@@ -426,11 +313,11 @@ void MainWindow::mnuWB_Click()
 }
 void MainWindow::mnuToolBar_Click()
 {
-    tbrNormal_->setVisible(actions_.value(QStringLiteral("mnuToolBar"))->isChecked());
+    tbrNormal_->setVisible(menus_->action(QStringLiteral("mnuToolBar"))->isChecked());
 }
 void MainWindow::mnuHTMLTBar_Click()
 {
-    tbrHTML_->setVisible(actions_.value(QStringLiteral("mnuHTMLTBar"))->isChecked());
+    tbrHTML_->setVisible(menus_->action(QStringLiteral("mnuHTMLTBar"))->isChecked());
 }
 void MainWindow::mnuColorView_Click()
 {
@@ -442,8 +329,8 @@ void MainWindow::mnuBlankMarks_Click()
 }
 void MainWindow::applyViewOptions()
 {
-    applyToAllDocuments({actions_.value(QStringLiteral("mnuColorView"))->isChecked(),
-                         actions_.value(QStringLiteral("mnuBlankMarks"))->isChecked()});
+    applyToAllDocuments({menus_->action(QStringLiteral("mnuColorView"))->isChecked(),
+                         menus_->action(QStringLiteral("mnuBlankMarks"))->isChecked()});
 }
 
 // Tags

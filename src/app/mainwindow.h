@@ -4,10 +4,10 @@
 // It dispatches every menu entry and toolbar button; the commands live in their
 // subsystems.
 
+#include "app/mainmenus.h"
 #include "app/statusbar.h"
 #include "document/documenthost.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
@@ -16,7 +16,6 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 class DocumentWindow;
-struct ToolbarLayout;
 
 class MainWindow : public QMainWindow, public DocumentHost {
     Q_OBJECT
@@ -30,8 +29,8 @@ public:
     DocumentWindow *activeChild() const;
     QList<DocumentWindow *> children() const;
 
-    QAction *action(const QString &name) const;
-    QMenu *menu(const QString &name) const;
+    QAction *action(const QString &name) const { return menus_->action(name); }
+    QMenu *menu(const QString &name) const { return menus_->menu(name); }
     QToolBar *tbrNormal() const { return tbrNormal_; }
     QToolBar *tbrHTML() const { return tbrHTML_; }
     // The button (or separator) at a 1-based toolbar position.
@@ -119,10 +118,7 @@ protected:
 private:
     void MDIForm_Load(const QStringList &files);
     void buildMenus();
-    QToolBar *buildToolbar(const ToolbarLayout &layout, QList<QAction *> &positions,
-                           void (MainWindow::*dispatch)(int));
     void rebuildWindowMenu();
-    void setDocumentMenusShown(bool shown);
     void setDocumentState(bool open);
     void setToolbarShown(QToolBar *toolbar, const char *entry, bool shown);
     void updateReadAgainEntry();
@@ -132,8 +128,7 @@ private:
     QMdiArea *area_;
     StatusBar *SBar_;
     std::unique_ptr<FileDialogState> CD_;
-    QHash<QString, QAction *> actions_;
-    QHash<QString, QMenu *> menus_;
+    std::unique_ptr<MainMenus> menus_;
     QToolBar *tbrNormal_ = nullptr;
     QToolBar *tbrHTML_ = nullptr;
     QList<QAction *> normalPositions_;
