@@ -32,6 +32,7 @@
 #include "forms/textfielddialog.h"
 #include "imagemap/areadrawingwindow.h"
 #include "preview/previewcommand.h"
+#include "search/findagain.h"
 #include "search/finddialog.h"
 #include "structure/framesetdialog.h"
 #include "structure/imagelinkdialog.h"
@@ -304,6 +305,14 @@ void MainWindow::mnuFind_Click()
 void MainWindow::mnuReplace_Click()
 {
     showReplaceWindow(*this);
+}
+void MainWindow::mnuFindNext_Click()
+{
+    findAgain(SearchDirection::Next);
+}
+void MainWindow::mnuFindPrevious_Click()
+{
+    findAgain(SearchDirection::Previous);
 }
 
 // View

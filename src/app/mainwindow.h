@@ -69,6 +69,8 @@ public:
     void mnuAllSelect_Click();
     void mnuFind_Click();
     void mnuReplace_Click();
+    void mnuFindNext_Click();
+    void mnuFindPrevious_Click();
     void mnuWB_Click();
     void mnuToolBar_Click();
     void mnuHTMLTBar_Click();

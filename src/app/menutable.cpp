@@ -77,6 +77,9 @@ std::vector<MenuEntry> buildTable()
         sep("mnuH4", "mnuEdit"),
         cmd("mnuFind", "mnuEdit", s(u"検索(&F)"), &F::mnuFind_Click, ctrl('F')),
         cmd("mnuReplace", "mnuEdit", s(u"置換(&E)"), &F::mnuReplace_Click, ctrl('H')),
+        cmd("mnuFindNext", "mnuEdit", s(u"次を検索(&N)"), &F::mnuFindNext_Click, Qt::Key_F3),
+        cmd("mnuFindPrevious", "mnuEdit", s(u"前を検索(&P)"), &F::mnuFindPrevious_Click,
+            Qt::SHIFT | Qt::Key_F3),
 
         top("mnuView", s(u"表示(&V)")),
         cmd("mnuWB", "mnuView", s(u"ﾌﾞﾗｳｻﾞ確認(&W)"), &F::mnuWB_Click, QKeySequence(Qt::Key_F5)),

@@ -6,6 +6,7 @@
 #include "document/documentwindow.h"
 #include "platform/busycursor.h"
 #include "platform/platform.h"
+#include "search/findagain.h"
 #include "search/findreplace.h"
 #include "textview/textbox.h"
 
@@ -156,6 +157,7 @@ void FindDialog::cmdSearch_Click()
 {
     DocumentWindow *document = activeDocument();
     const SearchStart start = chkTop_->isChecked() ? SearchStart::Top : SearchStart::AfterSelection;
+    rememberSearch(txtSearch_->text(), comparison());
     if (!document || !searchNext(document->Text(), txtSearch_->text(), start, comparison()))
         inform(SearchEnded);
     chkTop_->setChecked(false);
@@ -169,6 +171,7 @@ void FindDialog::cmdSearch_Click()
 void FindDialog::cmdReplace_Click()
 {
     TextModel *text = activeText();
+    rememberSearch(txtSearch2_->text(), comparison());
     const ReplaceStep step =
         text ? replaceNext(*text, txtSearch2_->text(), txtReplace_->text(), comparison())
              : ReplaceStep{};

@@ -67,3 +67,19 @@ qsizetype replaceAll(TextModel &text, const QString &what, const QString &with,
     text.replaceEach(ranges, with);
     return qsizetype(ranges.size());
 }
+
+bool searchPrevious(TextModel &text, const QString &what, SearchStart start, Comparison comparison)
+{
+    const QString whole = text.Text();
+    const qsizetype before = start == SearchStart::Top ? whole.size() + 1 : text.SelStart();
+    std::optional<TextMatch> last;
+    for (std::optional<TextMatch> match = findSelectable(whole, what, 0, comparison);
+         match && match->start < before;
+         match = findSelectable(whole, what, match->start + 1, comparison))
+        last = match;
+    if (!last)
+        return false;
+    text.setSelStart(last->start);
+    text.setSelLength(last->length);
+    return true;
+}

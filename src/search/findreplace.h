@@ -38,3 +38,7 @@ ReplaceStep replaceNext(TextModel &text, const QString &what, const QString &wit
 // and as one undo step. Returns the number of replacements.
 qsizetype replaceAll(TextModel &text, const QString &what, const QString &with,
                      Comparison comparison);
+
+// Selects the last occurrence of `what` that starts before the selection; false, with the
+// selection unchanged, when there is none. With `start` Top, the last one in the text.
+bool searchPrevious(TextModel &text, const QString &what, SearchStart start, Comparison comparison);

@@ -29,6 +29,7 @@ private Q_SLOTS:
     void noDocumentOnlyTheEndMessage_data();
     void noDocumentOnlyTheEndMessage();
     void cancelUnloads();
+    void findAgainWithTheWindowClosed();
 
 private:
     FindDialog &window() const { return *w.mdi->findChild<FindDialog *>(); }
@@ -228,3 +229,23 @@ void tst_finddialog::cancelUnloads()
 
 QTEST_MAIN(tst_finddialog)
 #include "tst_finddialog.moc"
+
+// F3 and Shift+F3 repeat the window's last search after it is closed, and go round once at
+// either end with a word in the status bar instead of a message.
+void tst_finddialog::findAgainWithTheWindowClosed()
+{
+    w.trigger("mnuFind");
+    the<QLineEdit>("txtSearch").setText(QStringLiteral("abc"));
+    the<QPushButton>("cmdSearch").click();
+    window().close();
+    QStringList seen;
+    for (const char *entry :
+         {"mnuFindNext", "mnuFindNext", "mnuFindNext", "mnuFindPrevious", "mnuFindPrevious"}) {
+        w.mdi->SBar().setText({});
+        w.trigger(entry);
+        seen << selection() + u' ' + w.mdi->SBar().text();
+    }
+    QCOMPARE(seen, (QStringList{"15+3 ", "27+3 ", u"3+3 文書の最後まで検索しました"_qs,
+                                u"27+3 文書の最後まで検索しました"_qs, "15+3 "}));
+    QVERIFY(w.platform->messages.isEmpty());
+}
