@@ -38,6 +38,7 @@
 #include "structure/imagelinkdialog.h"
 #include "structure/tabledialog.h"
 #include "textview/viewoptions.h"
+#include "typing/typinghelp.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -50,6 +51,7 @@ MainWindow::MainWindow(const QStringList &files)
       CD_(std::make_unique<FileDialogState>())
 {
     DocumentCommands::serveDocumentWindows();
+    TypingHelp::serveEveryTextBox();
     LoadedWindows::add(this);
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("VEK Zurne"));
@@ -92,6 +94,7 @@ void MainWindow::MDIForm_Load(const QStringList &files)
     const ViewOptions view = ViewOptions::stored();
     menus_->action(QStringLiteral("mnuColorView"))->setChecked(view.colouring);
     menus_->action(QStringLiteral("mnuBlankMarks"))->setChecked(view.blankMarks);
+    menus_->action(QStringLiteral("mnuCloseEndTags"))->setChecked(view.closeEndTags);
 }
 
 DocumentWindow *MainWindow::activeChild() const
@@ -336,10 +339,15 @@ void MainWindow::mnuBlankMarks_Click()
 {
     applyViewOptions();
 }
+void MainWindow::mnuCloseEndTags_Click()
+{
+    applyViewOptions();
+}
 void MainWindow::applyViewOptions()
 {
     applyToAllDocuments({menus_->action(QStringLiteral("mnuColorView"))->isChecked(),
-                         menus_->action(QStringLiteral("mnuBlankMarks"))->isChecked()});
+                         menus_->action(QStringLiteral("mnuBlankMarks"))->isChecked(),
+                         menus_->action(QStringLiteral("mnuCloseEndTags"))->isChecked()});
 }
 
 // Tags

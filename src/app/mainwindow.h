@@ -76,6 +76,7 @@ public:
     void mnuHTMLTBar_Click();
     void mnuColorView_Click();
     void mnuBlankMarks_Click();
+    void mnuCloseEndTags_Click();
     void mnuHLink_Click();
     void mnuImage_Click();
     void mnuList_Click();

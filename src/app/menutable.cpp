@@ -88,6 +88,8 @@ std::vector<MenuEntry> buildTable()
         check("mnuHTMLTBar", "mnuView", s(u"HTMLﾂｰﾙﾊﾞｰ表示(&H)"), &F::mnuHTMLTBar_Click),
         check("mnuColorView", "mnuView", s(u"色分け表示(&L)"), &F::mnuColorView_Click),
         check("mnuBlankMarks", "mnuView", s(u"全角空白・ﾀﾌﾞを表示(&B)"), &F::mnuBlankMarks_Click),
+        check("mnuCloseEndTags", "mnuView", s(u"終了ﾀｸﾞを自動で閉じる(&E)"),
+              &F::mnuCloseEndTags_Click),
 
         top("mnuTagu", s(u"ﾀｸﾞ(&T)")),
         cmd("mnuHLink", "mnuTagu", s(u"ﾊｲﾊﾟｰﾘﾝｸ(&A)"), &F::mnuHLink_Click),

@@ -366,6 +366,12 @@ QString TextModel::SelText() const
     return modelText(cursor.selectionStart(), cursor.selectionEnd());
 }
 
+QString TextModel::textBeforeCaret(int reach) const
+{
+    const int end = widget_.textCursor().selectionStart();
+    return modelText(std::max(0, end - reach), end);
+}
+
 QString TextModel::selFileText() const
 {
     const QTextCursor cursor = widget_.textCursor();

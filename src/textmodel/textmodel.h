@@ -64,6 +64,9 @@ public:
     void setAllBreaks(LineBreak lineBreak);
 
     QString SelText() const;
+    // Up to about `reach` characters before the selection (or the caret), as Text() has
+    // them: what typing help reads without copying a whole long page.
+    QString textBeforeCaret(int reach) const;
     // The selection as the file has it: each line break as its line has it in the file, and
     // none after a last line the file left without one. What copy and cut give away.
     QString selFileText() const;

@@ -28,6 +28,9 @@ bool isEnter(const QKeyEvent *event)
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
+// The program's typing help, put on each text box as it gets its model.
+TextBox::Helper helper = nullptr;
+
 } // namespace
 
 TextBox::TextBox(QWidget *parent)
@@ -88,6 +91,18 @@ MarkupColouring::Columns TextBox::columnsShown() const
     return {int(left / (2 * column)), int((left + viewport()->width()) / column) + 1};
 }
 
+void TextBox::setHelper(Helper newHelper)
+{
+    helper = newHelper;
+}
+
+void TextBox::setModel(TextModel &model)
+{
+    model_ = &model;
+    if (helper)
+        helper(*this, model);
+}
+
 bool TextBox::event(QEvent *event)
 {
     // The menus' Ctrl shortcuts (copy, cut, paste, select all, Ctrl+K ...) win over the
@@ -120,8 +135,10 @@ void TextBox::keyPressEvent(QKeyEvent *event)
     if (movesOverPieces(event))
         return;
     QPlainTextEdit::keyPressEvent(event);
-    if (!event->text().isEmpty())
-        model_->cutGrownPiece();
+    if (event->text().isEmpty())
+        return;
+    model_->cutGrownPiece();
+    Q_EMIT typed(event->text());
 }
 
 // A long line is shown in pieces; the keys that move by characters and lines step over
@@ -165,6 +182,8 @@ void TextBox::inputMethodEvent(QInputMethodEvent *event)
         event->setCommitString(QString());
     QPlainTextEdit::inputMethodEvent(event);
     model_->cutGrownPiece();
+    if (!event->commitString().isEmpty())
+        Q_EMIT typed(event->commitString());
 }
 
 // The same text the paste command would put in: the model takes every kind of break.

@@ -24,11 +24,17 @@ public:
     explicit TextBox(QWidget *parent = nullptr);
     ~TextBox() override;
 
-    void setModel(TextModel &model) { model_ = &model; }
+    // Typing help the program puts on every text box once the box has its model; none by
+    // default, as where the view is used alone.
+    using Helper = void (*)(TextBox &box, TextModel &model);
+    static void setHelper(Helper helper);
+    void setModel(TextModel &model);
     const ViewOptions &viewOptions() const { return view_; }
     void setViewOptions(const ViewOptions &options);
 
 Q_SIGNALS:
+    // A key or an input method put `text` in at the caret.
+    void typed(const QString &text);
     // Enter pressed with exactly Shift held, before its line break goes in.
     void shiftEnterPressed();
     // File drags and drops over the text; the receiver decides.

@@ -8,6 +8,7 @@ const QString SettingsApp = QStringLiteral("VEK");
 const QString SettingsSection = QStringLiteral("View");
 const QString ColouringKey = QStringLiteral("Colour");
 const QString BlankMarksKey = QStringLiteral("BlankMarks");
+const QString CloseEndTagsKey = QStringLiteral("CloseEndTags");
 
 bool readSwitch(const QString &key)
 {
@@ -25,11 +26,12 @@ void saveSwitch(const QString &key, bool on)
 
 ViewOptions ViewOptions::stored()
 {
-    return {readSwitch(ColouringKey), readSwitch(BlankMarksKey)};
+    return {readSwitch(ColouringKey), readSwitch(BlankMarksKey), readSwitch(CloseEndTagsKey)};
 }
 
 void ViewOptions::store() const
 {
     saveSwitch(ColouringKey, colouring);
     saveSwitch(BlankMarksKey, blankMarks);
+    saveSwitch(CloseEndTagsKey, closeEndTags);
 }

@@ -101,6 +101,8 @@ void tst_mainwindow::menuEntries_data()
                                 << "mnuAllSelect" << u"すべて選択(&A)"_qs << "Ctrl+A";
     QTest::newRow("replace") << "mnuEdit"
                              << "mnuReplace" << u"置換(&E)"_qs << "Ctrl+H";
+    QTest::newRow("close end tags") << "mnuView"
+                                    << "mnuCloseEndTags" << u"終了ﾀｸﾞを自動で閉じる(&E)"_qs << "";
     QTest::newRow("find previous") << "mnuEdit"
                                    << "mnuFindPrevious" << u"前を検索(&P)"_qs << "Shift+F3";
     QTest::newRow("preview") << "mnuView"

@@ -3,7 +3,7 @@
 
 #include <QTest>
 
-class TstTypingHelp : public QObject {
+class TstTagNames : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void closesTheInnermostOpenElement_data()
@@ -66,5 +66,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_APPLESS_MAIN(TstTypingHelp)
-#include "tst_typinghelp.moc"
+QTEST_APPLESS_MAIN(TstTagNames)
+#include "tst_tagnames.moc"
