@@ -8,6 +8,7 @@
 #include "app/toolbaricons.h"
 #include "app/toolbartable.h"
 #include "app/undoentries.h"
+#include "app/viewoptionentries.h"
 #include "app/windowarrangement.h"
 #include "dialogs/modeless.h"
 #include "document/closeall.h"
@@ -126,9 +127,7 @@ void MainWindow::MDIForm_Load(const QStringList &files)
         last->showMaximized();
     setToolbarShown(tbrNormal_, "mnuToolBar", true);
     setToolbarShown(tbrHTML_, "mnuHTMLTBar", true);
-    const ViewOptions view = ViewOptions::stored();
-    actions_.value(QStringLiteral("mnuColorView"))->setChecked(view.colouring);
-    actions_.value(QStringLiteral("mnuBlankMarks"))->setChecked(view.blankMarks);
+    checkViewOptionEntries(*this, ViewOptions::stored());
 }
 
 DocumentWindow *MainWindow::activeChild() const
@@ -432,18 +431,9 @@ void MainWindow::mnuHTMLTBar_Click()
 {
     tbrHTML_->setVisible(actions_.value(QStringLiteral("mnuHTMLTBar"))->isChecked());
 }
-void MainWindow::mnuColorView_Click()
+void MainWindow::mnuViewOption_Click()
 {
-    applyViewOptions();
-}
-void MainWindow::mnuBlankMarks_Click()
-{
-    applyViewOptions();
-}
-void MainWindow::applyViewOptions()
-{
-    applyToAllDocuments({actions_.value(QStringLiteral("mnuColorView"))->isChecked(),
-                         actions_.value(QStringLiteral("mnuBlankMarks"))->isChecked()});
+    applyToAllDocuments(checkedViewOptions(*this));
 }
 
 // Tags

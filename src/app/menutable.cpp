@@ -83,8 +83,9 @@ std::vector<MenuEntry> buildTable()
         sep("mnuH13", "mnuView"),
         check("mnuToolBar", "mnuView", s(u"標準ﾂｰﾙﾊﾞｰ表示(&T)"), &F::mnuToolBar_Click),
         check("mnuHTMLTBar", "mnuView", s(u"HTMLﾂｰﾙﾊﾞｰ表示(&H)"), &F::mnuHTMLTBar_Click),
-        check("mnuColorView", "mnuView", s(u"色分け表示(&L)"), &F::mnuColorView_Click),
-        check("mnuBlankMarks", "mnuView", s(u"全角空白・ﾀﾌﾞを表示(&B)"), &F::mnuBlankMarks_Click),
+        check("mnuColorView", "mnuView", s(u"色分け表示(&L)"), &F::mnuViewOption_Click),
+        check("mnuBlankMarks", "mnuView", s(u"全角空白・ﾀﾌﾞを表示(&B)"), &F::mnuViewOption_Click),
+        check("mnuHTML5", "mnuView", s(u"HTML5 で書く(&5)"), &F::mnuViewOption_Click),
 
         top("mnuTagu", s(u"ﾀｸﾞ(&T)")),
         cmd("mnuHLink", "mnuTagu", s(u"ﾊｲﾊﾟｰﾘﾝｸ(&A)"), &F::mnuHLink_Click),

@@ -103,6 +103,8 @@ void tst_mainwindow::menuEntries_data()
                              << "mnuReplace" << u"置換(&E)"_qs << "Ctrl+H";
     QTest::newRow("preview") << "mnuView"
                              << "mnuWB" << u"ﾌﾞﾗｳｻﾞ確認(&W)"_qs << "F5";
+    QTest::newRow("HTML5 style") << "mnuView"
+                                 << "mnuHTML5" << u"HTML5 で書く(&5)"_qs << "";
     QTest::newRow("table cell") << "mnuTable"
                                 << "mnuAddSel" << u"ｾﾙの追加"_qs << "Ctrl+J";
     QTest::newRow("select box") << "mnuControl"
