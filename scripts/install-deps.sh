@@ -10,7 +10,7 @@ packages=(
     qt6-webengine-dev libqt6webenginecore6-bin
     libx11-dev fonts-noto-cjk breeze-icon-theme
     xvfb xauth xdotool x11-utils xclip openbox clang-format
-    default-jre-headless npm
+    default-jre-headless
 )
 packages+=("$@")
 
@@ -18,6 +18,8 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
 done
+# npm may come with a Node.js from elsewhere, which Debian's npm package conflicts with.
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     sudo=""
