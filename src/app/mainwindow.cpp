@@ -7,6 +7,7 @@
 #include "app/recentfilesmenu.h"
 #include "app/toolbartable.h"
 #include "app/undoentries.h"
+#include "app/viewoptionentries.h"
 #include "app/windowarrangement.h"
 #include "dialogs/modeless.h"
 #include "document/closeall.h"
@@ -91,10 +92,7 @@ void MainWindow::MDIForm_Load(const QStringList &files)
         last->showMaximized();
     setToolbarShown(tbrNormal_, "mnuToolBar", true);
     setToolbarShown(tbrHTML_, "mnuHTMLTBar", true);
-    const ViewOptions view = ViewOptions::stored();
-    menus_->action(QStringLiteral("mnuColorView"))->setChecked(view.colouring);
-    menus_->action(QStringLiteral("mnuBlankMarks"))->setChecked(view.blankMarks);
-    menus_->action(QStringLiteral("mnuCloseEndTags"))->setChecked(view.closeEndTags);
+    checkViewOptionEntries(*this, ViewOptions::stored());
 }
 
 DocumentWindow *MainWindow::activeChild() const
@@ -331,23 +329,9 @@ void MainWindow::mnuHTMLTBar_Click()
 {
     tbrHTML_->setVisible(menus_->action(QStringLiteral("mnuHTMLTBar"))->isChecked());
 }
-void MainWindow::mnuColorView_Click()
+void MainWindow::mnuViewOption_Click()
 {
-    applyViewOptions();
-}
-void MainWindow::mnuBlankMarks_Click()
-{
-    applyViewOptions();
-}
-void MainWindow::mnuCloseEndTags_Click()
-{
-    applyViewOptions();
-}
-void MainWindow::applyViewOptions()
-{
-    applyToAllDocuments({menus_->action(QStringLiteral("mnuColorView"))->isChecked(),
-                         menus_->action(QStringLiteral("mnuBlankMarks"))->isChecked(),
-                         menus_->action(QStringLiteral("mnuCloseEndTags"))->isChecked()});
+    applyToAllDocuments(checkedViewOptions(*this));
 }
 
 // Tags

@@ -74,9 +74,8 @@ public:
     void mnuWB_Click();
     void mnuToolBar_Click();
     void mnuHTMLTBar_Click();
-    void mnuColorView_Click();
-    void mnuBlankMarks_Click();
-    void mnuCloseEndTags_Click();
+    // Every view option entry: the options as the entries stand now reach every document.
+    void mnuViewOption_Click();
     void mnuHLink_Click();
     void mnuImage_Click();
     void mnuList_Click();
@@ -126,7 +125,6 @@ private:
     void setToolbarShown(QToolBar *toolbar, const char *entry, bool shown);
     void updateReadAgainEntry();
     bool closeDocuments();
-    void applyViewOptions();
 
     QMdiArea *area_;
     StatusBar *SBar_;

@@ -5,6 +5,7 @@
 #include "document/documenthost.h"
 #include "document/filehooks.h"
 #include "document/loadedwindows.h"
+#include "document/pagetemplate.h"
 #include "platform/platform.h"
 #include "textview/textbox.h"
 
@@ -13,29 +14,13 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
-#include <QStringList>
 
 const QString DocumentWindow::Untitled = QStringLiteral("（無題）");
 const QString DocumentWindow::ModifiedMark = QStringLiteral("CHANGE");
 
 QString DocumentWindow::newPageTemplate()
 {
-    static const QString page =
-        QStringList{
-            QStringLiteral("<HTML>"),
-            QStringLiteral("<HEAD>"),
-            QStringLiteral("<META NAME='GENERATOR' CONTENT='VEK Zurne'>"),
-            QStringLiteral("<TITLE>"),
-            QStringLiteral("ここにタイトルを記述してください"),
-            QStringLiteral("</TITLE>"),
-            QStringLiteral("</HEAD>"),
-            QStringLiteral("<BODY>"),
-            QString(),
-            QStringLiteral("</BODY>"),
-            QStringLiteral("</HTML>"),
-        }
-            .join(QStringLiteral("\r\n"));
-    return page;
+    return ::newPageTemplate();
 }
 
 DocumentWindow::DocumentWindow(DocumentHost &host) : host_(host), Text_(new TextBox), model_(*Text_)
@@ -91,7 +76,7 @@ void DocumentWindow::Form_Load()
 {
     if (!DocumentFileHooks::served.loadPendingFile(*this)) {
         setCaption(Untitled);
-        model_.setText(newPageTemplate());
+        model_.setText(::newPageTemplate(ViewOptions::stored().markupStyle, newPageCharset()));
     }
     setTag(QString());
     host_.enterDocumentOpenState();

@@ -56,6 +56,7 @@ public:
 
     static const QString Untitled;
     static const QString ModifiedMark;
+    // The classic new page.
     static QString newPageTemplate();
 
 protected:

@@ -3,6 +3,7 @@
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
 #include "format/fontsizemarkup.h"
+#include "markup/markupstyle.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -123,7 +124,8 @@ void FontSizeDialog::cmdColor_Click()
 
 void FontSizeDialog::Command1_Click()
 {
-    replaceActiveSelection(headingMarkup({lblH_->text(), Slider1_->value(), activeSelection()}));
+    replaceActiveSelection(
+        headingMarkup({lblH_->text(), Slider1_->value(), activeSelection()}, chosenMarkupStyle()));
     accept();
 }
 
@@ -131,7 +133,8 @@ void FontSizeDialog::Command3_Click()
 {
     const std::optional<QString> markup =
         fontMarkup({chkBaseFont_->isChecked(), txtFS_->text(), txtColor_->text(),
-                    txtFontName_->text(), activeSelection()});
+                    txtFontName_->text(), activeSelection()},
+                   chosenMarkupStyle());
     if (!markup) {
         platform::showMessage(this, {.text = NothingEntered});
         return;

@@ -1,13 +1,20 @@
 #include "format/fontsizemarkup.h"
 
+#include "markup/markupstyle.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <array>
+
 QString headingTag(int level)
 {
     return QStringLiteral("<H%1>").arg(level);
 }
 
-QString headingMarkup(const HeadingFields &fields)
+QString headingMarkup(const HeadingFields &fields, MarkupStyle style)
 {
-    return fields.openingTag + fields.selection + QStringLiteral("</H%1>").arg(fields.level);
+    return markupName(fields.openingTag, style) + fields.selection +
+           markupName(QStringLiteral("</H%1>").arg(fields.level), style);
 }
 
 namespace {
@@ -19,12 +26,46 @@ QString withoutTrailingBlanks(QString text)
     return text;
 }
 
+// The CSS size of an old font size: 1 to 7, or a step up or down from the usual 3.
+QString cssFontSize(const QString &size)
+{
+    static const std::array<QString, 7> sizes = {
+        QStringLiteral("x-small"), QStringLiteral("small"),   QStringLiteral("medium"),
+        QStringLiteral("large"),   QStringLiteral("x-large"), QStringLiteral("xx-large"),
+        QStringLiteral("48px")};
+    static const QRegularExpression oldSize(QStringLiteral("^\\s*([+-]?)(\\d)\\s*$"));
+    const QRegularExpressionMatch match = oldSize.match(size);
+    if (!match.hasMatch())
+        return cssLength(size);
+    const int step = match.captured(2).toInt();
+    const QString sign = match.captured(1);
+    const int level = sign.isEmpty() ? step : sign == QLatin1String("+") ? 3 + step : 3 - step;
+    return sizes[std::clamp(level, 1, 7) - 1];
+}
+
+QString styledFont(const FontFields &fields)
+{
+    QStringList declarations;
+    if (!fields.size.isEmpty())
+        declarations << QStringLiteral("font-size: ") + cssFontSize(fields.size);
+    if (!fields.color.isEmpty())
+        declarations << QStringLiteral("color: ") + fields.color;
+    if (!fields.face.isEmpty())
+        declarations << QStringLiteral("font-family: ") + fields.face;
+    // The base font set the look of all that follows, so it becomes a block.
+    const QString element = fields.baseFont ? QStringLiteral("div") : QStringLiteral("span");
+    return QLatin1Char('<') + element + styleAttribute(declarations) + QLatin1Char('>') +
+           fields.selection + QStringLiteral("</") + element + QLatin1Char('>');
+}
+
 } // namespace
 
-std::optional<QString> fontMarkup(const FontFields &fields)
+std::optional<QString> fontMarkup(const FontFields &fields, MarkupStyle style)
 {
     if (fields.size.isEmpty() && fields.color.isEmpty() && fields.face.isEmpty())
         return std::nullopt;
+    if (style == MarkupStyle::Html5)
+        return styledFont(fields);
     QString tag = fields.baseFont ? QStringLiteral("<BASEFONT ") : QStringLiteral("<FONT ");
     if (!fields.size.isEmpty())
         tag += QStringLiteral("SIZE='") + fields.size + QStringLiteral("' ");

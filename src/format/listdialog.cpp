@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
+#include "markup/markupstyle.h"
 #include "platform/platform.h"
 
 #include <QComboBox>
@@ -83,7 +84,8 @@ void ListDialog::confirm(ListKind kind)
         kindControls.count->setFocus();
         return;
     }
-    replaceActiveSelection(listMarkup({kind, kindControls.style->currentText(), *furtherItems}));
+    replaceActiveSelection(
+        listMarkup({kind, kindControls.style->currentText(), *furtherItems}, chosenMarkupStyle()));
     accept();
 }
 

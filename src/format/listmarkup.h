@@ -2,6 +2,8 @@
 
 // Markup of the list dialog: an OL or UL skeleton with empty items.
 
+#include "textview/viewoptions.h"
+
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -20,5 +22,6 @@ struct ListFields {
 std::optional<qint16> furtherListItems(QStringView countText);
 
 // The first item stands on the start tag's line; a numbered list repeats TYPE on every
-// item, a bulleted one only on the first. Every line ends with CR LF.
-QString listMarkup(const ListFields &fields);
+// item, a bulleted one only on the first. Every line ends with CR LF. HTML5 writes the
+// numbering type once on the list and a bullet shape as its list-style-type.
+QString listMarkup(const ListFields &fields, MarkupStyle style = MarkupStyle::Classic);

@@ -3,6 +3,8 @@
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
 #include "format/marqueemarkup.h"
+#include "markup/headrules.h"
+#include "markup/markupstyle.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -49,8 +51,12 @@ void MarqueeDialog::cmdOK_Click()
     // The option ids are the indices of the buttons, in the order of the keyword enums.
     const auto behavior = static_cast<MarqueeBehavior>(OptMove_->checkedId());
     const auto direction = static_cast<MarqueeDirection>(optHoukou_->checkedId());
-    replaceActiveSelection(marqueeMarkup(
-        {behavior, direction, txtLoop_->text(), txtMozi_->text(), activeSelection()}));
+    const MarqueeFields fields{behavior, direction, txtLoop_->text(), txtMozi_->text(),
+                               activeSelection()};
+    const MarkupStyle style = chosenMarkupStyle();
+    if (style == MarkupStyle::Html5)
+        addToActiveHead(marqueeKeyframes(fields));
+    replaceActiveSelection(marqueeMarkup(fields, style));
     accept();
 }
 

@@ -2,6 +2,8 @@
 
 // Markup of the marquee dialog: a MARQUEE element around a typed text and the selection.
 
+#include "textview/viewoptions.h"
+
 #include <QString>
 
 // In the order of the dialog's option buttons.
@@ -16,5 +18,10 @@ struct MarqueeFields {
     QString selection;
 };
 
-// The loop value and the text go in as typed, also when empty.
-QString marqueeMarkup(const MarqueeFields &fields);
+// Classic: the loop value and the text go in as typed, also when empty. HTML5: a box that
+// clips a span moved by the animation of marqueeKeyframes, run the loop's whole number of
+// times (for ever for any other loop text); a slide stays where it stops.
+QString marqueeMarkup(const MarqueeFields &fields, MarkupStyle style = MarkupStyle::Classic);
+
+// The @keyframes rule the HTML5 marquee of `fields` moves by, for the page's head.
+QString marqueeKeyframes(const MarqueeFields &fields);

@@ -2,6 +2,8 @@
 
 // Markup of the page colours dialog: the BODY start tag with the five page colours.
 
+#include "textview/viewoptions.h"
+
 #include <QString>
 #include <array>
 
@@ -15,5 +17,9 @@ struct PageColorFields {
 };
 
 // The BODY tag; BACKGROUND only when an image address is given. Colour values stand
-// without quotes.
-QString bodyTagMarkup(const PageColorFields &fields);
+// without quotes. HTML5: the background and text colours (and image) in a style attribute;
+// the link colours go into the head by linkColorRule.
+QString bodyTagMarkup(const PageColorFields &fields, MarkupStyle style = MarkupStyle::Classic);
+
+// The style rule giving the links of a page their three colours.
+QString linkColorRule(const PageColorFields &fields);

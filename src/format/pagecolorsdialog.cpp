@@ -2,6 +2,8 @@
 
 #include "dialogs/dialogcontrols.h"
 #include "markup/colorvalues.h"
+#include "markup/headrules.h"
+#include "markup/markupstyle.h"
 #include "platform/platform.h"
 
 #include <QButtonGroup>
@@ -45,7 +47,12 @@ PageColorsDialog::PageColorsDialog(QWidget *parent)
     QPushButton *cmdCopy = makeButton(this, QStringLiteral("cmdCopy"), QStringLiteral("コピー"));
     connect(cmdCopy, &QPushButton::clicked, this, [this] { copyAndClose(lblx_->text()); });
     QPushButton *cmdAll = makeButton(this, QStringLiteral("CMDALL"), QStringLiteral("コピー"));
-    connect(cmdAll, &QPushButton::clicked, this, [this] { copyAndClose(Text_->toPlainText()); });
+    connect(cmdAll, &QPushButton::clicked, this, [this] {
+        // The HTML5 body tag leaves the link colours to the page's head.
+        if (chosenMarkupStyle() == MarkupStyle::Html5)
+            addToActiveHead(linkColorRule({slots_, txtBackGround_->text()}));
+        copyAndClose(Text_->toPlainText());
+    });
     connect(txtBackGround_, &QLineEdit::textChanged, this, &PageColorsDialog::TEXT_BODY);
 
     auto *grid = new QGridLayout(this);
@@ -89,7 +96,7 @@ void PageColorsDialog::Form_Load()
 
 void PageColorsDialog::TEXT_BODY()
 {
-    Text_->setPlainText(bodyTagMarkup({slots_, txtBackGround_->text()}));
+    Text_->setPlainText(bodyTagMarkup({slots_, txtBackGround_->text()}, chosenMarkupStyle()));
 }
 
 void PageColorsDialog::Command1_Click()

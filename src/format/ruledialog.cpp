@@ -3,6 +3,7 @@
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
 #include "format/rulemarkup.h"
+#include "markup/markupstyle.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -82,7 +83,8 @@ void RuleDialog::cmdOK_Click()
 {
     const RuleLook look = opt2D_->isChecked() ? RuleLook::Flat : RuleLook::Shaded;
     replaceActiveSelection(ruleMarkup(
-        {txtSize_->text(), txtWidth_->text(), txtColor_->text(), Combo_->currentText(), look}));
+        {txtSize_->text(), txtWidth_->text(), txtColor_->text(), Combo_->currentText(), look},
+        chosenMarkupStyle()));
     accept();
 }
 

@@ -2,6 +2,8 @@
 
 // Markup of the horizontal rule dialog: one HR tag.
 
+#include "textview/viewoptions.h"
+
 #include <QString>
 
 enum class RuleLook { Shaded, Flat };
@@ -14,5 +16,6 @@ struct RuleFields {
     RuleLook look = RuleLook::Shaded;
 };
 
-// SIZE, WIDTH and COLOR only when their fields are not empty; ALIGN always.
-QString ruleMarkup(const RuleFields &fields);
+// Classic: SIZE, WIDTH and COLOR only when their fields are not empty; ALIGN always.
+// HTML5: one style attribute with the same look, or a bare <hr> when nothing is set.
+QString ruleMarkup(const RuleFields &fields, MarkupStyle style = MarkupStyle::Classic);

@@ -3,6 +3,8 @@
 // The wrap and insert commands: fixed markup around the active document's selection, or in
 // its place. The main window's menu entries and toolbar buttons run them.
 
+#include "textview/viewoptions.h"
+
 #include <QString>
 
 namespace WrapCommands {
@@ -29,10 +31,18 @@ inline const QString K2 = QStringLiteral("&gt;");
 inline const QString K3 = QStringLiteral("&quot;");
 inline const QString K4 = QStringLiteral("&amp;");
 
-// Replaces the selection with prefix + selection + suffix; with nothing selected the pair
-// goes in at the caret.
+// A pair as `style` writes it: HTML5 in lower case, with the alignments and the centring as
+// a styled division.
+Pair styled(const Pair &pair, MarkupStyle style);
+// What an insertion writes in `style`: the markup alone (no suffix), or, for the no-break
+// in HTML5, a pair that keeps the selection on one line.
+Pair styledInsertion(const QString &markup, MarkupStyle style);
+
+// Replaces the selection with prefix + selection + suffix in the chosen style; with nothing
+// selected the pair goes in at the caret.
 void wrap(const Pair &pair);
-// Replaces the selection with `markup`.
+// Replaces the selection with `markup` in the chosen style (or wraps it, as styledInsertion
+// says).
 void insert(const QString &markup);
 
 } // namespace WrapCommands

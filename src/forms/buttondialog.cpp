@@ -4,6 +4,7 @@
 #include "document/activedocument.h"
 #include "forms/buttonmarkup.h"
 #include "forms/formdialogparts.h"
+#include "markup/markupstyle.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -36,6 +37,7 @@ ButtonDialog::ButtonDialog(QWidget *parent)
 void ButtonDialog::cmdOK_Click()
 {
     replaceActiveSelection(buttonMarkup(
-        {static_cast<ButtonKind>(kind_->checkedId()), txtName_->text(), txtValue_->text()}));
+        {static_cast<ButtonKind>(kind_->checkedId()), txtName_->text(), txtValue_->text()},
+        chosenMarkupStyle()));
     accept();
 }

@@ -1,27 +1,11 @@
 #include "forms/buttonmarkup.h"
 
 #include "markup/markupparts.h"
+#include "markup/markupstyle.h"
 
-namespace {
-
-// Each piece is written with a blank after it for the next one; the blank that no piece
-// follows goes before ">".
-void chopTrailingBlanks(QString &text)
+QString buttonMarkup(const ButtonFields &fields, MarkupStyle style)
 {
-    while (text.endsWith(QLatin1Char(' ')))
-        text.chop(1);
-}
-
-} // namespace
-
-QString buttonMarkup(const ButtonFields &fields)
-{
-    QString tag = fields.kind == ButtonKind::Submit ? QStringLiteral("<INPUT TYPE='SUBMIT' ")
-                                                    : QStringLiteral("<INPUT TYPE='RESET' ");
-    if (!fields.name.isEmpty())
-        tag += QStringLiteral("NAME='") + fields.name + QStringLiteral("' ");
-    if (!fields.value.isEmpty())
-        tag += QStringLiteral("VALUE='") + fields.value + QLatin1Char('\'');
-    chopTrailingBlanks(tag);
-    return tag + QLatin1Char('>') + CrLf;
+    const QString type =
+        fields.kind == ButtonKind::Submit ? QStringLiteral("SUBMIT") : QStringLiteral("RESET");
+    return inputTag(type, fields.name, fields.value, style) + CrLf;
 }

@@ -2,6 +2,8 @@
 
 // Markup of the button dialog: one submit or reset INPUT tag.
 
+#include "textview/viewoptions.h"
+
 #include <QString>
 
 enum class ButtonKind { Submit, Reset };
@@ -13,4 +15,5 @@ struct ButtonFields {
 };
 
 // NAME and VALUE only when their fields are not empty; no blank before ">"; ends with CR LF.
-QString buttonMarkup(const ButtonFields &fields);
+// HTML5 in lower case with double quotes.
+QString buttonMarkup(const ButtonFields &fields, MarkupStyle style = MarkupStyle::Classic);

@@ -4,6 +4,7 @@
 #include "document/activedocument.h"
 #include "forms/choicemarkup.h"
 #include "forms/formdialogparts.h"
+#include "markup/markupstyle.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -39,6 +40,7 @@ ChoiceDialog::ChoiceDialog(QWidget *parent)
 void ChoiceDialog::cmdOK_Click()
 {
     replaceActiveSelection(choiceMarkup({static_cast<ChoiceKind>(kind_->checkedId()),
-                                         txtName_->text(), txtValue_->text(), txtView_->text()}));
+                                         txtName_->text(), txtValue_->text(), txtView_->text()},
+                                        chosenMarkupStyle()));
     accept();
 }

@@ -1,13 +1,11 @@
 #include "forms/choicemarkup.h"
 
 #include "markup/markupparts.h"
+#include "markup/markupstyle.h"
 
-QString choiceMarkup(const ChoiceFields &fields)
+QString choiceMarkup(const ChoiceFields &fields, MarkupStyle style)
 {
     const QString type =
         fields.kind == ChoiceKind::Radio ? QStringLiteral("RADIO") : QStringLiteral("CHECKBOX");
-    return QStringLiteral("<INPUT") + attribute(QStringLiteral("TYPE"), type) +
-           optionalAttribute(QStringLiteral("NAME"), fields.name) +
-           optionalAttribute(QStringLiteral("VALUE"), fields.value) + QLatin1Char('>') +
-           fields.shown + CrLf;
+    return inputTag(type, fields.name, fields.value, style) + fields.shown + CrLf;
 }

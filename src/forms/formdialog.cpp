@@ -4,6 +4,7 @@
 #include "document/activedocument.h"
 #include "forms/formdialogparts.h"
 #include "forms/formmarkup.h"
+#include "markup/markupstyle.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -40,6 +41,7 @@ void FormDialog::cmdOK_Click()
     const FormDestination destination =
         Check_->isChecked() ? FormDestination::Mail : FormDestination::Program;
     replaceActiveSelection(formMarkup({static_cast<FormMethod>(method_->checkedId()), destination,
-                                       txtURL_->text(), activeSelection()}));
+                                       txtURL_->text(), activeSelection()},
+                                      chosenMarkupStyle()));
     accept();
 }

@@ -2,6 +2,8 @@
 
 // Markup of the form element dialog: a FORM element around the selected text.
 
+#include "textview/viewoptions.h"
+
 #include <QString>
 
 enum class FormMethod { Get, Post };
@@ -17,4 +19,5 @@ struct FormFields {
 
 // The start tag, the selection unchanged, "</FORM>" and CR LF, with no line break around
 // the selection. ENCTYPE is written for every destination.
-QString formMarkup(const FormFields &fields);
+// HTML5 in lower case with double quotes, & in the address as &amp;.
+QString formMarkup(const FormFields &fields, MarkupStyle style = MarkupStyle::Classic);

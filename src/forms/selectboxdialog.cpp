@@ -4,6 +4,7 @@
 #include "document/activedocument.h"
 #include "forms/formdialogparts.h"
 #include "forms/selectmarkup.h"
+#include "markup/markupstyle.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -35,8 +36,8 @@ void SelectBoxDialog::cmdOK_Click()
 {
     const SelectChoice choice =
         chkMultiple_->isChecked() ? SelectChoice::Multiple : SelectChoice::Single;
-    const std::optional<QString> markup =
-        selectMarkup({txtName_->text(), txtHeight_->text(), txtOption_->text(), choice});
+    const std::optional<QString> markup = selectMarkup(
+        {txtName_->text(), txtHeight_->text(), txtOption_->text(), choice}, chosenMarkupStyle());
     if (!markup) {
         platform::showMessage(this, {.text = QStringLiteral("入力エラー")});
         return;

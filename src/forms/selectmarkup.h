@@ -3,6 +3,8 @@
 // Markup of the select box dialog: a SELECT start tag, empty OPTION lines to fill in, and
 // the end tag.
 
+#include "textview/viewoptions.h"
+
 #include <QString>
 #include <optional>
 
@@ -20,4 +22,7 @@ struct SelectFields {
 // and exponent allowed, blanks and tabs around it) and rounded half to even; a count of 0 or
 // less gives no OPTION line. nullopt when the count is empty, not a number or outside 16
 // bits.
-std::optional<QString> selectMarkup(const SelectFields &fields);
+// HTML5 in lower case with double quotes; each option has the placeholder text
+// "選択肢n" (n from 1), since HTML5 wants no empty option.
+std::optional<QString> selectMarkup(const SelectFields &fields,
+                                    MarkupStyle style = MarkupStyle::Classic);

@@ -4,6 +4,7 @@
 #include "document/activedocument.h"
 #include "forms/formdialogparts.h"
 #include "forms/textfieldmarkup.h"
+#include "markup/markupstyle.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -54,6 +55,7 @@ void TextFieldDialog::cmdOK_Click()
         return;
     replaceActiveSelection(
         textFieldMarkup({static_cast<TextFieldKind>(kind), txtName_->text(), txtValue_->text(),
-                         txtSize_->text(), txtMax_->text(), txtRows_->text(), txtCols_->text()}));
+                         txtSize_->text(), txtMax_->text(), txtRows_->text(), txtCols_->text()},
+                        chosenMarkupStyle()));
     accept();
 }

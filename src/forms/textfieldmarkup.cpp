@@ -1,32 +1,40 @@
 #include "forms/textfieldmarkup.h"
 
 #include "markup/markupparts.h"
+#include "markup/markupstyle.h"
 
 namespace {
 
-QString singleLine(const TextFieldFields &fields)
+QString singleLine(const TextFieldFields &fields, MarkupStyle style)
 {
-    QString tag = QStringLiteral("<INPUT TYPE='TEXT'") +
-                  attribute(QStringLiteral("NAME"), fields.name) +
-                  attribute(QStringLiteral("VALUE"), fields.value) +
-                  optionalAttribute(QStringLiteral("SIZE"), fields.size);
+    QString tag =
+        markupName(QStringLiteral("<INPUT"), style) +
+        attribute(QStringLiteral("TYPE"), markupName(QStringLiteral("TEXT"), style), style) +
+        attribute(QStringLiteral("NAME"), fields.name, style) +
+        attribute(QStringLiteral("VALUE"), fields.value, style) +
+        optionalAttribute(QStringLiteral("SIZE"), fields.size, style);
+    // The classic tag has always carried a blank before the length; HTML5 wants a bare
+    // number.
+    const QString lead = style == MarkupStyle::Classic ? QStringLiteral(" ") : QString();
     if (!fields.maxLength.isEmpty())
-        tag += attribute(QStringLiteral("MAXLENGTH"), QLatin1Char(' ') + fields.maxLength);
+        tag += attribute(QStringLiteral("MAXLENGTH"), lead + fields.maxLength, style);
     return tag + QLatin1Char('>');
 }
 
-QString multiLine(const TextFieldFields &fields)
+QString multiLine(const TextFieldFields &fields, MarkupStyle style)
 {
-    return QStringLiteral("<TEXTAREA") + attribute(QStringLiteral("NAME"), fields.name) +
-           optionalAttribute(QStringLiteral("ROWS"), fields.rows) +
-           optionalAttribute(QStringLiteral("COLS"), fields.cols) + QLatin1Char('>') +
-           fields.value + QStringLiteral("</TEXTAREA>");
+    return markupName(QStringLiteral("<TEXTAREA"), style) +
+           attribute(QStringLiteral("NAME"), fields.name, style) +
+           optionalAttribute(QStringLiteral("ROWS"), fields.rows, style) +
+           optionalAttribute(QStringLiteral("COLS"), fields.cols, style) + QLatin1Char('>') +
+           fields.value + markupName(QStringLiteral("</TEXTAREA>"), style);
 }
 
 } // namespace
 
-QString textFieldMarkup(const TextFieldFields &fields)
+QString textFieldMarkup(const TextFieldFields &fields, MarkupStyle style)
 {
-    return (fields.kind == TextFieldKind::SingleLine ? singleLine(fields) : multiLine(fields)) +
+    return (fields.kind == TextFieldKind::SingleLine ? singleLine(fields, style)
+                                                     : multiLine(fields, style)) +
            CrLf;
 }

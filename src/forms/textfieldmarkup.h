@@ -2,6 +2,8 @@
 
 // Markup of the text field dialog: a single-line INPUT field or a multi-line TEXTAREA.
 
+#include "textview/viewoptions.h"
+
 #include <QString>
 
 enum class TextFieldKind { SingleLine, MultiLine };
@@ -19,4 +21,5 @@ struct TextFieldFields {
 // NAME always, and VALUE always for a single line; the value of a TEXTAREA stands between
 // its tags. SIZE, MAXLENGTH, ROWS and COLS only when not empty; the MAXLENGTH value is
 // written with a blank before it. The fields of the other kind are ignored. Ends with CR LF.
-QString textFieldMarkup(const TextFieldFields &fields);
+// HTML5 in lower case with double quotes, the MAXLENGTH value without its blank.
+QString textFieldMarkup(const TextFieldFields &fields, MarkupStyle style = MarkupStyle::Classic);

@@ -4,6 +4,7 @@
 #include "document/activedocument.h"
 #include "imagemap/areadrawingwindow.h"
 #include "imagemap/mapmarkup.h"
+#include "markup/markupstyle.h"
 #include "markup/pictureaddress.h"
 
 #include <QCheckBox>
@@ -46,7 +47,11 @@ MapDefinitionDialog::MapDefinitionDialog(QWidget *owner)
     addFieldRow(areaGrid, 0,
                 makeLabel(areaFrame, QStringLiteral("Label3"), QStringLiteral("ﾘﾝｸURL：")),
                 txtLinkURL_);
-    areaGrid->addLayout(makeButtonRow(cmdOK, cmdCancel), 1, 0, 1, 2);
+    txtAlt_ = makeTextField(areaFrame, QStringLiteral("txtAlt"));
+    addFieldRow(areaGrid, 1,
+                makeLabel(areaFrame, QStringLiteral("Label4"), QStringLiteral("説明（ALT）：")),
+                txtAlt_);
+    areaGrid->addLayout(makeButtonRow(cmdOK, cmdCancel), 2, 0, 1, 2);
 
     Check1_ = makeCheckBox(this, QStringLiteral("Check1"), QStringLiteral("ｴﾘｱのみ設定"));
 
@@ -64,8 +69,8 @@ void MapDefinitionDialog::cmdOK_Click()
     if (!activeDocument())
         return;
     const MapFields fields{txtURL_->text(), txtMapName_->text(), txtLinkURL_->text(),
-                           Check1_->isChecked()};
-    replaceActiveSelection(mapMarkup(fields, area_.shapeMode(), areaValues()));
+                           Check1_->isChecked(), txtAlt_->text()};
+    replaceActiveSelection(mapMarkup(fields, area_.shapeMode(), areaValues(), chosenMarkupStyle()));
     area_.hideShapes();
     close();
 }

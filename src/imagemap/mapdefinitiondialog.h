@@ -23,5 +23,6 @@ private:
     QLineEdit *txtURL_;
     QLineEdit *txtMapName_;
     QLineEdit *txtLinkURL_;
+    QLineEdit *txtAlt_;
     QCheckBox *Check1_;
 };

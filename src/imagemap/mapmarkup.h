@@ -4,6 +4,7 @@
 // the AREA line alone.
 
 #include "imagemap/areavalues.h"
+#include "textview/viewoptions.h"
 
 #include <QString>
 
@@ -13,9 +14,13 @@ struct MapFields {
     QString linkUrl;
     // Only the AREA line, for adding an area to a map already written.
     bool areaOnly = false;
+    // What the area's link leads to, for those who cannot see the picture: HTML5 only.
+    QString areaAlt = QString();
 };
 
 // A rectangle's coordinates are the press point then the release point, as they were, in
 // whatever direction the drag went; a circle's are its centre and radius. Field texts go in
-// as typed.
-QString mapMarkup(const MapFields &fields, AreaKind kind, const AreaValues &values);
+// as typed. HTML5: lower case, double quotes, the map referred to by "#name" alone, an alt
+// on the area (and an empty one on the picture, which the areas describe).
+QString mapMarkup(const MapFields &fields, AreaKind kind, const AreaValues &values,
+                  MarkupStyle style = MarkupStyle::Classic);

@@ -2,6 +2,8 @@
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
+#include "document/pagetemplate.h"
+#include "markup/markupstyle.h"
 #include "platform/platform.h"
 #include "structure/framesetmarkup.h"
 
@@ -137,7 +139,8 @@ void FrameSetDialog::cmdOK_Click()
         {txtTitle_->text(), optCols_->isChecked() ? FrameSplit::Columns : FrameSplit::Rows,
          txtHaba_->text(), txtHaba2_->text(), Combo1_->currentText(),
          Check1_->isChecked() ? FrameResize::Allowed : FrameResize::Fixed, frameDefinition(0),
-         frameDefinition(1)});
+         frameDefinition(1)},
+        chosenMarkupStyle(), newPageCharset());
     newDocumentWithText(page, TextMark::Modified);
     close();
 }

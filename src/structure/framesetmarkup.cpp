@@ -1,6 +1,8 @@
 #include "structure/framesetmarkup.h"
 
+#include "document/pagetemplate.h"
 #include "markup/markupparts.h"
+#include "markup/markupstyle.h"
 #include "markup/numbers.h"
 
 #include <QStringList>
@@ -36,10 +38,51 @@ QString shortestDecimal(double value)
     return text == QStringLiteral("-0") ? QStringLiteral("0") : text;
 }
 
+// A frame's share of the window as a flexible box's growth: the ratio as typed when it is
+// a number, an even share otherwise.
+QString frameShare(const QString &size)
+{
+    const std::optional<double> share = numbers::strictNumber(size);
+    return share && *share >= 0 ? shortestDecimal(*share) : QStringLiteral("1");
+}
+
+QString inlineFrame(const FrameDefinition &frame, const QString &size)
+{
+    return QStringLiteral("<iframe") +
+           attribute(QStringLiteral("SRC"), addressValue(frame.url, MarkupStyle::Html5),
+                     MarkupStyle::Html5) +
+           attribute(QStringLiteral("NAME"), frame.name, MarkupStyle::Html5) +
+           attribute(QStringLiteral("TITLE"), frame.name, MarkupStyle::Html5) +
+           styleAttribute(
+               {QStringLiteral("flex: ") + frameShare(size), QStringLiteral("border: none")}) +
+           QStringLiteral("></iframe>") + CrLf;
+}
+
+// The two pages fill the window side by side or one above the other, in named inline
+// frames, so that links aimed at the frames' names still open in them.
+QString inlineFramePage(const FrameSetFields &fields, const QString &charset)
+{
+    const QString direction =
+        fields.split == FrameSplit::Columns ? QStringLiteral("row") : QStringLiteral("column");
+    const QString body = QStringLiteral("<div") +
+                         styleAttribute({QStringLiteral("display: flex"),
+                                         QStringLiteral("flex-direction: ") + direction,
+                                         QStringLiteral("height: 100vh")}) +
+                         QLatin1Char('>') + CrLf + inlineFrame(fields.first, fields.firstSize) +
+                         inlineFrame(fields.second, fields.secondSize) + QStringLiteral("</div>") +
+                         CrLf;
+    return html5Page(
+        {charset, fields.title, QString(),
+         QStringLiteral("<body") + styleAttribute({QStringLiteral("margin: 0")}) + QLatin1Char('>'),
+         body});
+}
+
 } // namespace
 
-QString frameSetPage(const FrameSetFields &fields)
+QString frameSetPage(const FrameSetFields &fields, MarkupStyle style, const QString &charset)
 {
+    if (style == MarkupStyle::Html5)
+        return inlineFramePage(fields, charset);
     const QStringList lines = {
         QStringLiteral("<HTML>"),
         QStringLiteral("<HEAD>"),

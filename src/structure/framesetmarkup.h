@@ -3,6 +3,8 @@
 // The frame set dialog's page: a whole HTML page dividing the window into two frames, and
 // the rule that keeps its two ratio fields adding up to 100.
 
+#include "textview/viewoptions.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -29,8 +31,11 @@ struct FrameSetFields {
     FrameDefinition second;
 };
 
-// Sixteen lines with CR LF between them and none after the last; every value as typed.
-QString frameSetPage(const FrameSetFields &fields);
+// Classic: sixteen lines with CR LF between them and none after the last; every value as
+// typed. HTML5: a page in `charset` whose two named inline frames share the window in the
+// ratio of the two sizes (scrolling and resizing are left to the browser).
+QString frameSetPage(const FrameSetFields &fields, MarkupStyle style = MarkupStyle::Classic,
+                     const QString &charset = {});
 
 // What a change of one ratio field does to its partner.
 struct PartnerRatio {

@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
+#include "markup/markupstyle.h"
 #include "markup/pictureaddress.h"
 #include "platform/platform.h"
 #include "structure/linkmarkup.h"
@@ -137,13 +138,14 @@ void ImageLinkDialog::Combo_Click(int position)
 void ImageLinkDialog::GetTemp()
 {
     LinkTag_ = linkTag({txtURL_->text(),
-                        chkMail_->isChecked() ? LinkScheme::Mail : LinkScheme::Plain, LinkTarget_});
+                        chkMail_->isChecked() ? LinkScheme::Mail : LinkScheme::Plain, LinkTarget_},
+                       chosenMarkupStyle());
 }
 
 void ImageLinkDialog::cmdLinkOK_Click()
 {
     GetTemp();
-    writeAndClose(wrapInLink(LinkTag_, txtMozi_->text()));
+    writeAndClose(wrapInLink(LinkTag_, txtMozi_->text(), chosenMarkupStyle()));
 }
 
 void ImageLinkDialog::cmdMove_Click()
@@ -171,10 +173,10 @@ void ImageLinkDialog::Command1_Click()
 
 void ImageLinkDialog::cmdImageOK_Click()
 {
-    const QString image =
-        imageTag({txtImageURL_->text(), txtDaitai_->text(), txtWidth_->text(), txtHeight_->text(),
-                  txtBorder_->text(), Combo1_->currentText()});
-    writeAndClose(ImageAsLink_ ? wrapInLink(LinkTag_, image) : image);
+    const QString image = imageTag({txtImageURL_->text(), txtDaitai_->text(), txtWidth_->text(),
+                                    txtHeight_->text(), txtBorder_->text(), Combo1_->currentText()},
+                                   chosenMarkupStyle());
+    writeAndClose(ImageAsLink_ ? wrapInLink(LinkTag_, image, chosenMarkupStyle()) : image);
 }
 
 void ImageLinkDialog::writeAndClose(const QString &markup)

@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
+#include "markup/markupstyle.h"
 #include "platform/platform.h"
 #include "structure/tablemarkup.h"
 
@@ -124,7 +125,8 @@ void TableDialog::cmdOK_Click()
         {txtBorder_->text(), txtWidth_->text(), txtHeight_->text(), txtBorderColor_->text(),
          txtBGcolor_->text(), txtPadding_->text(), txtSpacing_->text(), txtCellColor_->text(),
          cmbPos_->currentText(), txtRetu_->text(), txtGyou_->text(),
-         chkBR_->isChecked() ? CellBreaks::None : CellBreaks::EmptyLine});
+         chkBR_->isChecked() ? CellBreaks::None : CellBreaks::EmptyLine},
+        chosenMarkupStyle());
     if (!markup) {
         platform::warn(this, TableTooLarge);
         txtGyou_->setFocus();

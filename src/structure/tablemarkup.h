@@ -3,6 +3,8 @@
 // Markup of the table dialog: the opening TABLE tag, the rows of empty cells, and the end.
 // Every field goes in as typed; only the two counts are read as numbers.
 
+#include "textview/viewoptions.h"
+
 #include <QString>
 #include <optional>
 
@@ -39,4 +41,8 @@ constexpr qint64 MaxTableLength = 10000000;
 // leading number counts as 0. Counts of 0 or less give no rows, or only the first cell.
 // nullopt, before anything is built, when a count is above the 16-bit 32767 or the table
 // would have more than MaxTableCells cells or MaxTableLength characters.
-std::optional<QString> tableMarkup(const TableFields &fields);
+// HTML5 writes the same rows in lower case with the table's look as CSS: its border (outset,
+// with inset borders on its cells), sizes, colours and spacing on the table, the padding, the
+// cell colour and the alignment on every cell.
+std::optional<QString> tableMarkup(const TableFields &fields,
+                                   MarkupStyle style = MarkupStyle::Classic);

@@ -107,6 +107,8 @@ void tst_mainwindow::menuEntries_data()
                                    << "mnuFindPrevious" << u"前を検索(&P)"_qs << "Shift+F3";
     QTest::newRow("preview") << "mnuView"
                              << "mnuWB" << u"ﾌﾞﾗｳｻﾞ確認(&W)"_qs << "F5";
+    QTest::newRow("HTML5 style") << "mnuView"
+                                 << "mnuHTML5" << u"HTML5 で書く(&5)"_qs << "";
     QTest::newRow("table cell") << "mnuTable"
                                 << "mnuAddSel" << u"ｾﾙの追加"_qs << "Ctrl+J";
     QTest::newRow("select box") << "mnuControl"

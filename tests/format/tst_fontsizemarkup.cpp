@@ -10,6 +10,8 @@ private Q_SLOTS:
     void font_data();
     void font();
     void nothingToWrite();
+    void html5_data();
+    void html5();
 };
 
 void tst_fontsizemarkup::heading_data()
@@ -93,6 +95,35 @@ void tst_fontsizemarkup::nothingToWrite()
 {
     QCOMPARE(fontMarkup({true, QString(), QString(), QString(), QStringLiteral("abc")}),
              std::nullopt);
+}
+
+void tst_fontsizemarkup::html5_data()
+{
+    QTest::addColumn<QString>("built");
+    QTest::addColumn<QString>("expected");
+    const MarkupStyle html5 = MarkupStyle::Html5;
+    QTest::newRow("heading in lower case")
+        << headingMarkup({"<H2>", 2, "abc"}, html5) << "<h2>abc</h2>";
+    QTest::newRow("size colour and face in a span")
+        << *fontMarkup({false, "5", "#FF0000", "ＭＳ 明朝", "abc"}, html5)
+        << "<span style=\"font-size: x-large; color: #FF0000; font-family: ＭＳ 明朝\">abc</span>";
+    QTest::newRow("a step up from the usual size")
+        << *fontMarkup({false, "+2", "", "", "abc"}, html5)
+        << "<span style=\"font-size: x-large\">abc</span>";
+    QTest::newRow("steps stop at the smallest size")
+        << *fontMarkup({false, "-5", "", "", "abc"}, html5)
+        << "<span style=\"font-size: x-small\">abc</span>";
+    QTest::newRow("largest size in pixels") << *fontMarkup({false, "7", "", "", "abc"}, html5)
+                                            << "<span style=\"font-size: 48px\">abc</span>";
+    QTest::newRow("base font as a block") << *fontMarkup({true, "", "blue", "", "abc"}, html5)
+                                          << "<div style=\"color: blue\">abc</div>";
+}
+
+void tst_fontsizemarkup::html5()
+{
+    QFETCH(QString, built);
+    QFETCH(QString, expected);
+    QCOMPARE(built, expected);
 }
 
 QTEST_APPLESS_MAIN(tst_fontsizemarkup)

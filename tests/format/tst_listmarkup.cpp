@@ -11,6 +11,8 @@ private Q_SLOTS:
     void furtherItems();
     void list_data();
     void list();
+    void html5_data();
+    void html5();
 };
 
 void tst_listmarkup::furtherItems_data()
@@ -72,6 +74,29 @@ void tst_listmarkup::list()
     QFETCH(int, further);
     QFETCH(QString, expected);
     QCOMPARE(listMarkup({kind, style, qint16(further)}), expected);
+}
+
+void tst_listmarkup::html5_data()
+{
+    QTest::addColumn<QString>("built");
+    QTest::addColumn<QString>("expected");
+    const MarkupStyle html5 = MarkupStyle::Html5;
+    QTest::newRow("numbered type once on the list")
+        << listMarkup({ListKind::Numbered, "A", 2}, html5)
+        << "<ol type=\"A\"><li>\r\n<li>\r\n<li>\r\n</ol>\r\n";
+    QTest::newRow("disk bullets as the CSS disc")
+        << listMarkup({ListKind::Bulleted, "DISK", 0}, html5)
+        << "<ul style=\"list-style-type: disc\"><li>\r\n</ul>\r\n";
+    QTest::newRow("square bullets")
+        << listMarkup({ListKind::Bulleted, "SQUARE", 1}, html5)
+        << "<ul style=\"list-style-type: square\"><li>\r\n<li>\r\n</ul>\r\n";
+}
+
+void tst_listmarkup::html5()
+{
+    QFETCH(QString, built);
+    QFETCH(QString, expected);
+    QCOMPARE(built, expected);
 }
 
 QTEST_APPLESS_MAIN(tst_listmarkup)

@@ -1,6 +1,7 @@
 #include "format/marqueedialog.h"
 
 #include "formattest.h"
+#include "textview/viewoptions.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +15,7 @@ private Q_SLOTS:
     void cleanup();
     void confirm_data();
     void confirm();
+    void html5KeyframesGoIntoTheHeadOnce();
     void cancelWritesNothing();
     void noDocumentOpen();
     void menuReopensWithDefaults();
@@ -78,6 +80,25 @@ void tst_marqueedialog::confirm()
     QCOMPARE(f->text(), expected);
     QVERIFY(f->modified());
     QVERIFY(!dialog->isVisible());
+}
+
+// The HTML5 marquee moves by keyframes in the page's head: written with the first marquee
+// (which still wraps the selection), found there by the second, written at the caret.
+void tst_marqueedialog::html5KeyframesGoIntoTheHeadOnce()
+{
+    ViewOptions{true, true, MarkupStyle::Html5}.store();
+    f->prepare(QStringLiteral("<head></head><p>abc</p>"), QStringLiteral("abc"));
+    the<QPushButton>("cmdOK").click();
+    reopenDialog();
+    the<QPushButton>("cmdOK").click();
+    ViewOptions{}.store();
+    const QString marquee = QStringLiteral(
+        "<div style=\"overflow: hidden; white-space: nowrap\"><span style=\"display: "
+        "inline-block; animation: marquee-scroll 6s linear 999 normal\">");
+    QCOMPARE(f->text(), "<head><style>\r\n@keyframes marquee-scroll { from { margin-left: 0; "
+                        "transform: translateX(-100%) } to { margin-left: 100%; transform: "
+                        "translateX(0) } }\r\n</style>\r\n</head><p>" +
+                            marquee + "abc</span></div>" + marquee + "</span></div></p>");
 }
 
 void tst_marqueedialog::cancelWritesNothing()

@@ -7,6 +7,8 @@ class tst_pagecolormarkup : public QObject {
 private Q_SLOTS:
     void bodyTag_data();
     void bodyTag();
+    void html5_data();
+    void html5();
 };
 
 void tst_pagecolormarkup::bodyTag_data()
@@ -40,6 +42,31 @@ void tst_pagecolormarkup::bodyTag()
     std::copy(colors.cbegin(), colors.cend(), fields.colors.begin());
     fields.backgroundImage = backgroundImage;
     QCOMPARE(bodyTagMarkup(fields), expected);
+}
+
+void tst_pagecolormarkup::html5_data()
+{
+    QTest::addColumn<QString>("built");
+    QTest::addColumn<QString>("expected");
+    const MarkupStyle html5 = MarkupStyle::Html5;
+    const PageColorFields colors{{"#FFFFFF", "#000000", "#0000FF", "#800080", "#FF0000"}, ""};
+    QTest::newRow("page colours on the body")
+        << bodyTagMarkup(colors, html5)
+        << "<body style=\"background-color: #FFFFFF; color: #000000\">";
+    QTest::newRow("background picture with an escaped address")
+        << bodyTagMarkup({colors.colors, "bg.png?a=1&b=2"}, html5)
+        << "<body style=\"background-color: #FFFFFF; color: #000000; "
+           "background-image: url('bg.png?a=1&amp;b=2')\">";
+    QTest::newRow("link colours for the head")
+        << linkColorRule(colors)
+        << "a:link { color: #0000FF } a:visited { color: #800080 } a:active { color: #FF0000 }";
+}
+
+void tst_pagecolormarkup::html5()
+{
+    QFETCH(QString, built);
+    QFETCH(QString, expected);
+    QCOMPARE(built, expected);
 }
 
 QTEST_APPLESS_MAIN(tst_pagecolormarkup)

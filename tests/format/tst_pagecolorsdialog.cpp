@@ -2,6 +2,7 @@
 
 #include "formattest.h"
 #include "markup/colorvalues.h"
+#include "textview/viewoptions.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void cleanup();
     void openingResetsSharedColors();
     void copyWholeTagAtOnce();
+    void html5LinkColoursGoIntoTheHead();
     void copyColorBeforeAnyChoice();
     void backgroundWithImage();
     void colorGoesToSelectedSlot_data();
@@ -75,6 +77,23 @@ void tst_pagecolorsdialog::copyWholeTagAtOnce()
     QCOMPARE(f->platform.clipboard, AllBlack);
     QCOMPARE(f->platform.clipboardWrites, 1);
     QVERIFY(!dialog->isVisible());
+}
+
+// The HTML5 body tag has no place for link colours: copying it puts their rule into the
+// page's head.
+void tst_pagecolorsdialog::html5LinkColoursGoIntoTheHead()
+{
+    ViewOptions{true, true, MarkupStyle::Html5}.store();
+    reopenDialog();
+    f->prepare(QStringLiteral("<head></head><body>"), QString());
+    choose(QColor(Qt::white));
+    the<QPushButton>("CMDALL").click();
+    ViewOptions{}.store();
+    QCOMPARE(f->platform.clipboard,
+             QStringLiteral("<body style=\"background-color: #FFFFFF; color: #000000\">"));
+    QCOMPARE(f->text(), QStringLiteral("<head><style>\r\na:link { color: #000000 } a:visited { "
+                                       "color: #000000 } a:active { color: #000000 }\r\n"
+                                       "</style>\r\n</head><body>"));
 }
 
 void tst_pagecolorsdialog::copyColorBeforeAnyChoice()

@@ -9,6 +9,8 @@ class tst_rulemarkup : public QObject {
 private Q_SLOTS:
     void rule_data();
     void rule();
+    void html5_data();
+    void html5();
 };
 
 void tst_rulemarkup::rule_data()
@@ -58,6 +60,33 @@ void tst_rulemarkup::rule()
     QFETCH(RuleLook, look);
     QFETCH(QString, expected);
     QCOMPARE(ruleMarkup({size, width, color, align, look}), expected);
+}
+
+void tst_rulemarkup::html5_data()
+{
+    QTest::addColumn<QString>("built");
+    QTest::addColumn<QString>("expected");
+    const MarkupStyle html5 = MarkupStyle::Html5;
+    QTest::newRow("untouched rule is bare")
+        << ruleMarkup({"", "", "", "", RuleLook::Shaded}, html5) << "<hr>";
+    QTest::newRow("size and width in pixels, centred")
+        << ruleMarkup({"2", "300", "", "CENTER", RuleLook::Shaded}, html5)
+        << "<hr style=\"height: 2px; width: 300px; margin-left: auto; margin-right: auto\">";
+    QTest::newRow("percent width at the left, flat grey")
+        << ruleMarkup({"", "50%", "", "LEFT", RuleLook::Flat}, html5)
+        << "<hr style=\"width: 50%; margin-left: 0; margin-right: auto; border-style: none; "
+           "background-color: gray\">";
+    QTest::newRow("coloured flat rule at the right takes its colour")
+        << ruleMarkup({"4", "", "#FF0000", "RIGHT", RuleLook::Flat}, html5)
+        << "<hr style=\"height: 4px; margin-left: auto; margin-right: 0; color: #FF0000; "
+           "background-color: #FF0000; border-style: none\">";
+}
+
+void tst_rulemarkup::html5()
+{
+    QFETCH(QString, built);
+    QFETCH(QString, expected);
+    QCOMPARE(built, expected);
 }
 
 QTEST_APPLESS_MAIN(tst_rulemarkup)

@@ -37,6 +37,8 @@ private Q_SLOTS:
     void choice() { compareBuilt(); }
     void select_data();
     void select() { compareBuilt(); }
+    void html5_data();
+    void html5() { compareBuilt(); }
 };
 
 void tst_formcontrolmarkup::form_data()
@@ -141,6 +143,41 @@ void tst_formcontrolmarkup::select_data()
     QTest::newRow("blanks around and a sign") << select("", " +1\t") << start + option + end;
     for (const char *refused : {"", "abc", "40000"})
         QTest::addRow("\"%s\" refused", refused) << select("", refused) << "(refused)";
+}
+
+void tst_formcontrolmarkup::html5_data()
+{
+    addColumns();
+    const MarkupStyle html5 = MarkupStyle::Html5;
+    QTest::newRow("form to a program, escaped address")
+        << formMarkup({FormMethod::Post, FormDestination::Program, "f.cgi?a=1&b=2", "ABC"}, html5)
+        << "<form method=\"post\" action=\"f.cgi?a=1&amp;b=2\" enctype=\"text/plain\">ABC"
+           "</form>\r\n";
+    QTest::newRow("form by mail")
+        << formMarkup({FormMethod::Get, FormDestination::Mail, "me@example.jp", ""}, html5)
+        << "<form method=\"get\" action=\"mailto:me@example.jp\" enctype=\"text/plain\">"
+           "</form>\r\n";
+    QTest::newRow("submit with a quoted value")
+        << buttonMarkup({ButtonKind::Submit, "go", "\"送信\""}, html5)
+        << "<input type=\"submit\" name=\"go\" value=\"&quot;送信&quot;\">\r\n";
+    QTest::newRow("reset without name or value")
+        << buttonMarkup({ButtonKind::Reset, "", ""}, html5) << "<input type=\"reset\">\r\n";
+    QTest::newRow("text field, length without its blank")
+        << textFieldMarkup({TextFieldKind::SingleLine, "name", "", "20", "40", "", ""}, html5)
+        << "<input type=\"text\" name=\"name\" value=\"\" size=\"20\" maxlength=\"40\">\r\n";
+    QTest::newRow("text area")
+        << textFieldMarkup({TextFieldKind::MultiLine, "memo", "abc", "", "", "4", "30"}, html5)
+        << "<textarea name=\"memo\" rows=\"4\" cols=\"30\">abc</textarea>\r\n";
+    QTest::newRow("check box with its text")
+        << choiceMarkup({ChoiceKind::CheckBox, "ok", "1", "同意する"}, html5)
+        << "<input type=\"checkbox\" name=\"ok\" value=\"1\">同意する\r\n";
+    QTest::newRow("radio button") << choiceMarkup({ChoiceKind::Radio, "c", "", "赤"}, html5)
+                                  << "<input type=\"radio\" name=\"c\">赤\r\n";
+    QTest::newRow("select, options with placeholder text")
+        << *selectMarkup({"pref", "3", "2", SelectChoice::Multiple}, html5)
+        << "<select name=\"pref\" size=\"3\" multiple>\r\n"
+           "<option value=\"\">選択肢1</option>\r\n<option value=\"\">選択肢2</option>\r\n"
+           "</select>\r\n";
 }
 
 QTEST_APPLESS_MAIN(tst_formcontrolmarkup)

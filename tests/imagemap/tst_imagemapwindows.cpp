@@ -4,6 +4,7 @@
 #include "support/tabstops.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
+#include "textview/viewoptions.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -21,6 +22,7 @@ private Q_SLOTS:
     void startUpAndLoad();
     void modeAtConfirmDecides_data();
     void modeAtConfirmDecides();
+    void html5AreaCarriesTheTypedAlt();
     void finishingHidesShapesAndEmptiesDialog_data();
     void finishingHidesShapesAndEmptiesDialog();
     void confirmWithoutDocument();
@@ -128,6 +130,22 @@ void tst_imagemapwindows::modeAtConfirmDecides()
     QVERIFY(w.active()->isModified());
 }
 
+// The alt field is shown in both styles; the HTML5 style writes what is typed there.
+void tst_imagemapwindows::html5AreaCarriesTheTypedAlt()
+{
+    ViewOptions{true, true, MarkupStyle::Html5}.store();
+    loadPicture();
+    drag({10, 20}, {30, 40});
+    field<QLineEdit>("txtLinkURL").setText(u"a.html"_qs);
+    field<QLineEdit>("txtAlt").setText(u"会社案内"_qs);
+    field<QCheckBox>("Check1").setChecked(true);
+    field<QPushButton>("cmdOK").click();
+    ViewOptions{}.store();
+    QCOMPARE(
+        w.text().Text(),
+        u"<area shape=\"rect\" coords=\"10,20,30,40\" href=\"a.html\" alt=\"会社案内\">\r\n"_qs);
+}
+
 void tst_imagemapwindows::finishingHidesShapesAndEmptiesDialog_data()
 {
     QTest::addColumn<QString>("button");
@@ -166,7 +184,7 @@ void tst_imagemapwindows::finishingHidesShapesAndEmptiesDialog()
     drag({10, 20}, {30, 40});
     QCOMPARE(field<QLineEdit>("txtURL").text(), u"map.gif"_qs);
     QCOMPARE(tabStops(*dialog()),
-             QString("txtURL txtMapName txtLinkURL Check1 cmdOK cmdCancel").split(u' '));
+             QString("txtURL txtMapName txtLinkURL txtAlt Check1 cmdOK cmdCancel").split(u' '));
     QVERIFY(!field<QCheckBox>("Check1").isChecked());
 }
 

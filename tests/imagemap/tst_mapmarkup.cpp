@@ -9,6 +9,8 @@ class tst_mapmarkup : public QObject {
 private Q_SLOTS:
     void markup_data();
     void markup();
+    void html5_data();
+    void html5();
 };
 
 void tst_mapmarkup::markup_data()
@@ -44,6 +46,34 @@ void tst_mapmarkup::markup()
     QFETCH(QString, expected);
     const AreaValues values{10, 20, 110, 80, 22, 32, 12};
     QCOMPARE(mapMarkup({fields[0], fields[1], fields[2], areaOnly}, kind, values), expected);
+}
+
+void tst_mapmarkup::html5_data()
+{
+    QTest::addColumn<QString>("built");
+    QTest::addColumn<QString>("expected");
+    const MarkupStyle html5 = MarkupStyle::Html5;
+    const AreaValues values{10, 20, 110, 80, 22, 32, 12};
+    QTest::newRow("whole map, the map in the same page, alt on the area")
+        << mapMarkup({"map.gif", "nav", "a.html?x&y", false, "会社案内"}, AreaKind::Rectangle,
+                     values, html5)
+        << "<img src=\"map.gif\" usemap=\"#nav\" alt=\"\">\r\n<map name=\"nav\">\r\n"
+           "<area shape=\"rect\" coords=\"10,20,110,80\" href=\"a.html?x&amp;y\" "
+           "alt=\"会社案内\">\r\n\r\n</map>";
+    QTest::newRow("area only, circle")
+        << mapMarkup({"map.gif", "nav", "b.html", true, "地図"}, AreaKind::Circle, values, html5)
+        << "<area shape=\"circle\" coords=\"22,32,12\" href=\"b.html\" alt=\"地図\">\r\n";
+    QTest::newRow("the alt text stays out of the classic style")
+        << mapMarkup({"m.gif", "n", "c.html", true, "説明"}, AreaKind::Circle, values,
+                     MarkupStyle::Classic)
+        << "<AREA SHAPE='CIRCLE' COORDS='22,32,12' HREF='c.html'>\r\n";
+}
+
+void tst_mapmarkup::html5()
+{
+    QFETCH(QString, built);
+    QFETCH(QString, expected);
+    QCOMPARE(built, expected);
 }
 
 QTEST_APPLESS_MAIN(tst_mapmarkup)

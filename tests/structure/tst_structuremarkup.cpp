@@ -36,6 +36,8 @@ private Q_SLOTS:
     void frameSet();
     void partnerRatio_data();
     void partnerRatio();
+    void html5_data();
+    void html5();
 };
 
 // Link rows: URL, "mail", target position, text. Image rows: the six image fields. Picture
@@ -185,6 +187,80 @@ void tst_structuremarkup::partnerRatio()
     const PartnerRatio result = ::partnerRatio(ratio);
     QCOMPARE(result.outcome, outcome);
     QCOMPARE(result.text, partner);
+}
+
+void tst_structuremarkup::html5_data()
+{
+    QTest::addColumn<QString>("built");
+    QTest::addColumn<QString>("expected");
+    const MarkupStyle html5 = MarkupStyle::Html5;
+    QTest::newRow("link with an escaped address and a target")
+        << wrapInLink(linkTag({"a.cgi?x=1&y=2", LinkScheme::Plain, "_blank"}, html5), "Go", html5)
+        << "<a href=\"a.cgi?x=1&amp;y=2\" target=\"_blank\">Go</a>";
+    QTest::newRow("mail link") << wrapInLink(linkTag({"a@b.jp", LinkScheme::Mail, ""}, html5), "m",
+                                             html5)
+                               << "<a href=\"mailto:a@b.jp\">m</a>";
+    QTest::newRow("image, sizes as numbers, border and alignment as CSS")
+        << imageTag({"a.jpg", "会社の\"ロゴ\"", "120", "60", "2", "LEFT"}, html5)
+        << "<img src=\"a.jpg\" alt=\"会社の&quot;ロゴ&quot;\" width=\"120\" height=\"60\" "
+           "style=\"border: 2px solid; float: left\">";
+    QTest::newRow("decorative image keeps an empty alt, percent width in CSS")
+        << imageTag({"line.gif", "", "100%", "", "", "MIDDLE"}, html5)
+        << "<img src=\"line.gif\" alt=\"\" style=\"width: 100%; vertical-align: middle\">";
+    TableFields table;
+    table.border = "1";
+    table.width = "80%";
+    table.backgroundColor = "#FFFFCC";
+    table.padding = "4";
+    table.spacing = "0";
+    table.cellAlign = "CENTER";
+    table.columns = "2";
+    table.breaks = CellBreaks::None;
+    const QString cell = "style=\"border: 1px inset; padding: 4px; text-align: center\">";
+    QTest::newRow("table look on the table, padding and alignment on each cell")
+        << *tableMarkup(table, html5)
+        << "<table style=\"border: 1px outset; width: 80%; background-color: #FFFFCC; "
+           "border-spacing: 0px\">\r\n<tr><td " +
+               cell + "</td><td " + cell + "</td></tr>\r\n</table>\r\n";
+    QTest::newRow("bare table with empty lines in the cell")
+        << *tableMarkup({}, html5) << "<table>\r\n<tr><td>\r\n\r\n</td></tr>\r\n</table>\r\n";
+    FrameSetFields frames;
+    frames.title = "案内";
+    frames.firstSize = "30";
+    frames.secondSize = "70";
+    frames.first = {"menu.html", "menu"};
+    frames.second = {"main.html", "main"};
+    const QString head = "<!DOCTYPE html>\r\n<html lang=\"ja\">\r\n<head>\r\n"
+                         "<meta charset=\"UTF-8\">\r\n<meta name=\"viewport\" "
+                         "content=\"width=device-width, initial-scale=1\">\r\n"
+                         "<meta name=\"generator\" content=\"VEK Zurne\">\r\n";
+    const QString frameBody = "<iframe src=\"menu.html\" name=\"menu\" title=\"menu\" "
+                              "style=\"flex: 30; border: none\"></iframe>\r\n"
+                              "<iframe src=\"main.html\" name=\"main\" title=\"main\" "
+                              "style=\"flex: 70; border: none\"></iframe>\r\n</div>\r\n"
+                              "</body>\r\n</html>";
+    QTest::newRow("frames side by side in named inline frames")
+        << frameSetPage(frames, html5, "UTF-8")
+        << head +
+               "<title>案内</title>\r\n</head>\r\n<body style=\"margin: 0\">\r\n"
+               "<div style=\"display: flex; flex-direction: row; height: 100vh\">\r\n" +
+               frameBody;
+    frames.split = FrameSplit::Rows;
+    frames.title = "";
+    QTest::newRow("frames one above the other, an untitled page gets the placeholder")
+        << frameSetPage(frames, html5, "UTF-8")
+        << head +
+               "<title>ここにタイトルを記述してください</title>\r\n</head>\r\n"
+               "<body style=\"margin: 0\">\r\n<div style=\"display: flex; "
+               "flex-direction: column; height: 100vh\">\r\n" +
+               frameBody;
+}
+
+void tst_structuremarkup::html5()
+{
+    QFETCH(QString, built);
+    QFETCH(QString, expected);
+    QCOMPARE(built, expected);
 }
 
 QTEST_APPLESS_MAIN(tst_structuremarkup)

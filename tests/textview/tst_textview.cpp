@@ -35,6 +35,7 @@ private Q_SLOTS:
     void colouringFollowsEdits();
     void longLineInPiecesStaysPlain();
     void switchedOffShowsPlainTextAndIsRemembered();
+    void html5StyleIsRememberedAndWritesNewPages();
 
 private:
     TextBox &box() const { return w.active()->textBox(); }
@@ -110,6 +111,21 @@ void tst_TextView::switchedOffShowsPlainTextAndIsRemembered()
     QVERIFY(!w.mdi->action(QStringLiteral("mnuColorView"))->isChecked());
     QVERIFY(!w.mdi->action(QStringLiteral("mnuBlankMarks"))->isChecked());
     QCOMPARE(box().viewOptions(), (ViewOptions{false, false}));
+}
+
+// The markup style starts classic; once chosen, it is remembered and new pages are HTML5.
+void tst_TextView::html5StyleIsRememberedAndWritesNewPages()
+{
+    QAction *entry = w.mdi->action(QStringLiteral("mnuHTML5"));
+    QVERIFY(!entry->isChecked());
+    w.trigger("mnuHTML5");
+    QCOMPARE(ViewOptions::stored().markupStyle, MarkupStyle::Html5);
+    w.stop();
+    w.start();
+    QVERIFY(w.mdi->action(QStringLiteral("mnuHTML5"))->isChecked());
+    QVERIFY(w.text().Text().startsWith(QStringLiteral("<!DOCTYPE html>\r\n")));
+    w.trigger("mnuHTML5");
+    QCOMPARE(ViewOptions::stored().markupStyle, MarkupStyle::Classic);
 }
 
 QTEST_MAIN(tst_TextView)
