@@ -205,4 +205,9 @@ bool isVoid(QStringView element)
     return e && e->isVoid;
 }
 
+bool isUpperCase(QStringView name)
+{
+    return name == name.toString().toUpper() && name != name.toString().toLower();
+}
+
 } // namespace HtmlNames

@@ -16,5 +16,7 @@ QStringList elementsStartingWith(QStringView prefix);
 QStringList attributesStartingWith(QStringView element, QStringView prefix);
 // Whether `element` (any case) never has an end tag.
 bool isVoid(QStringView element);
+// Whether `name` is written in upper case, as the classic style writes names.
+bool isUpperCase(QStringView name);
 
 } // namespace HtmlNames

@@ -1,5 +1,7 @@
 #include "markup/tagreader.h"
 
+#include "markup/htmlnames.h"
+
 #include <QHash>
 
 namespace {
@@ -146,7 +148,7 @@ const TagAttribute *StartTag::attribute(QStringView wanted) const
 
 bool StartTag::isUpperCase() const
 {
-    return name == name.toUpper() && name != name.toLower();
+    return HtmlNames::isUpperCase(name);
 }
 
 std::optional<StartTag> startTagAt(const QString &text, qsizetype offset, qsizetype reach)

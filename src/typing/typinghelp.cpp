@@ -16,11 +16,6 @@ namespace {
 constexpr int TagReach = 4000;
 constexpr int ElementReach = 200000;
 
-bool isUpperCase(const QString &text)
-{
-    return text == text.toUpper() && text != text.toLower();
-}
-
 } // namespace
 
 TypingHelp::TypingHelp(TextBox &box, TextModel &model)
@@ -67,8 +62,8 @@ void TypingHelp::offerNames()
         return;
     }
     prefix_ = context.prefix;
-    const bool upper =
-        isUpperCase(context.kind == CompletionContext::Element ? context.prefix : context.element);
+    const bool upper = HtmlNames::isUpperCase(
+        context.kind == CompletionContext::Element ? context.prefix : context.element);
     list_->clear();
     for (const QString &name : names)
         list_->addItem(upper ? name.toUpper() : name);
