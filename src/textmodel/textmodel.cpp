@@ -3,6 +3,7 @@
 #include "codepage/rawbytes.h"
 #include "platform/platform.h"
 #include "textmodel/blockbreaks.h"
+#include "textmodel/placeholders.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -14,66 +15,11 @@
 
 using blockbreaks::hasSeamAfter;
 using blockbreaks::PieceLength;
+using namespace placeholders;
 
 namespace {
 
 const QLatin1StringView CrLf("\r\n");
-
-constexpr char16_t Placeholder = 0xFFFD;
-constexpr char16_t ParagraphSeparator = 0x2029; // a block break in the widget's text
-
-// A placeholder that carries this property is the character it names.
-constexpr int OriginalCharacter = QTextFormat::UserProperty + 1;
-
-// Characters the widget turns into block or frame breaks.
-bool isWidgetBreak(char16_t c)
-{
-    return c == ParagraphSeparator || c == 0xFDD0 || c == 0xFDD1;
-}
-
-struct TaggedCharacter {
-    qsizetype position;
-    char16_t original;
-};
-
-// `text` with a placeholder for each character the widget cannot hold, listed in `tagged`.
-// Most texts have none and keep their string, which spares a copy of a large file.
-QString widgetForm(const QString &text, std::vector<TaggedCharacter> &tagged)
-{
-    if (!text.contains(QChar(ParagraphSeparator)) && !text.contains(QChar(0xFDD0)) &&
-        !text.contains(QChar(0xFDD1)))
-        return text;
-    QString form = text;
-    const QStringView scanned(text);
-    for (qsizetype i = 0; i < scanned.size(); ++i) {
-        const char16_t c = scanned[i].unicode();
-        if (isWidgetBreak(c)) {
-            tagged.push_back({i, c});
-            form[i] = QChar(Placeholder);
-        }
-    }
-    return form;
-}
-
-void applyTags(QTextDocument &document, int start, const std::vector<TaggedCharacter> &tagged)
-{
-    for (const TaggedCharacter &t : tagged) {
-        QTextCursor cursor(&document);
-        cursor.setPosition(start + int(t.position));
-        cursor.setPosition(start + int(t.position) + 1, QTextCursor::KeepAnchor);
-        QTextCharFormat format;
-        format.setProperty(OriginalCharacter, int(t.original));
-        cursor.mergeCharFormat(format);
-    }
-}
-
-char16_t originalAt(const QTextBlock &block, int position)
-{
-    QTextCursor cursor(block);
-    cursor.setPosition(position + 1);
-    const QVariant original = cursor.charFormat().property(OriginalCharacter);
-    return original.isValid() ? char16_t(original.toInt()) : 0;
-}
 
 // Appends `line`, which starts at widget position `position`, placeholders resolved.
 void appendLine(QString &out, QStringView line, const QTextBlock &block, int position)
@@ -129,6 +75,15 @@ QTextCursor::MoveMode moveMode(TextModel::Motion motion)
 }
 
 } // namespace
+
+// A replace-all's text for the span it rebuilds, with what the kept characters carry: the
+// marks of the breaks that are not the document's, and the characters held as placeholders
+// (both at their index in `text`).
+struct TextModel::RebuiltSpan {
+    QString text;
+    std::vector<std::pair<qsizetype, int>> marks;
+    std::vector<TaggedCharacter> tagged;
+};
 
 TextModel::TextModel(QPlainTextEdit &widget)
     : widget_(widget), document_(*widget.document()),
@@ -405,8 +360,10 @@ void TextModel::replaceSelection(QTextCursor &cursor, const QString &text)
         applyTags(document_, start, tagged);
 }
 
-// From the last range to the first, so the positions of the ranges still to do stay valid;
-// the caret, put after the last replacement first, moves along with the edits before it.
+// The span from the first range to the last is taken out and put back rebuilt, in one edit:
+// the widget pays for one change instead of one per range. What the blocks of the span
+// carry (each break's mark, the characters held as placeholders) is read before and given
+// to the rebuilt text's same characters after, in the same edit, so undo and redo keep it.
 void TextModel::replaceEach(const std::vector<Range> &ranges, const QString &text)
 {
     if (ranges.empty() || !admits(text))
@@ -416,20 +373,68 @@ void TextModel::replaceEach(const std::vector<Range> &ranges, const QString &tex
     for (const Range &range : ranges)
         bounds.insert(bounds.end(), {range.start, range.start + range.length});
     const std::vector<int> positions = toWidgetPositions(bounds);
+    const int from = positions.front();
+    const RebuiltSpan span = rebuiltSpan(positions, text);
     QTextCursor cursor(&document_);
-    QTextCursor caret(&document_);
     cursor.beginEditBlock();
-    for (auto bound = positions.rbegin(); bound != positions.rend(); bound += 2) {
-        cursor.setPosition(bound[1]);
-        cursor.setPosition(bound[0], QTextCursor::KeepAnchor);
-        replaceSelection(cursor, text);
-        if (bound == positions.rbegin())
-            caret.setPosition(cursor.position());
+    cursor.setPosition(from);
+    cursor.setPosition(positions.back(), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    cursor.insertText(span.text, QTextCharFormat());
+    const QTextCursor caret = cursor;
+    for (const auto &[index, mark] : span.marks) {
+        cursor.setPosition(from + int(index) + 1);
+        cursor.setBlockCharFormat(blockbreaks::formatFor(mark));
     }
-    cutLongLines(document_.findBlock(positions.front()).blockNumber(), caret.blockNumber());
+    applyTags(document_, from, span.tagged);
+    cutLongLines(document_.findBlock(from).blockNumber(), caret.blockNumber());
     cursor.endEditBlock();
     widget_.setTextCursor(caret);
     widget_.ensureCursorVisible();
+}
+
+// The widget text of the span from `positions.front()` to `positions.back()` with each
+// range of `positions` (start and end, pairs) replaced by `text`; every break in it is one
+// U+2029, so an index into it is a widget position counted from the span's start.
+TextModel::RebuiltSpan TextModel::rebuiltSpan(const std::vector<int> &positions,
+                                              const QString &text) const
+{
+    const int from = positions.front();
+    const QString raw = widgetText(document_, from, positions.back());
+    std::vector<TaggedCharacter> replacementTags;
+    const QString replacement = spanForm(text, replacementTags);
+    RebuiltSpan span;
+    span.text.reserve(raw.size() + qsizetype(positions.size() / 2) * replacement.size());
+    QTextBlock block = document_.findBlock(from);
+    // Keeps the span's widget text of [start, end) and what its characters carry.
+    const auto keep = [&](int start, int end) {
+        const QStringView kept = QStringView(raw).sliced(start - from, end - start);
+        for (qsizetype i = 0; i < kept.size(); ++i) {
+            if (kept[i] == QChar(Placeholder)) {
+                if (const char16_t original = originalAt(block, start + int(i)))
+                    span.tagged.push_back({span.text.size() + i, original});
+            } else if (kept[i] == QChar(ParagraphSeparator)) {
+                if (const int mark = blockbreaks::markAfter(block);
+                    mark != blockbreaks::DocumentBreak)
+                    span.marks.emplace_back(span.text.size() + i, mark);
+                block = block.next();
+            }
+        }
+        span.text += kept;
+    };
+    for (std::size_t i = 0; i < positions.size(); i += 2) {
+        if (i > 0)
+            keep(positions[i - 1], positions[i]);
+        for (const TaggedCharacter &t : replacementTags)
+            span.tagged.push_back({span.text.size() + t.position, t.original});
+        span.text += replacement;
+        // The range's own text is skipped, and with it the blocks it ends.
+        for (int p = positions[i]; p < positions[i + 1]; ++p) {
+            if (raw[p - from] == QChar(ParagraphSeparator))
+                block = block.next();
+        }
+    }
+    return span;
 }
 
 // Inserted text can make a line of any length; it is shown in pieces as an opened file's is.
@@ -502,11 +507,15 @@ std::vector<int> TextModel::toWidgetPositions(const std::vector<qsizetype> &offs
     std::vector<int> positions;
     positions.reserve(offsets.size());
     QTextBlock block = document_.begin();
+    int number = 0;
     for (const qsizetype offset : offsets) {
         for (QTextBlock next = block.next();
-             next.isValid() && toModelOffset(next.position()) <= offset; next = block.next())
+             next.isValid() && offsetAt(number + 1, next.position()) <= offset;
+             next = block.next()) {
             block = next;
-        const qsizetype inBlock = offset - toModelOffset(block.position());
+            ++number;
+        }
+        const qsizetype inBlock = offset - offsetAt(number, block.position());
         positions.push_back(block.position() +
                             int(std::min<qsizetype>(inBlock, block.length() - 1)));
     }

@@ -116,6 +116,8 @@ private:
     QString modelText(int from, int to) const;
     QString fileText(int from, int to) const;
     void replaceSelection(QTextCursor &cursor, const QString &text);
+    struct RebuiltSpan;
+    RebuiltSpan rebuiltSpan(const std::vector<int> &positions, const QString &text) const;
     std::vector<int> toWidgetPositions(const std::vector<qsizetype> &offsets) const;
     void fill(const QString &text, std::vector<signed char> marks, qsizetype longestLine);
     void noteChange(int removed, int added);

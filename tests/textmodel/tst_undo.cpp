@@ -59,6 +59,14 @@ private:
         w.trigger("mnuOpen");
         return w.active()->textBox();
     }
+    void replaceEvery(const QString &what, const QString &with)
+    {
+        std::vector<TextModel::Range> ranges;
+        const QString text = w.text().Text();
+        for (qsizetype at = text.indexOf(what); at >= 0; at = text.indexOf(what, at + what.size()))
+            ranges.push_back({at, what.size()});
+        w.text().replaceEach(ranges, with);
+    }
     void paste(const QString &text)
     {
         w.platform->clipboard = text;
@@ -77,6 +85,7 @@ void tst_Undo::savesWhatWasUndone_data()
     const QByteArray mixed("<p>a</p>\n<p>b</p>\r\n<p>c</p>\n");
     const QByteArray longLine = QByteArray(4500, 'x') + "\n";
     const QString pasted(4500, u'y');
+    const QByteArray separator("\xE2\x80\xA9"); // U+2029, a block break to the widget
     const auto undone = [](const char *name, const QByteArray &bytes, qsizetype caret,
                            const QStringList &steps) {
         QTest::newRow(name) << bytes << caret << steps << bytes;
@@ -92,6 +101,17 @@ void tst_Undo::savesWhatWasUndone_data()
     undone("emoji at a seam", QByteArray(1999, 'x') + "\xF0\x9F\x98\x80" + "xx\r", 1999,
            {"Delete", "type:z", "undo", "undo"});
     undone("kept bytes", "A\xff\n", 1, {"type:b", "undo"});
+    QTest::newRow("replace all over mixed breaks, undone, redone")
+        << mixed << qsizetype(0) << QStringList{"each:p>P", "undo", "redo"}
+        << QByteArray("<P>a</P>\n<P>b</P>\r\n<P>c</P>\n");
+    QTest::newRow("replace all beside a paragraph separator")
+        << QByteArray("a" + separator + "b" + separator + "a\n") << qsizetype(0)
+        << QStringList{"each:a>" + QString::fromUtf8(separator), "undo", "redo"}
+        << separator.repeated(2) + "b" + separator.repeated(2) + "\n";
+    QTest::newRow("replace all across the pieces of a long line")
+        << QByteArray("ab").repeated(3000) + "\r" << qsizetype(0)
+        << QStringList{"each:ba>b\na", "undo", "redo"}
+        << "a" + QByteArray("b\ra").repeated(2999) + "b\r";
 }
 
 // Keys go to the text box, a paste through the clipboard, replace all to the text model.
@@ -116,6 +136,8 @@ void tst_Undo::savesWhatWasUndone()
             QTest::keyClicks(&box, argument);
         else if (step.startsWith(u"paste:"))
             paste(argument);
+        else if (step.startsWith(u"each:"))
+            replaceEvery(argument.section(u'>', 0, 0), argument.section(u'>', 1));
         else if (step.startsWith(u"replace:"))
             w.text().replaceEach({{0, 1}, {2, 1}, {4, 1}, {6, 1}, {4000, 1}},
                                  argument.section(u'>', 1));
