@@ -151,9 +151,10 @@ bool WriteDocument(DocumentWindow &document, const QString &path)
                        unencodableMessage(path, text, encoded.unencodableAt, document.encoding()));
         return false;
     }
-    if (!FileChanges::maySaveOver(document, path))
+    const std::optional<platform::Links> links = FileChanges::maySaveOver(document, path);
+    if (!links)
         return false;
-    const platform::FileWriteResult written = platform::writeWholeFile(path, encoded.bytes);
+    const platform::FileWriteResult written = platform::writeWholeFile(path, encoded.bytes, *links);
     if (!written.ok()) {
         platform::warn(&document, writeFailedMessage(path, written.failure));
         return false;

@@ -83,9 +83,13 @@ QString changedBeforeSaveQuestion(const QString &path)
                                  "上書きしますか？");
 }
 
-QString changedElsewhereQuestion(const QString &path, bool unsavedChanges)
+QString changedElsewhereQuestion(const platform::FileStamp &now, bool unsavedChanges)
 {
-    QString question = path + QStringLiteral(" は他のプログラムで変更されました。\n");
+    const QString replaced = replacedSentence(now);
+    QString question =
+        (replaced.isNull() ? now.path + QStringLiteral(" は他のプログラムで変更されました。")
+                           : replaced) +
+        QLatin1Char('\n');
     if (unsavedChanges)
         question +=
             QStringLiteral("読み込み直すと、このｳｨﾝﾄﾞｳの保存していない変更は失われます。\n");
@@ -101,4 +105,57 @@ QString leftCopyQuestion(const QString &path, const QString &copy)
            copy +
            QStringLiteral(
                "\n控えの内容に戻しますか？（いいえ: ファイルを今のまま開き、控えは残します）");
+}
+
+QString finishedSaveQuestion(const QString &path, const QString &copy)
+{
+    return path +
+           QStringLiteral(" の上書き保存は、新しい内容を書き終えたところで途中で終わっています。"
+                          "ファイルは保存した新しい内容のままです。\n控え: ") +
+           copy +
+           QStringLiteral("\n保存前の内容に戻しますか？（いいえ: 新しい内容のまま開き、"
+                          "控えは削除します）");
+}
+
+QString damagedCopyMessage(const QString &path, const QString &copy)
+{
+    return path +
+           QStringLiteral(" の上書き保存が途中で終わった後の控えが壊れているため、"
+                          "元の内容に戻せません。ファイルは今のまま開きます。\n"
+                          "控えはそのまま残してあります: ") +
+           copy;
+}
+
+QString restoreFailedMessage(const QString &path, const QString &copy, const QString &reason)
+{
+    return path + QStringLiteral(" を控えの内容に戻せませんでした。\n") + reason +
+           QStringLiteral("\n控えはそのまま残してあります: ") + copy;
+}
+
+QString replacedSentence(const platform::FileStamp &now)
+{
+    switch (now.kind) {
+    case platform::FileKind::Link:
+        return now.path +
+               QStringLiteral(" はリンクに置き換えられています（→ %1）。").arg(now.linkTarget);
+    case platform::FileKind::Folder:
+        return now.path + QStringLiteral(" はフォルダに置き換えられています。");
+    case platform::FileKind::Other:
+        return now.path + QStringLiteral(" はファイル以外のもの（デバイス、FIFO、ソケットなど）に"
+                                         "置き換えられています。");
+    default:
+        return {};
+    }
+}
+
+QString linkBeforeSaveQuestion(const platform::FileStamp &now)
+{
+    return replacedSentence(now) +
+           QStringLiteral("\n上書きすると、リンクを保存する内容のファイルに置き換えます"
+                          "（リンク先には書き込みません）。\n上書きしますか？");
+}
+
+QString replacedNotSavedMessage(const platform::FileStamp &now)
+{
+    return notSaved(now.path) + replacedSentence(now);
 }

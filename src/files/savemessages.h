@@ -4,6 +4,7 @@
 // replaced.
 
 #include "codepage/textencoding.h"
+#include "platform/filestamp.h"
 
 #include <QString>
 
@@ -28,9 +29,29 @@ QString overwriteQuestion(const QString &path);
 // Asks before writing over a file that another program changed since it was read or saved.
 QString changedBeforeSaveQuestion(const QString &path);
 
-// Offers to read again a file another program changed; names the unsaved changes that
-// reading it would discard.
-QString changedElsewhereQuestion(const QString &path, bool unsavedChanges);
+// Offers to read again a file another program changed, or a link put in its place (`now`);
+// names the unsaved changes that reading it would discard.
+QString changedElsewhereQuestion(const platform::FileStamp &now, bool unsavedChanges);
 
 // A save cut short left `copy` with the old content of `path`: offers to put it back.
 QString leftCopyQuestion(const QString &path, const QString &copy);
+
+// A cut-short save left `copy`, and the file at `path` already holds the whole new content:
+// offers to put the old content back all the same.
+QString finishedSaveQuestion(const QString &path, const QString &copy);
+
+// The copy a cut-short save left of `path` is damaged: it is not put back, and stays.
+QString damagedCopyMessage(const QString &path, const QString &copy);
+
+// The old content could not be put back from `copy`, which stays.
+QString restoreFailedMessage(const QString &path, const QString &copy, const QString &reason);
+
+// What is at `now`'s path in place of the file: "… はリンクに置き換えられています（→ 対象）。",
+// or the same for a folder or something else; a null string while it is a file.
+QString replacedSentence(const platform::FileStamp &now);
+
+// A link was put where the file was: asks whether to put the file in the link's place.
+QString linkBeforeSaveQuestion(const platform::FileStamp &now);
+
+// Something that is neither a file nor a link is where the file was: not saved.
+QString replacedNotSavedMessage(const platform::FileStamp &now);

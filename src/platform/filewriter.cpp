@@ -2,12 +2,14 @@
 
 #include "platform/filereader.h"
 #include "platform/inplacewriter.h"
+#include "platform/savesteps.h"
+#include "platform/syncedfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -27,18 +29,13 @@ QString linkTarget(const QString &path)
     return target;
 }
 
-// A write that hits a full disk first writes what fits and says nothing; only the next one
-// fails with the reason.
-bool writeAll(QFileDevice &file, const QByteArray &bytes)
+// The new content on its way to `target`: a fixed name beside it, so that one left by a save
+// cut short is found and goes at the next save.
+QByteArray newFileBeside(const QString &target)
 {
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return false;
-        written += qsizetype(count);
-    }
-    return true;
+    const QFileInfo file(target);
+    return QFile::encodeName(file.absolutePath() + QStringLiteral("/.") + file.fileName() +
+                             QStringLiteral(".zurne-new"));
 }
 
 // A new file belongs to its writer, and to the folder's group where the folder says so,
@@ -54,16 +51,34 @@ bool replacingChangesTheFile(const struct stat &file, const QString &folder)
     return file.st_gid != newGroup;
 }
 
-// Returns the error text, a null string when written, or nullopt when no file could be
-// made beside the target.
-std::optional<QString> writeBeside(const QString &target, const QByteArray &bytes)
+// Writes the new file beside `target`, synced, and renames it over the target, which keeps
+// the permissions of `replaced` when there is one. Returns the error text, a null string
+// when written, or nullopt when no file could be made beside the target.
+std::optional<QString> writeBeside(const QString &target, const QByteArray &bytes,
+                                   const struct stat *replaced)
 {
-    QSaveFile file(target);
-    // Unbuffered, so that a failing write reports its own reason.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    const QByteArray name = newFileBeside(target);
+    ::unlink(name.constData());
+    const int fd =
+        ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
         return std::nullopt;
-    if (!writeAll(file, bytes) || !file.commit())
-        return file.errorString();
+    int error = writeAll(fd, bytes);
+    if (!error && replaced && ::fchmod(fd, replaced->st_mode & 07777) != 0)
+        error = errno;
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    ::close(fd);
+    if (!error && !goesOnAfter(SaveStep::NewFileWritten))
+        return QString();
+    if (!error && ::rename(name.constData(), QFile::encodeName(target).constData()) != 0)
+        error = errno;
+    if (error) {
+        ::unlink(name.constData());
+        return systemErrorText(error);
+    }
+    if (goesOnAfter(SaveStep::NewFileRenamed))
+        syncFolderOf(target);
     return QString();
 }
 
@@ -71,8 +86,9 @@ std::optional<QString> writeBeside(const QString &target, const QByteArray &byte
 // regular file gives the reason it is refused.
 std::optional<QString> examine(const QString &path, struct stat &status, bool &exists)
 {
-    // A path descriptor opens nothing, so a FIFO does not wait for a writer here.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC);
+    // A path descriptor opens nothing, so a FIFO does not wait for a writer here; a link
+    // that came after the links were followed is not followed either.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC);
     exists = fd >= 0 && ::fstat(fd, &status) == 0;
     const bool real = exists && isRealRegularFile(fd, status);
     if (fd >= 0)
@@ -88,9 +104,13 @@ QString writeRegularFile(const QFileInfo &target, const QByteArray &bytes)
     bool exists = false;
     if (const std::optional<QString> refused = examine(target.filePath(), status, exists))
         return *refused;
-    if (exists && replacingChangesTheFile(status, target.absolutePath()))
+    if (exists && replacingChangesTheFile(status, target.absolutePath())) {
+        // A new file left by an earlier save cut short is no use to this one.
+        ::unlink(newFileBeside(target.filePath()).constData());
         return overwriteInPlace(target.filePath(), bytes);
-    if (const std::optional<QString> error = writeBeside(target.filePath(), bytes))
+    }
+    if (const std::optional<QString> error =
+            writeBeside(target.filePath(), bytes, exists ? &status : nullptr))
         return *error;
     // The folder takes no new file; the file itself may still be writable.
     return exists ? overwriteInPlace(target.filePath(), bytes)
@@ -108,8 +128,12 @@ QString explainFailure(const QFileInfo &target, const QString &error)
 
 } // namespace
 
-FileWriteResult writeWholeFile(const QString &path, const QByteArray &bytes)
+FileWriteResult writeWholeFile(const QString &path, const QByteArray &bytes, Links links)
 {
+    if (links == Links::Replace && QFileInfo(path).isSymLink())
+        return {writeBeside(path, bytes, nullptr)
+                    .value_or(QStringLiteral("フォルダへの書き込みが許可されていないため、"
+                                             "リンクをファイルに置き換えられません。"))};
     const QFileInfo target(linkTarget(path));
     if (target.isDir())
         return {QStringLiteral("同じ名前のフォルダがあります。")};

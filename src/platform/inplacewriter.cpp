@@ -2,8 +2,10 @@
 
 #include "platform/filereader.h"
 #include "platform/savecopy.h"
+#include "platform/savesteps.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -15,22 +17,31 @@ namespace platform {
 namespace {
 
 PositionedWrite positionedWrite = ::pwrite;
-InPlaceStepHook stepHook = nullptr;
 
-// False when a test stops the writer after `step`.
-bool goesOnAfter(InPlaceStep step)
-{
-    return !stepHook || stepHook(step);
-}
-
-// Closes the descriptor however the function ends.
+// The regular file at a path, open for reading and writing, never through a link; closed
+// however the function ends.
 struct OpenFile {
-    int fd;
+    int fd = -1;
+    struct stat status {};
+    // Why it is not open, for the user; null when it is.
+    QString failure;
+
+    explicit OpenFile(const QString &path)
+        : fd(::open(QFile::encodeName(path).constData(),
+                    O_RDWR | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC))
+    {
+        if (fd < 0 || ::fstat(fd, &status) != 0)
+            failure = systemErrorText(errno);
+        else if (!isRealRegularFile(fd, status))
+            failure = notAFileReason(status);
+    }
     ~OpenFile()
     {
         if (fd >= 0)
             ::close(fd);
     }
+    OpenFile(const OpenFile &) = delete;
+    OpenFile &operator=(const OpenFile &) = delete;
 };
 
 // Returns 0, or the errno that stopped it.
@@ -81,8 +92,10 @@ int replaceContent(int fd, const QByteArray &bytes)
 
 // Reserves the blocks without changing the file's size, so the file still holds exactly
 // its old content; where the file system cannot, the portable call fills the tail in.
-int reserve(int fd, qsizetype size)
+int reserve(int fd, qsizetype size, qsizetype current)
 {
+    if (size <= current)
+        return 0;
     // Blocks beyond the size are not held to the process's file size limit; the write is.
     rlimit limit{};
     if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
@@ -118,12 +131,32 @@ QString restored(int error, bool restoredWhole)
 }
 
 // After a failed write: the old content goes back, and its copy only once it is back.
-QString putBack(int fd, const QByteArray &old, const QByteArray &copyName, int error)
+QString putBack(int fd, const QByteArray &old, const QString &copy, int error)
 {
     const bool whole = replaceContent(fd, old) == 0;
     if (whole)
-        ::unlink(copyName.constData());
+        removeCopy(copy);
     return restored(error, whole);
+}
+
+// Writes `bytes` over the file and makes them reach the disk, stepping as it goes; 0, or the
+// errno that stopped it.
+int writeSynced(int fd, const QByteArray &bytes)
+{
+    if (const int error = writeContent(fd, bytes))
+        return error;
+    if (!goesOnAfter(SaveStep::ContentWritten))
+        return 0;
+    if (::fsync(fd) != 0)
+        return errno;
+    goesOnAfter(SaveStep::ContentSynced);
+    return 0;
+}
+
+void removeSaved(const QString &copy)
+{
+    removeCopy(copy);
+    goesOnAfter(SaveStep::CopyRemoved);
 }
 
 } // namespace
@@ -133,49 +166,48 @@ void setPositionedWriteForTesting(PositionedWrite write)
     positionedWrite = write ? write : ::pwrite;
 }
 
-void setInPlaceStepHookForTesting(InPlaceStepHook hook)
-{
-    stepHook = hook;
-}
-
 QString overwriteInPlace(const QString &path, const QByteArray &bytes)
 {
-    const OpenFile file{
-        ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC)};
-    if (file.fd < 0)
-        return systemErrorText(errno);
-    struct stat status {};
-    if (::fstat(file.fd, &status) != 0)
-        return systemErrorText(errno);
-    if (!isRealRegularFile(file.fd, status))
-        return notAFileReason(status);
-    QByteArray old(qsizetype(status.st_size), Qt::Uninitialized);
+    const OpenFile file(path);
+    if (!file.failure.isNull())
+        return file.failure;
+    QByteArray old(qsizetype(file.status.st_size), Qt::Uninitialized);
     if (const int error = readAt(file.fd, old))
         return systemErrorText(error);
-    const KeptCopy copy = keepCopy(path, old);
+    const KeptCopy copy = keepCopy(path, old, bytes);
     if (copy.path.isEmpty())
         return noCopy(copy.failure);
-    const QByteArray copyName = QFile::encodeName(copy.path);
-    if (!goesOnAfter(InPlaceStep::CopyKept))
+    if (!goesOnAfter(SaveStep::CopyKept))
         return {};
-    if (bytes.size() > old.size()) {
-        if (const int error = reserve(file.fd, bytes.size())) {
-            ::unlink(copyName.constData());
-            return notReserved(bytes.size(), error);
-        }
+    if (const int error = reserve(file.fd, bytes.size(), old.size())) {
+        removeCopy(copy.path);
+        return notReserved(bytes.size(), error);
     }
-    if (!goesOnAfter(InPlaceStep::SpaceReserved))
+    if (!goesOnAfter(SaveStep::SpaceReserved))
         return {};
-    if (const int error = writeContent(file.fd, bytes))
-        return putBack(file.fd, old, copyName, error);
-    if (!goesOnAfter(InPlaceStep::ContentWritten))
+    if (const int error = writeSynced(file.fd, bytes))
+        return putBack(file.fd, old, copy.path, error);
+    if (!saveStopped())
+        removeSaved(copy.path);
+    return {};
+}
+
+QString restoreInPlace(const QString &path, const QByteArray &old, const QString &copy)
+{
+    // The copy was kept of the file the path led to when it was saved.
+    const QString real = QFileInfo(path).canonicalFilePath();
+    const OpenFile file(real.isEmpty() ? path : real);
+    if (!file.failure.isNull())
+        return file.failure;
+    int error = reserve(file.fd, old.size(), qsizetype(file.status.st_size));
+    if (!error && !goesOnAfter(SaveStep::SpaceReserved))
         return {};
-    if (::fsync(file.fd) != 0)
-        return putBack(file.fd, old, copyName, errno);
-    if (!goesOnAfter(InPlaceStep::ContentSynced))
-        return {};
-    ::unlink(copyName.constData());
-    goesOnAfter(InPlaceStep::CopyRemoved);
+    if (!error)
+        error = writeSynced(file.fd, old);
+    if (error)
+        return systemErrorText(error);
+    if (!saveStopped())
+        removeSaved(copy);
     return {};
 }
 

@@ -1,6 +1,6 @@
 #include "files/savemessages.h"
-#include "platform/inplacewriter.h"
 #include "platform/savecopy.h"
+#include "platform/savesteps.h"
 #include "support/tempfiles.h"
 #include "support/windowtest.h"
 
@@ -18,6 +18,11 @@ class tst_FileChanges : public QObject {
 private Q_SLOTS:
     void init()
     {
+        // The files are shared by every case: what an earlier one put in the way goes.
+        for (const char *name : {".page.html.zurne-copy", "page.html"}) {
+            QDir(files.path(name)).removeRecursively();
+            QFile::remove(files.path(name));
+        }
         files.write("page.html", "mine\n");
         w.start();
     }
@@ -26,6 +31,11 @@ private Q_SLOTS:
     void changedFileAtActivation_data();
     void changedFileAtActivation();
     void copyLeftByACutShortSaveIsOfferedAtOpen();
+    void leftCopyAtOpen_data();
+    void leftCopyAtOpen();
+    void linkSwappedInBeforeSave_data();
+    void linkSwappedInBeforeSave();
+    void folderSwappedInIsNotSaved();
 
 private:
     DocumentWindow *open()
@@ -96,10 +106,10 @@ void tst_FileChanges::copyLeftByACutShortSaveIsOfferedAtOpen()
                     QFile::encodeName(files.path("second name.html")).constData()),
              0);
     open()->Text().setText(QStringLiteral("new"));
-    platform::setInPlaceStepHookForTesting(
-        [](platform::InPlaceStep step) { return step != platform::InPlaceStep::ContentWritten; });
+    platform::setSaveStepHookForTesting(
+        [](platform::SaveStep step) { return step != platform::SaveStep::ContentWritten; });
     w.trigger("mnuSave");
-    platform::setInPlaceStepHookForTesting(nullptr);
+    platform::setSaveStepHookForTesting(nullptr);
     QCOMPARE(files.read("page.html"), QByteArray("new"));
     const QString copy = files.path("state/zurne/") +
                          QFileInfo(page).canonicalFilePath().replace('/', '%') + ".zurne-copy";
@@ -107,10 +117,112 @@ void tst_FileChanges::copyLeftByACutShortSaveIsOfferedAtOpen()
     w.platform->answers << Answer::Yes;
     open();
     QCOMPARE(w.platform->messages.size(), 1);
-    QCOMPARE(w.platform->messages[0].text, leftCopyQuestion(page, copy));
+    QCOMPARE(w.platform->messages[0].text, finishedSaveQuestion(page, copy));
     QCOMPARE(files.read("page.html"), QByteArray("mine\n"));
     QCOMPARE(w.text().Text(), QStringLiteral("mine\r\n"));
     QVERIFY(platform::leftCopy(page).isEmpty());
+}
+
+void tst_FileChanges::leftCopyAtOpen_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("copyDamaged");
+    QTest::addColumn<QList<Answer>>("answers");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<bool>("copyStays");
+    const QString restorable =
+        QStringLiteral(" の上書き保存が途中で終わっています。保存前の内容の控えが残っています。\n"
+                       "控え: COPY\n控えの内容に戻しますか？（いいえ: ファイルを今のまま開き、"
+                       "控えは残します）");
+    QTest::newRow("torn file, はい puts the old content back")
+        << QByteArray("mi\n") << false << QList<Answer>() << restorable << QByteArray("mine\n")
+        << false;
+    QTest::newRow("torn file, いいえ keeps both")
+        << QByteArray("mi\n") << false << QList<Answer>{Answer::No} << restorable
+        << QByteArray("mi\n") << true;
+    QTest::newRow("finished save keeps the new content by default")
+        << QByteArray("new\n") << false << QList<Answer>()
+        << QStringLiteral(" の上書き保存は、新しい内容を書き終えたところで途中で終わっています。"
+                          "ファイルは保存した新しい内容のままです。\n控え: COPY\n"
+                          "保存前の内容に戻しますか？（いいえ: 新しい内容のまま開き、"
+                          "控えは削除します）")
+        << QByteArray("new\n") << false;
+    QTest::newRow("copy equal to the file goes without a word")
+        << QByteArray("mine\n") << false << QList<Answer>() << QString() << QByteArray("mine\n")
+        << false;
+    QTest::newRow("damaged copy is kept and never put back")
+        << QByteArray("mi\n") << true << QList<Answer>{Answer::Yes}
+        << QStringLiteral(" の上書き保存が途中で終わった後の控えが壊れているため、"
+                          "元の内容に戻せません。ファイルは今のまま開きます。\n"
+                          "控えはそのまま残してあります: COPY")
+        << QByteArray("mi\n") << true;
+}
+
+void tst_FileChanges::leftCopyAtOpen()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, copyDamaged);
+    QFETCH(QList<Answer>, answers);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, after);
+    QFETCH(bool, copyStays);
+    const QString copy = platform::keepCopy(page, "mine\n", "new\n").path;
+    QCOMPARE(copy, files.path(".page.html.zurne-copy"));
+    files.write("page.html", file);
+    if (copyDamaged)
+        files.write(".page.html.zurne-copy", files.read(".page.html.zurne-copy").chopped(1));
+    w.platform->answers << answers;
+    open();
+    QCOMPARE(w.platform->messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty())
+        QCOMPARE(w.platform->messages[0].text, page + QString(message).replace("COPY", copy));
+    QCOMPARE(files.read("page.html"), after);
+    QCOMPARE(w.text().Text(), QString::fromLatin1(after).replace("\n", "\r\n"));
+    QCOMPARE(QFileInfo::exists(copy), copyStays);
+}
+
+void tst_FileChanges::linkSwappedInBeforeSave_data()
+{
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("上書き puts a file in the link's place") << Answer::Ok << QByteArray("new");
+    QTest::newRow("ｷｬﾝｾﾙ writes nothing") << Answer::Cancel << QByteArray("(missing)");
+}
+
+// The link's target is never written, whatever the answer.
+void tst_FileChanges::linkSwappedInBeforeSave()
+{
+    QFETCH(Answer, answer);
+    QFETCH(QByteArray, saved);
+    open()->Text().setText(QStringLiteral("new"));
+    const QString target = files.write("target.html", "target");
+    QVERIFY(QFile::remove(page));
+    QVERIFY(QFile::link(target, page));
+    w.platform->answers << answer;
+    w.trigger("mnuSave");
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(w.platform->messages[0].text,
+             page + QStringLiteral(" はリンクに置き換えられています（→ ") + target +
+                 QStringLiteral("）。\n上書きすると、リンクを保存する内容のファイルに置き換えます"
+                                "（リンク先には書き込みません）。\n上書きしますか？"));
+    QCOMPARE(files.read("target.html"), QByteArray("target"));
+    QCOMPARE(QFileInfo(page).isSymLink(), answer == Answer::Cancel);
+    if (answer == Answer::Ok)
+        QCOMPARE(files.read("page.html"), saved);
+}
+
+void tst_FileChanges::folderSwappedInIsNotSaved()
+{
+    open()->Text().setText(QStringLiteral("new"));
+    QVERIFY(QFile::remove(page));
+    QVERIFY(QDir().mkdir(page));
+    w.trigger("mnuSave");
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(w.platform->messages[0].text,
+             page + QStringLiteral(" を保存できませんでした。\n") + page +
+                 QStringLiteral(" はフォルダに置き換えられています。"));
+    QVERIFY(w.active()->isModified());
 }
 
 QTEST_MAIN(tst_FileChanges)

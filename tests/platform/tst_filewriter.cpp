@@ -2,6 +2,7 @@
 #include "platform/filewriter.h"
 #include "platform/inplacewriter.h"
 #include "platform/savecopy.h"
+#include "platform/savesteps.h"
 #include "support/deadline.h"
 #include "support/specialfiles.h"
 
@@ -87,14 +88,14 @@ ssize_t failingPartWay(int fd, const void *data, size_t size, off_t offset)
     }
 }
 
-// Writes `bytes` over `path`, stopping the in-place writer after `step` as a crash would.
-void writeStoppingAfter(platform::InPlaceStep step, const QString &path, const QByteArray &bytes)
+// Writes `bytes` over `path`, stopping the writer after `step` as a kill would.
+void writeStoppingAfter(platform::SaveStep step, const QString &path, const QByteArray &bytes)
 {
-    static platform::InPlaceStep stopAt;
+    static platform::SaveStep stopAt;
     stopAt = step;
-    platform::setInPlaceStepHookForTesting([](platform::InPlaceStep s) { return s != stopAt; });
+    platform::setSaveStepHookForTesting([](platform::SaveStep s) { return s != stopAt; });
     platform::writeWholeFile(path, bytes);
-    platform::setInPlaceStepHookForTesting(nullptr);
+    platform::setSaveStepHookForTesting(nullptr);
 }
 
 // Limits the size of files this process may write, as a full disk would.
@@ -128,6 +129,7 @@ private Q_SLOTS:
     void keepsPermissions();
     void symbolicLinkStaysALink_data();
     void symbolicLinkStaysALink();
+    void replacedLinkLeavesItsTargetAlone();
     void notARegularFileIsRefused_data();
     void notARegularFileIsRefused();
     void hardLinksStay();
@@ -137,6 +139,8 @@ private Q_SLOTS:
     void inPlaceWriteFailingPartWayPutsTheOldContentBack();
     void inPlaceSaveStoppedAfterAStep_data();
     void inPlaceSaveStoppedAfterAStep();
+    void saveStoppedBeforeItsRename_data();
+    void saveStoppedBeforeItsRename();
     void smallFullFileSystemKeepsTheFileWhole_data();
     void smallFullFileSystemKeepsTheFileWhole();
     void failsWithAReason_data();
@@ -240,6 +244,16 @@ void tst_FileWriter::symbolicLinkStaysALink()
     QCOMPARE(QDir(path("real")).entryList(QDir::Files), QStringList{"page.html"});
 }
 
+void tst_FileWriter::replacedLinkLeavesItsTargetAlone()
+{
+    createFile(path("target.html"), "target");
+    QVERIFY(QFile::link(path("target.html"), path("page.html")));
+    QVERIFY(platform::writeWholeFile(path("page.html"), "new", platform::Links::Replace).ok());
+    QVERIFY(!QFileInfo(path("page.html")).isSymLink());
+    QCOMPARE(contentOf(path("page.html")), QByteArray("new"));
+    QCOMPARE(contentOf(path("target.html")), QByteArray("target"));
+}
+
 void tst_FileWriter::notARegularFileIsRefused_data()
 {
     QTest::addColumn<QString>("kind");
@@ -339,33 +353,72 @@ void tst_FileWriter::inPlaceWriteFailingPartWayPutsTheOldContentBack()
 
 void tst_FileWriter::inPlaceSaveStoppedAfterAStep_data()
 {
-    using Step = platform::InPlaceStep;
+    using Step = platform::SaveStep;
+    using State = platform::LeftCopy::State;
     QTest::addColumn<Step>("step");
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("copyLeft");
+    QTest::addColumn<State>("copyLeft");
     const QByteArray old("old content"), now("new content, longer than the old");
-    QTest::newRow("copy kept") << Step::CopyKept << old << true;
-    QTest::newRow("space reserved") << Step::SpaceReserved << old << true;
-    QTest::newRow("content written") << Step::ContentWritten << now << true;
-    QTest::newRow("content synced") << Step::ContentSynced << now << true;
-    QTest::newRow("copy removed") << Step::CopyRemoved << now << false;
+    QTest::newRow("copy created but empty") << Step::CopyCreated << old << State::None;
+    QTest::newRow("copy half written") << Step::CopyHalfWritten << old << State::None;
+    QTest::newRow("copy kept") << Step::CopyKept << old << State::SameAsFile;
+    QTest::newRow("space reserved") << Step::SpaceReserved << old << State::SameAsFile;
+    QTest::newRow("content written") << Step::ContentWritten << now << State::SaveFinished;
+    QTest::newRow("content synced") << Step::ContentSynced << now << State::SaveFinished;
+    QTest::newRow("copy removed") << Step::CopyRemoved << now << State::None;
 }
 
+// Whatever step the save is stopped after, the file holds the old or the new content, a copy
+// left says which, and the next save leaves no file of its own behind.
 void tst_FileWriter::inPlaceSaveStoppedAfterAStep()
 {
-    QFETCH(platform::InPlaceStep, step);
+    QFETCH(platform::SaveStep, step);
     QFETCH(QByteArray, content);
-    QFETCH(bool, copyLeft);
+    QFETCH(platform::LeftCopy::State, copyLeft);
     createFile(path("page.html"), "old content");
     QCOMPARE(::link(QFile::encodeName(path("page.html")).constData(),
                     QFile::encodeName(path("link.html")).constData()),
              0);
     writeStoppingAfter(step, path("page.html"), "new content, longer than the old");
     QCOMPARE(contentOf(path("page.html")), content);
-    const QString copy = platform::leftCopy(path("page.html"));
-    QCOMPARE(copy.isEmpty(), !copyLeft);
-    if (copyLeft)
-        QCOMPARE(contentOf(copy), QByteArray("old content"));
+    const platform::LeftCopy copy = platform::examineLeftCopy(path("page.html"));
+    QCOMPARE(copy.state, copyLeft);
+    if (copyLeft != platform::LeftCopy::State::None)
+        QCOMPARE(copy.old, QByteArray("old content"));
+
+    if (copy.state != platform::LeftCopy::State::None)
+        QVERIFY(platform::removeCopy(copy.path));
+    QVERIFY(platform::writeWholeFile(path("page.html"), "again").ok());
+    QCOMPARE(contentOf(path("link.html")), QByteArray("again"));
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({"link.html", "page.html"}));
+}
+
+void tst_FileWriter::saveStoppedBeforeItsRename_data()
+{
+    using Step = platform::SaveStep;
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("new file written") << Step::NewFileWritten << QByteArray("old")
+                                      << QStringList({".page.html.zurne-new", "page.html"});
+    QTest::newRow("new file renamed")
+        << Step::NewFileRenamed << QByteArray("new") << QStringList({"page.html"});
+}
+
+// The new content waits under a fixed name beside the file, so the next save finds one a
+// save cut short left there and takes it away.
+void tst_FileWriter::saveStoppedBeforeItsRename()
+{
+    QFETCH(platform::SaveStep, step);
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, files);
+    createFile(path("page.html"), "old");
+    writeStoppingAfter(step, path("page.html"), "new");
+    QCOMPARE(contentOf(path("page.html")), content);
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), files);
+    QVERIFY(platform::writeWholeFile(path("page.html"), "again").ok());
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"page.html"});
 }
 
 void tst_FileWriter::smallFullFileSystemKeepsTheFileWhole_data()
