@@ -138,9 +138,6 @@ void tst_FileChanges::leftCopyAtOpen_data()
     QTest::newRow("torn file, はい puts the old content back")
         << QByteArray("mi\n") << false << QList<Answer>() << restorable << QByteArray("mine\n")
         << false;
-    QTest::newRow("torn file, いいえ keeps both")
-        << QByteArray("mi\n") << false << QList<Answer>{Answer::No} << restorable
-        << QByteArray("mi\n") << true;
     QTest::newRow("finished save keeps the new content by default")
         << QByteArray("new\n") << false << QList<Answer>()
         << QStringLiteral(" の上書き保存は、新しい内容を書き終えたところで途中で終わっています。"

@@ -129,7 +129,6 @@ private Q_SLOTS:
     void keepsPermissions();
     void symbolicLinkStaysALink_data();
     void symbolicLinkStaysALink();
-    void replacedLinkLeavesItsTargetAlone();
     void notARegularFileIsRefused_data();
     void notARegularFileIsRefused();
     void hardLinksStay();
@@ -242,16 +241,6 @@ void tst_FileWriter::symbolicLinkStaysALink()
              QFileInfo(target.startsWith("./") ? path(target) : target).absoluteFilePath());
     QCOMPARE(contentOf(path("real/page.html")), QByteArray("new"));
     QCOMPARE(QDir(path("real")).entryList(QDir::Files), QStringList{"page.html"});
-}
-
-void tst_FileWriter::replacedLinkLeavesItsTargetAlone()
-{
-    createFile(path("target.html"), "target");
-    QVERIFY(QFile::link(path("target.html"), path("page.html")));
-    QVERIFY(platform::writeWholeFile(path("page.html"), "new", platform::Links::Replace).ok());
-    QVERIFY(!QFileInfo(path("page.html")).isSymLink());
-    QCOMPARE(contentOf(path("page.html")), QByteArray("new"));
-    QCOMPARE(contentOf(path("target.html")), QByteArray("target"));
 }
 
 void tst_FileWriter::notARegularFileIsRefused_data()
