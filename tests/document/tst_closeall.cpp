@@ -198,11 +198,12 @@ void tst_CloseAll::failedSaveStopsCloseAll()
 
     w.trigger("mnuExit");
 
-    QCOMPARE(promptTexts(),
-             (QStringList{
-                 files->path("page.html") + QStringLiteral("は変更されています。保存しますか？"),
-                 files->path("page.html") +
-                     QStringLiteral(" を保存できませんでした。\n同じ名前のフォルダがあります。")}));
+    QCOMPARE(
+        promptTexts(),
+        (QStringList{
+            files->path("page.html") + QStringLiteral("は変更されています。保存しますか？"),
+            files->path("page.html") + QStringLiteral(" を保存できませんでした。\n") +
+                files->path("page.html") + QStringLiteral(" はフォルダに置き換えられています。")}));
     QCOMPARE(w.mdi->children(), (QList<DocumentWindow *>{oldest, newest}));
     QCOMPARE(newest->Tag(), QStringLiteral("CHANGE"));
     QVERIFY(w.mdi->isVisible());

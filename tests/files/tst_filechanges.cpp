@@ -35,7 +35,6 @@ private Q_SLOTS:
     void leftCopyAtOpen();
     void linkSwappedInBeforeSave_data();
     void linkSwappedInBeforeSave();
-    void folderSwappedInIsNotSaved();
 
 private:
     DocumentWindow *open()
@@ -68,10 +67,13 @@ void tst_FileChanges::changedFileAtActivation_data()
     QTest::addColumn<bool>("modified");
     QTest::addColumn<QString>("unsaved");
     QTest::addColumn<QString>("text");
-    QTest::newRow("read again") << false << QString() << QStringLiteral("theirs\r\n");
+    QTest::addColumn<bool>("link");
+    QTest::newRow("read again") << false << QString() << QStringLiteral("theirs\r\n") << false;
     QTest::newRow("unsaved changes kept")
         << true << QStringLiteral("読み込み直すと、このｳｨﾝﾄﾞｳの保存していない変更は失われます。\n")
-        << QStringLiteral("X");
+        << QStringLiteral("X") << false;
+    QTest::newRow("link swapped in is named")
+        << false << QString() << QStringLiteral("theirs\r\n") << true;
 }
 
 // The default answer is taken: Yes without unsaved changes, No with them.
@@ -80,16 +82,21 @@ void tst_FileChanges::changedFileAtActivation()
     QFETCH(bool, modified);
     QFETCH(QString, unsaved);
     QFETCH(QString, text);
+    QFETCH(bool, link);
     DocumentWindow *document = open();
     if (modified)
         document->Text().setText(QStringLiteral("X"));
     w.trigger("mnuNew");
-    files.write("page.html", "theirs\n");
+    const QString target = files.write(link ? "target.html" : "page.html", "theirs\n");
+    if (link)
+        QVERIFY(QFile::remove(page) && QFile::link(target, page));
     w.mdi->findChild<QMdiArea *>()->setActiveSubWindow(document);
     QCOMPARE(w.platform->messages.size(), 1);
     QCOMPARE(w.platform->messages[0].text,
-             page + QStringLiteral(" は他のプログラムで変更されました。\n") + unsaved +
-                 QStringLiteral("読み込み直しますか？"));
+             page +
+                 (link ? QStringLiteral(" はリンクに置き換えられています（→ %1）。\n").arg(target)
+                       : QStringLiteral(" は他のプログラムで変更されました。\n")) +
+                 unsaved + QStringLiteral("読み込み直しますか？"));
     QCOMPARE(document->Text().Text(), text);
     w.trigger("mnuNew");
     w.mdi->findChild<QMdiArea *>()->setActiveSubWindow(document); // asked once per change
@@ -207,19 +214,6 @@ void tst_FileChanges::linkSwappedInBeforeSave()
     QCOMPARE(QFileInfo(page).isSymLink(), answer == Answer::Cancel);
     if (answer == Answer::Ok)
         QCOMPARE(files.read("page.html"), saved);
-}
-
-void tst_FileChanges::folderSwappedInIsNotSaved()
-{
-    open()->Text().setText(QStringLiteral("new"));
-    QVERIFY(QFile::remove(page));
-    QVERIFY(QDir().mkdir(page));
-    w.trigger("mnuSave");
-    QCOMPARE(w.platform->messages.size(), 1);
-    QCOMPARE(w.platform->messages[0].text,
-             page + QStringLiteral(" を保存できませんでした。\n") + page +
-                 QStringLiteral(" はフォルダに置き換えられています。"));
-    QVERIFY(w.active()->isModified());
 }
 
 QTEST_MAIN(tst_FileChanges)
