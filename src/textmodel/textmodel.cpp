@@ -475,6 +475,42 @@ bool TextModel::admits(QStringView text) const
     return false;
 }
 
+// The first block of the 0-based `line`: the block whose number, less the piece breaks
+// before it, is the line's. Each round counts the breaks before the block found so far,
+// which can only move it on.
+QTextBlock TextModel::lineStart(int line) const
+{
+    const std::vector<int> &breaks = pieceBreaks();
+    int number = line;
+    for (;;) {
+        const int before =
+            int(std::lower_bound(breaks.begin(), breaks.end(), number) - breaks.begin());
+        if (line + before == number)
+            return document_.findBlockByNumber(number);
+        number = line + before;
+    }
+}
+
+qsizetype TextModel::offsetOfLineColumn(int line, int column) const
+{
+    QTextBlock block = lineStart(std::max(line, 1) - 1);
+    if (!block.isValid())
+        return length();
+    int position = block.position();
+    for (int skipped = 1; skipped < column; ++skipped) {
+        while (position == block.position() + block.length() - 1 && hasSeamAfter(block)) {
+            block = block.next();
+            position = block.position();
+        }
+        if (position == block.position() + block.length() - 1)
+            break;
+        const bool pair = QChar::isHighSurrogate(document_.characterAt(position).unicode()) &&
+                          QChar::isLowSurrogate(document_.characterAt(position + 1).unicode());
+        position += pair ? 2 : 1;
+    }
+    return toModelOffset(position);
+}
+
 qsizetype TextModel::toModelOffset(int widgetPosition) const
 {
     const QTextBlock block = document_.findBlock(widgetPosition);

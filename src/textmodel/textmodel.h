@@ -108,6 +108,12 @@ public:
     // pieces it is shown in.
     void moveToLineEdge(Direction direction, Motion motion);
 
+    // The offset of a place given as the user counts it: `line` from 1, one per line break
+    // (CR LF, LF or lone CR alike); `column` from 1, one per character as shown, a full-width
+    // character or one outside the BMP one column. Past the last line is the text's end, past
+    // a line's end that line's end.
+    qsizetype offsetOfLineColumn(int line, int column) const;
+
     // Offset conversions between this model and the widget's cursor positions.
     qsizetype toModelOffset(int widgetPosition) const;
     int toWidgetPosition(qsizetype modelOffset) const;
@@ -126,6 +132,7 @@ private:
     std::optional<LineBreak> breakAfter(const QTextBlock &block) const;
     const std::vector<int> &pieceBreaks() const;
     qsizetype offsetAt(int number, int position) const;
+    QTextBlock lineStart(int line) const;
 
     QPlainTextEdit &widget_;
     QTextDocument &document_;

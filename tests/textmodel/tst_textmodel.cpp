@@ -26,6 +26,8 @@ private Q_SLOTS:
     void offsetsAfterLineBreaks_data();
     void offsetsAfterLineBreaks();
     void offsetInsideCrLfStaysOnItsLine();
+    void offsetOfLineColumn_data();
+    void offsetOfLineColumn();
     void replacingSelectionLeavesCaretAfterText();
     void emptyReplacementDeletesSelection();
     void insertingAtEndOfText();
@@ -149,6 +151,41 @@ void tst_TextModel::offsetInsideCrLfStaysOnItsLine()
     model->setText(QStringLiteral("ab\r\ncd"));
     model->setSelStart(3);
     QCOMPARE(model->SelStart(), 2);
+}
+
+// Places as the user counts them: every kind of break one line, every character one column.
+void tst_TextModel::offsetOfLineColumn_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<qsizetype>("offset");
+    const QString longLine(2 * 2000 + 10, QLatin1Char('x'));
+    QTest::newRow("start of the text") << "ab\r\ncd" << 1 << 1 << qsizetype(0);
+    QTest::newRow("CR LF is one break, two characters") << "ab\r\ncd" << 2 << 2 << qsizetype(5);
+    QTest::newRow("LF is one break") << "ab\ncd\nef" << 3 << 1 << qsizetype(8);
+    QTest::newRow("lone CR is one break") << "ab\rcd" << 2 << 2 << qsizetype(5);
+    QTest::newRow("full-width characters one column each")
+        << "<p>日本語<b>" << 1 << 7 << qsizetype(6);
+    QTest::newRow("a character outside the BMP is one column")
+        << "\U0001F600<b>" << 1 << 2 << qsizetype(2);
+    QTest::newRow("last line without a break, at its end") << "a\r\nbc" << 2 << 3 << qsizetype(5);
+    QTest::newRow("past the end of a line stays on it") << "ab\r\ncd" << 1 << 9 << qsizetype(2);
+    QTest::newRow("past the last line is the end") << "ab\r\ncd" << 7 << 1 << qsizetype(6);
+    QTest::newRow("a long line shown in pieces is one line")
+        << longLine + "\r\nyz" << 2 << 2 << qsizetype(longLine.size() + 3);
+    QTest::newRow("a column in a later piece of a long line")
+        << longLine << 1 << 2005 << qsizetype(2004);
+}
+
+void tst_TextModel::offsetOfLineColumn()
+{
+    QFETCH(QString, text);
+    QFETCH(int, line);
+    QFETCH(int, column);
+    QFETCH(qsizetype, offset);
+    model->setText(text);
+    QCOMPARE(model->offsetOfLineColumn(line, column), offset);
 }
 
 void tst_TextModel::replacingSelectionLeavesCaretAfterText()
