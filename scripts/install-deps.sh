@@ -10,7 +10,7 @@ packages=(
     qt6-webengine-dev libqt6webenginecore6-bin
     libx11-dev fonts-noto-cjk breeze-icon-theme
     xvfb xauth xdotool x11-utils xclip openbox clang-format
-    default-jre-headless
+    default-jre-headless libtidy-dev pkg-config
 )
 packages+=("$@")
 

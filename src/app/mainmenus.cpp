@@ -11,7 +11,8 @@
 namespace {
 
 // The menus that are hidden while no document is open.
-const char *const documentMenus[] = {"mnuView", "mnuTagu", "mnuWord", "mnuEdit", "mnuTag2"};
+const char *const documentMenus[] = {"mnuView", "mnuTagu", "mnuWord",
+                                     "mnuEdit", "mnuTag2", "mnuTool"};
 
 const MenuEntry *entryNamed(const char *name)
 {

@@ -32,6 +32,7 @@
 #include "forms/selectboxdialog.h"
 #include "forms/textfielddialog.h"
 #include "imagemap/areadrawingwindow.h"
+#include "pagecheck/pagecheckcommand.h"
 #include "preview/previewcommand.h"
 #include "search/findagain.h"
 #include "search/finddialog.h"
@@ -460,6 +461,12 @@ void MainWindow::mnuUnderLine_Click()
 void MainWindow::mnuTorikesi_Click()
 {
     WrapCommands::wrap(WrapCommands::Torikesi);
+}
+
+// Tools
+void MainWindow::mnuCheckPage_Click()
+{
+    PageCheckCommand::mnuCheckPage_Click(*this);
 }
 
 // Window

@@ -107,6 +107,7 @@ public:
     void mnuItalic_Click();
     void mnuUnderLine_Click();
     void mnuTorikesi_Click();
+    void mnuCheckPage_Click();
     void mnuCascade_Click();
     void mnuTile_Click();
     void mnuIcon_Click();

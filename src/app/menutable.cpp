@@ -139,6 +139,10 @@ std::vector<MenuEntry> buildTable()
         cmd("mnuUnderLine", "mnuWord", s(u"下線(&U)"), &F::mnuUnderLine_Click, ctrl('U')),
         cmd("mnuTorikesi", "mnuWord", s(u"取消線(&S)"), &F::mnuTorikesi_Click),
 
+        top("mnuTool", s(u"ﾂｰﾙ(&O)")),
+        cmd("mnuCheckPage", "mnuTool", s(u"ﾍﾟｰｼﾞを検査(&V)"), &F::mnuCheckPage_Click,
+            QKeySequence(Qt::Key_F7)),
+
         top("mnuWindow", s(u"ｳｨﾝﾄﾞｳ(&W)")),
         cmd("mnuCascade", "mnuWindow", s(u"重ねて表示(&C)"), &F::mnuCascade_Click),
         cmd("mnuTile", "mnuWindow", s(u"並べて表示(&H)"), &F::mnuTile_Click),

@@ -69,7 +69,7 @@ void tst_mainwindow::startsWithOneMaximisedTemplateDocument()
     QVERIFY(w.mdi->action(QStringLiteral("mnuToolBar"))->isChecked());
     QVERIFY(w.mdi->action(QStringLiteral("mnuHTMLTBar"))->isChecked());
     QCOMPARE(visibleTopMenus(), (QStringList{"mnuFile", "mnuEdit", "mnuView", "mnuTagu", "mnuTag2",
-                                             "mnuWord", "mnuWindow", "mnuHelp"}));
+                                             "mnuWord", "mnuTool", "mnuWindow", "mnuHelp"}));
     QCOMPARE(w.mdi->SBar().text(), QStringLiteral("（無題）"));
 }
 
@@ -78,9 +78,9 @@ void tst_mainwindow::menuBarOrder()
     QStringList captions;
     for (QAction *action : w.mdi->menuBar()->actions())
         captions << action->text();
-    QCOMPARE(captions,
-             (QStringList{u"ﾌｧｲﾙ(&F)"_qs, u"編集(&E)"_qs, u"表示(&V)"_qs, u"ﾀｸﾞ(&T)"_qs,
-                          u"ﾀｸﾞ2(&G)"_qs, u"文書表現(&D)"_qs, u"ｳｨﾝﾄﾞｳ(&W)"_qs, u"ﾍﾙﾌﾟ(&H)"_qs}));
+    QCOMPARE(captions, (QStringList{u"ﾌｧｲﾙ(&F)"_qs, u"編集(&E)"_qs, u"表示(&V)"_qs, u"ﾀｸﾞ(&T)"_qs,
+                                    u"ﾀｸﾞ2(&G)"_qs, u"文書表現(&D)"_qs, u"ﾂｰﾙ(&O)"_qs,
+                                    u"ｳｨﾝﾄﾞｳ(&W)"_qs, u"ﾍﾙﾌﾟ(&H)"_qs}));
 }
 
 void tst_mainwindow::menuEntries_data()
@@ -127,6 +127,8 @@ void tst_mainwindow::menuEntries_data()
                              << "mnuMarquee" << u"ﾏｰｷｰ（文字移動）(&M)"_qs << "";
     QTest::newRow("strike") << "mnuWord"
                             << "mnuTorikesi" << u"取消線(&S)"_qs << "";
+    QTest::newRow("page check") << "mnuTool"
+                                << "mnuCheckPage" << u"ﾍﾟｰｼﾞを検査(&V)"_qs << "F7";
     QTest::newRow("arrange icons") << "mnuWindow"
                                    << "mnuIcon" << u"ｱｲｺﾝの整列(&A)"_qs << "";
     QTest::newRow("about") << "mnuHelp"
@@ -224,7 +226,7 @@ void tst_mainwindow::lastDocumentClosedEntersNoDocumentState()
 
     w.trigger("mnuNew");
     QCOMPARE(w.mdi->children().size(), 1);
-    QCOMPARE(visibleTopMenus().size(), 8);
+    QCOMPARE(visibleTopMenus().size(), 9);
     for (int p = 2; p <= 24; ++p)
         QVERIFY(w.mdi->tbrNormalButton(p)->isEnabled());
     for (const char *entry : {"mnuSave", "mnuSaveName", "mnuClose", "mnuAllClose"})

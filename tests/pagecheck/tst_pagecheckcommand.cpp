@@ -1,0 +1,136 @@
+#include "pagecheck/checkresults.h"
+#include "support/dialogdriver.h"
+#include "support/windowtest.h"
+
+#include <QComboBox>
+#include <QDockWidget>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+// F7 in the main window: the dock under the documents, a page built with the dialogs in the
+// HTML5 style that passes, and the keys of the list beside the edit menu's.
+class tst_pagecheckcommand : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init()
+    {
+        w.start();
+        // Shortcut keys reach the active window only.
+        w.mdi->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.mdi.get()));
+    }
+    void cleanup() { w.stop(); }
+    void pageBuiltWithTheDialogsPasses();
+    void listCopiesItsRowsNotTheDocument();
+    void noDocumentNoCheck();
+
+private:
+    QListWidget *rows() const { return w.mdi->findChild<QListWidget *>("lstCheckResults"); }
+    void pressF7() const
+    {
+        w.mdi->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w.mdi.get()));
+        QTest::keyClick(w.mdi.get(), Qt::Key_F7);
+    }
+    // Runs a modal dialog's entry, fills it and presses its confirm button.
+    void confirm(const char *entry, const QString &button,
+                 const std::function<void(QDialog &)> &fill = {}) const
+    {
+        QVERIFY(driveModal(w.mdi->action(QString::fromLatin1(entry)), [&](QDialog &shown) {
+            if (fill)
+                fill(shown);
+            control<QPushButton>(shown, button).click();
+        }));
+    }
+    // Types `text` at the caret and selects it, for a dialog that wraps the selection.
+    void typeSelected(const QString &text) const
+    {
+        w.text().setSelText(text);
+        w.select(w.text().SelStart() - text.size(), text.size());
+    }
+
+    WindowFixture w;
+};
+
+void tst_pagecheckcommand::pageBuiltWithTheDialogsPasses()
+{
+    if (!w.mdi->action("mnuHTML5")->isChecked())
+        w.trigger("mnuHTML5");
+    w.trigger("mnuNew");
+    const QString page = w.text().Text();
+    w.text().setSelStart(page.indexOf("<body>") + 8);
+    confirm("mnuTableMake", "cmdOK", [](QDialog &d) {
+        control<QLineEdit>(d, "txtBorder").setText("1");
+        control<QLineEdit>(d, "txtBGcolor").setText("#FFFFEE");
+    });
+    w.trigger("mnuImage");
+    auto *image = w.mdi->findChild<QDialog *>("frmImageLink");
+    QVERIFY(image);
+    control<QLineEdit>(*image, "txtImageURL").setText("logo.png");
+    control<QLineEdit>(*image, "txtDaitai").setText("ロゴ");
+    control<QLineEdit>(*image, "txtWidth").setText("120");
+    control<QPushButton>(*image, "cmdImageOK").click();
+    confirm("mnuList", "cmdOK1",
+            [](QDialog &d) { control<QLineEdit>(d, "txtKoumoku1").setText("3"); });
+    confirm("mnuHR", "cmdOK");
+    typeSelected("大きく");
+    confirm("mnuFontH", "Command3",
+            [](QDialog &d) { control<QLineEdit>(d, "txtFS").setText("5"); });
+    confirm("mnuTextarea", "cmdOK", [](QDialog &d) {
+        control<QRadioButton>(d, "optText").click();
+        control<QLineEdit>(d, "txtName").setText("name");
+    });
+    const QString withField = w.text().Text();
+    const qsizetype field = withField.indexOf("<input");
+    w.select(field, withField.indexOf('>', field) + 1 - field);
+    confirm("mnuForm", "cmdOK",
+            [](QDialog &d) { control<QLineEdit>(d, "txtURL").setText("send.cgi"); });
+    const QString built = w.text().Text();
+    w.active()->setTag(QString());
+
+    pressF7();
+
+    QVERIFY2(rows(), qPrintable(built));
+    QCOMPARE(rows()->count(), 1);
+    QCOMPARE(rows()->item(0)->text(), QStringLiteral("問題は見つかりませんでした"));
+    auto *dock = w.mdi->findChild<QDockWidget *>("dckCheckResults");
+    QCOMPARE(dock->windowTitle(), QStringLiteral("検査結果"));
+    QCOMPARE(w.mdi->dockWidgetArea(dock), Qt::BottomDockWidgetArea);
+    QVERIFY(dock->isVisible());
+    QCOMPARE(w.text().Text(), built);
+    QVERIFY(!w.active()->isModified());
+}
+
+void tst_pagecheckcommand::listCopiesItsRowsNotTheDocument()
+{
+    w.text().setText("<p>x</i>");
+    w.select(0, 3);
+    pressF7();
+    QListWidget *list = rows();
+    QVERIFY(list);
+    list->setFocus();
+    list->selectAll();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    QStringList shown;
+    for (int row = 0; row < list->count(); ++row)
+        shown << list->item(row)->text();
+    QVERIFY(shown.size() > 1);
+    QCOMPARE(w.platform->clipboard, shown.join('\n'));
+    QVERIFY(
+        shown.contains(QStringLiteral("行 1, 桁 5: 警告: ここにあってはならない </i> があります")));
+}
+
+void tst_pagecheckcommand::noDocumentNoCheck()
+{
+    w.closeAllClean();
+    QVERIFY(w.mdi->children().isEmpty());
+    w.mdi->mnuCheckPage_Click();
+    pressF7();
+    QVERIFY(!rows());
+}
+
+QTEST_MAIN(tst_pagecheckcommand)
+#include "tst_pagecheckcommand.moc"
