@@ -25,9 +25,12 @@ const QString Block =
 QString page(qint64 bytes, bool withMistakes)
 {
     QString body;
-    for (int i = 0; body.size() * 2 < bytes; ++i)
-        body += Block.arg(i).arg(withMistakes ? QStringLiteral("<p>閉じない<b>太字</p>\r\n")
-                                              : QString());
+    for (qint64 written = 0, i = 0; written < bytes; ++i) {
+        const QString block = Block.arg(i).arg(
+            withMistakes ? QStringLiteral("<p>閉じない<b>太字</p>\r\n") : QString());
+        written += block.toUtf8().size();
+        body += block;
+    }
     return QStringLiteral("<!DOCTYPE html>\r\n<html lang=\"ja\">\r\n<head>\r\n<meta "
                           "charset=\"UTF-8\">\r\n<title>t</title>\r\n</head>\r\n<body>\r\n") +
            body + QStringLiteral("</body>\r\n</html>\r\n");
