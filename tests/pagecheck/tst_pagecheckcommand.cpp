@@ -1,5 +1,6 @@
 #include "pagecheck/checkresults.h"
 #include "support/dialogdriver.h"
+#include "support/tempfiles.h"
 #include "support/windowtest.h"
 
 #include <QComboBox>
@@ -11,7 +12,7 @@
 #include <QTest>
 
 // F7 in the main window: the dock under the documents, a page built with the dialogs in the
-// HTML5 style that passes, and the keys of the list beside the edit menu's.
+// HTML5 style and saved that passes, and the keys of the list beside the edit menu's.
 class tst_pagecheckcommand : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -89,7 +90,11 @@ void tst_pagecheckcommand::pageBuiltWithTheDialogsPasses()
     confirm("mnuForm", "cmdOK",
             [](QDialog &d) { control<QLineEdit>(d, "txtURL").setText("send.cgi"); });
     const QString built = w.text().Text();
-    w.active()->setTag(QString());
+    const TempFiles files;
+    w.platform->fileNames.enqueue(files.path("page.html"));
+    w.trigger("mnuSaveName");
+    QCOMPARE(w.active()->Caption(), files.path("page.html"));
+    const QByteArray saved = files.read("page.html");
 
     pressF7();
 
@@ -102,6 +107,7 @@ void tst_pagecheckcommand::pageBuiltWithTheDialogsPasses()
     QVERIFY(dock->isVisible());
     QCOMPARE(w.text().Text(), built);
     QVERIFY(!w.active()->isModified());
+    QCOMPARE(files.read("page.html"), saved);
 }
 
 void tst_pagecheckcommand::listCopiesItsRowsNotTheDocument()
