@@ -25,7 +25,7 @@ private Q_SLOTS:
     }
     void cleanup() { w.stop(); }
     void pageBuiltWithTheDialogsPasses();
-    void listCopiesItsRowsNotTheDocument();
+    void rowsCopyAndLeadToTheirPlace();
     void noDocumentNoCheck();
 
 private:
@@ -110,23 +110,36 @@ void tst_pagecheckcommand::pageBuiltWithTheDialogsPasses()
     QCOMPARE(files.read("page.html"), saved);
 }
 
-void tst_pagecheckcommand::listCopiesItsRowsNotTheDocument()
+// Ctrl+C in the list copies its rows as shown, not the document's selection; Enter and a
+// double-click on a row take the caret to its line and column.
+void tst_pagecheckcommand::rowsCopyAndLeadToTheirPlace()
 {
-    w.text().setText("<p>x</i>");
+    w.text().setText("<p>日本語</i>\r\n<p>x</b>");
     w.select(0, 3);
     pressF7();
     QListWidget *list = rows();
     QVERIFY(list);
-    list->setFocus();
-    list->selectAll();
-    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
     QStringList shown;
     for (int row = 0; row < list->count(); ++row)
         shown << list->item(row)->text();
-    QVERIFY(shown.size() > 1);
+    const qsizetype first =
+        shown.indexOf("行 1, 桁 7: 警告: ここにあってはならない </i> があります");
+    const qsizetype second =
+        shown.indexOf("行 2, 桁 5: 警告: ここにあってはならない </b> があります");
+    QVERIFY2(first >= 0 && second >= 0, qPrintable(shown.join('\n')));
+    list->setFocus();
+    list->selectAll();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(w.platform->clipboard, shown.join('\n'));
-    QVERIFY(
-        shown.contains(QStringLiteral("行 1, 桁 5: 警告: ここにあってはならない </i> があります")));
+
+    list->setCurrentRow(int(second));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(w.text().SelStart(), 12 + 4);
+    QCOMPARE(w.text().SelLength(), 0);
+    const QPoint place = list->visualItemRect(list->item(int(first))).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place);
+    QCOMPARE(w.text().SelStart(), 6);
 }
 
 void tst_pagecheckcommand::noDocumentNoCheck()

@@ -45,7 +45,6 @@ void tst_pagechecker::findings_data()
     QTest::addColumn<QString>("page");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("a right HTML5 page") << html5Page("<p>本文</p>") << QStringList();
     QTest::newRow("missing end tag")
         << html5Page("<div><b>x</div>")
         << QStringList{"行 8, 桁 6: 警告: </div> の前に </b> がありません"};
@@ -65,9 +64,6 @@ void tst_pagechecker::findings_data()
     QTest::newRow("obsolete element in HTML5")
         << html5Page("<center>x</center>")
         << QStringList{"行 8, 桁 1: 警告: <center> 要素は HTML5 で廃止されました"};
-    QTest::newRow("missing alt") << html5Page("<img src=\"a.png\">")
-                                 << QStringList{
-                                        "行 8, 桁 1: 警告: <img> に \"alt\" 属性がありません"};
     QTest::newRow("duplicate id")
         << html5Page("<p id=\"a\">x</p><p id=\"a\">y</p>")
         << QStringList{"行 8, 桁 16: 警告: <p> の名前 \"a\" はこのﾍﾟｰｼﾞですでに使われています"};
