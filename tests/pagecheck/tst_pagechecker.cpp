@@ -71,6 +71,8 @@ void tst_pagechecker::findings_data()
                              << QStringList{
                                     "行 8, 桁 1: 警告: <a> の前に </a> がありません",
                                     "行 8, 桁 31: 警告: ここにあってはならない </a> があります"};
+    QTest::newRow("an empty page")
+        << QString() << QStringList{"行 1, 桁 1: 警告: title 要素がありません"};
     QTest::newRow("missing doctype and title")
         << "<html><head></head><body><p>x</p></body></html>"
         << QStringList{"行 1, 桁 1: 警告: <!DOCTYPE> 宣言がありません",
