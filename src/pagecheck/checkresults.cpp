@@ -4,22 +4,61 @@
 #include "platform/platform.h"
 #include "textview/textbox.h"
 
+#include <QAbstractListModel>
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMdiArea>
 #include <QStyle>
 
-namespace {
+#include <algorithm>
 
-// The line and column a row stands for.
-constexpr int LineRole = Qt::UserRole;
-constexpr int ColumnRole = Qt::UserRole + 1;
+// The findings as list rows; with none, the one row saying so, which leads nowhere.
+class FindingRows : public QAbstractListModel {
+public:
+    FindingRows(QObject *parent, const QStyle &style)
+        : QAbstractListModel(parent), error_(style.standardIcon(QStyle::SP_MessageBoxCritical)),
+          warning_(style.standardIcon(QStyle::SP_MessageBoxWarning))
+    {
+    }
+
+    void setFindings(std::vector<Finding> findings)
+    {
+        beginResetModel();
+        findings_ = std::move(findings);
+        endResetModel();
+    }
+    const Finding *finding(const QModelIndex &index) const
+    {
+        return index.isValid() && index.row() < int(findings_.size()) ? &findings_[index.row()]
+                                                                      : nullptr;
+    }
+    int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : std::max(int(findings_.size()), 1);
+    }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const Finding *shown = finding(index);
+        if (role == Qt::DisplayRole)
+            return shown ? findingText(*shown) : nothingFoundText();
+        if (role == Qt::DecorationRole && shown)
+            return shown->kind == Finding::Kind::Error ? error_ : warning_;
+        return {};
+    }
+
+private:
+    std::vector<Finding> findings_;
+    QIcon error_;
+    QIcon warning_;
+};
+
+namespace {
 
 // Ctrl+C in the list copies its rows: the key is taken before the edit menu's copy, which
 // would copy from the document.
-class ResultList : public QListWidget {
+class ResultList : public QListView {
 public:
-    using QListWidget::QListWidget;
+    using QListView::QListView;
 
 protected:
     bool event(QEvent *event) override
@@ -29,20 +68,20 @@ protected:
             event->accept();
             return true;
         }
-        return QListWidget::event(event);
+        return QListView::event(event);
     }
     void keyPressEvent(QKeyEvent *event) override
     {
         if (!event->matches(QKeySequence::Copy)) {
-            QListWidget::keyPressEvent(event);
+            QListView::keyPressEvent(event);
             return;
         }
-        QStringList rows;
         // In the order shown, whatever order they were selected in.
-        for (int row = 0; row < count(); ++row) {
-            if (item(row)->isSelected())
-                rows << item(row)->text();
-        }
+        QModelIndexList selected = selectionModel()->selectedRows();
+        std::sort(selected.begin(), selected.end());
+        QStringList rows;
+        for (const QModelIndex &index : selected)
+            rows << index.data().toString();
         if (!rows.isEmpty())
             platform::backend().setClipboardText(rows.join(QLatin1Char('\n')));
     }
@@ -51,41 +90,34 @@ protected:
 } // namespace
 
 CheckResults::CheckResults(QWidget *parent)
-    : QDockWidget(QStringLiteral("検査結果"), parent), list_(new ResultList(this))
+    : QDockWidget(QStringLiteral("検査結果"), parent), rows_(new FindingRows(this, *style())),
+      list_(new ResultList(this))
 {
     setObjectName(QStringLiteral("dckCheckResults"));
     list_->setObjectName(QStringLiteral("lstCheckResults"));
+    list_->setModel(rows_);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setUniformItemSizes(true);
     setWidget(list_);
-    connect(list_, &QListWidget::itemActivated, this, &CheckResults::goToFinding);
+    connect(list_, &QListView::activated, this, &CheckResults::goToFinding);
 }
 
-void CheckResults::showFindings(DocumentWindow &document, const std::vector<Finding> &findings)
+void CheckResults::showFindings(DocumentWindow &document, std::vector<Finding> findings)
 {
     document_ = &document;
-    list_->clear();
-    if (findings.empty())
-        list_->addItem(nothingFoundText());
-    const QIcon error = style()->standardIcon(QStyle::SP_MessageBoxCritical);
-    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    for (const Finding &finding : findings) {
-        auto *item = new QListWidgetItem(finding.kind == Finding::Kind::Error ? error : warning,
-                                         findingText(finding), list_);
-        item->setData(LineRole, finding.line);
-        item->setData(ColumnRole, finding.column);
-    }
+    rows_->setFindings(std::move(findings));
     show();
     raise();
 }
 
-void CheckResults::goToFinding(QListWidgetItem *item)
+void CheckResults::goToFinding(const QModelIndex &index)
 {
-    if (!document_ || !item->data(LineRole).isValid())
+    const Finding *finding = rows_->finding(index);
+    if (!document_ || !finding)
         return;
     TextModel &text = document_->Text();
-    text.setSelStart(
-        text.offsetOfLineColumn(item->data(LineRole).toInt(), item->data(ColumnRole).toInt()));
+    text.setSelStart(text.offsetOfLineColumn(finding->line, finding->column));
     if (QMdiArea *area = document_->mdiArea())
         area->setActiveSubWindow(document_);
     document_->textBox().setFocus();

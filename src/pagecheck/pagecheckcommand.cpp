@@ -25,7 +25,7 @@ void mnuCheckPage_Click(QMainWindow &mainWindow)
         const BusyCursor busy;
         findings = checkPage(document->Text().Text());
     }
-    results->showFindings(*document, findings);
+    results->showFindings(*document, std::move(findings));
 }
 
 } // namespace PageCheckCommand
