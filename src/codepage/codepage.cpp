@@ -357,16 +357,29 @@ Encoded encode(QStringView text, const TextEncoding &encoding)
     return result;
 }
 
-qsizetype countUnencodable(QStringView text, const TextEncoding &encoding, qsizetype first)
+// The text is tried in slices, so that many such characters in a long text cost a short
+// conversion each rather than one of the whole rest.
+std::vector<qsizetype> unencodableOffsets(QStringView text, const TextEncoding &encoding)
 {
-    qsizetype count = 0;
-    for (qsizetype at = first; at >= 0 && at < text.size(); ++count) {
-        const bool pair = text[at].isHighSurrogate() && at + 1 < text.size();
-        const qsizetype next = at + (pair ? 2 : 1);
-        const Encoded rest = encode(text.sliced(next), encoding);
-        at = rest.ok() ? -1 : next + rest.unencodableAt;
+    constexpr qsizetype SliceLength = 4096;
+    std::vector<qsizetype> offsets;
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = std::min(start + SliceLength, text.size());
+        if (end < text.size() && text[end - 1].isHighSurrogate())
+            ++end;
+        for (qsizetype at = start; at < end;) {
+            const Encoded rest = encode(text.sliced(at, end - at), encoding);
+            if (rest.ok())
+                break;
+            at += rest.unencodableAt;
+            offsets.push_back(at);
+            const bool pair =
+                text[at].isHighSurrogate() && at + 1 < end && text[at + 1].isLowSurrogate();
+            at += pair ? 2 : 1;
+        }
+        start = end;
     }
-    return count;
+    return offsets;
 }
 
 } // namespace codepage

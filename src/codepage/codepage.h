@@ -12,6 +12,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 namespace codepage {
 
 inline constexpr char Utf8[] = "UTF-8";
@@ -59,7 +61,8 @@ struct Encoded {
 // hold stops the conversion and is reported.
 Encoded encode(QStringView text, const TextEncoding &encoding);
 
-// How many characters of `text` `encoding` cannot hold, the first of them at `first`.
-qsizetype countUnencodable(QStringView text, const TextEncoding &encoding, qsizetype first);
+// The offsets of the characters of `text` that `encoding` cannot hold, in order; a
+// surrogate pair is one character, at its first half.
+std::vector<qsizetype> unencodableOffsets(QStringView text, const TextEncoding &encoding);
 
 } // namespace codepage

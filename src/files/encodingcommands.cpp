@@ -5,8 +5,10 @@
 #include "codepage/rawbytes.h"
 #include "document/documentwindow.h"
 #include "files/filecommands.h"
+#include "files/rangeedits.h"
 #include "files/savemessages.h"
 #include "files/textfile.h"
+#include "files/unencodable.h"
 #include "platform/busycursor.h"
 #include "platform/platform.h"
 
@@ -61,11 +63,8 @@ bool mayConvert(DocumentWindow &document, const QString &text, const TextEncodin
             return false;
         }
     }
-    const codepage::Encoded encoded = codepage::encode(text, to);
-    if (!encoded.ok())
-        platform::warn(&document,
-                       unencodableMessage(document.Caption(), text, encoded.unencodableAt, to));
-    return encoded.ok();
+    return codepage::encode(text, to).ok() ||
+           Unencodable::offerReferences(document, document.Caption(), to);
 }
 
 // Puts the declarations' new name into the document as one edit; the caret stays where it
@@ -74,25 +73,14 @@ void rewriteDeclarations(DocumentWindow &document, const Conversion &conversion)
 {
     if (conversion.declaration == Declaration::Kept)
         return;
-    TextModel &model = document.Text();
-    const QString text = model.Text();
+    const QString text = document.Text().Text();
     const QString name = encodingclues::declarationName(conversion.codePage);
-    const qsizetype selStart = model.SelStart();
-    const qsizetype selLength = model.SelLength();
     std::vector<TextModel::Range> names;
-    qsizetype shift = 0;
     for (const encodingclues::NameSpan &span : encodingclues::declaredNames(text)) {
-        if (QStringView(text).sliced(span.start, span.length) == name)
-            continue;
-        names.push_back({span.start, span.length});
-        if (span.start < selStart)
-            shift += name.size() - span.length;
+        if (QStringView(text).sliced(span.start, span.length) != name)
+            names.push_back({span.start, span.length});
     }
-    if (names.empty())
-        return;
-    model.replaceEach(names, name);
-    model.setSelStart(selStart + shift);
-    model.setSelLength(selLength);
+    replaceKeepingSelection(document.Text(), names, std::vector<QString>(names.size(), name));
 }
 
 } // namespace

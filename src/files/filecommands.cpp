@@ -12,6 +12,7 @@
 #include "files/recentfiles.h"
 #include "files/savemessages.h"
 #include "files/textfile.h"
+#include "files/unencodable.h"
 #include "platform/busycursor.h"
 #include "platform/filewriter.h"
 #include "platform/platform.h"
@@ -144,13 +145,11 @@ bool SaveDocumentAs(DocumentWindow &document)
 bool WriteDocument(DocumentWindow &document, const QString &path)
 {
     const BusyCursor busy;
-    const QString text = document.Text().fileText();
-    const codepage::Encoded encoded = codepage::encode(text, document.encoding());
-    if (!encoded.ok()) {
-        platform::warn(&document,
-                       unencodableMessage(path, text, encoded.unencodableAt, document.encoding()));
+    codepage::Encoded encoded = codepage::encode(document.Text().fileText(), document.encoding());
+    if (!encoded.ok() && Unencodable::offerReferences(document, path, document.encoding()))
+        encoded = codepage::encode(document.Text().fileText(), document.encoding());
+    if (!encoded.ok())
         return false;
-    }
     const std::optional<platform::Links> links = FileChanges::maySaveOver(document, path);
     if (!links)
         return false;

@@ -2,6 +2,7 @@
 
 #include "codepage/codepage.h"
 #include "document/documentformat.h"
+#include "files/unencodable.h"
 #include "textmodel/linebreaks.h"
 
 #include <algorithm>
@@ -11,14 +12,6 @@ namespace {
 QString notSaved(const QString &path)
 {
     return path + QStringLiteral(" を保存できませんでした。\n");
-}
-
-// The whole character at `offset`, a surrogate pair included.
-QString characterAt(const QString &text, qsizetype offset)
-{
-    const bool isPair = text[offset].isHighSurrogate() && offset + 1 < text.size() &&
-                        text[offset + 1].isLowSurrogate();
-    return text.mid(offset, isPair ? 2 : 1);
 }
 
 // "3 行 5 桁目": where `offset` stands, both counted from 1.
@@ -32,12 +25,11 @@ QString placeOf(const QString &text, qsizetype offset)
         .arg(offset - lineStart + 1);
 }
 
-QString codePointOf(const QString &character)
+QString codePointName(const QString &character)
 {
-    const char32_t codePoint = character.size() == 2
-                                   ? QChar::surrogateToUcs4(character[0], character[1])
-                                   : character[0].unicode();
-    return QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("U+%1")
+        .arg(uint(Unencodable::codePointOf(character)), 4, 16, QLatin1Char('0'))
+        .toUpper();
 }
 
 } // namespace
@@ -52,16 +44,16 @@ QString writeFailedMessage(const QString &path, const QString &reason)
     return notSaved(path) + reason;
 }
 
-QString unencodableMessage(const QString &path, const QString &text, qsizetype offset,
-                           const TextEncoding &encoding)
+QString unencodableMessage(const QString &path, const QString &text,
+                           const std::vector<qsizetype> &offsets, const TextEncoding &encoding)
 {
-    const QString character = characterAt(text, offset);
+    const QString character = Unencodable::characterAt(text, offsets.front());
     return notSaved(path) +
            QStringLiteral(
                "%1の文字「%2」(%3) は文字コード %4 で表せません（表せない文字は全部で %5 個）。")
-               .arg(placeOf(text, offset), character, codePointOf(character),
+               .arg(placeOf(text, offsets.front()), character, codePointName(character),
                     codePageName(codepage::effectiveCodePage(encoding)))
-               .arg(codepage::countUnencodable(text, encoding, offset));
+               .arg(offsets.size());
 }
 
 QString keptBytesMessage(const QString &path, const QString &text, qsizetype offset)

@@ -8,16 +8,19 @@
 
 #include <QString>
 
+#include <vector>
+
 // The file could not be read: names the file and the reason.
 QString readFailedMessage(const QString &path, const QString &reason);
 
 // The file could not be written: names the file and the reason.
 QString writeFailedMessage(const QString &path, const QString &reason);
 
-// The text holds characters `encoding` cannot hold: names the file, the first of them (at
-// `offset`) with its line and column (counted from 1), the code page, and how many there are.
-QString unencodableMessage(const QString &path, const QString &text, qsizetype offset,
-                           const TextEncoding &encoding);
+// The text holds characters `encoding` cannot hold, at `offsets` (not empty): names the file,
+// the first of them with its line and column (counted from 1), the code page, and how many
+// there are.
+QString unencodableMessage(const QString &path, const QString &text,
+                           const std::vector<qsizetype> &offsets, const TextEncoding &encoding);
 
 // The text holds bytes its code page did not decode (the first at `offset`), which no other
 // code page can take.

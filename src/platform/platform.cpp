@@ -31,6 +31,9 @@ QMessageBox::StandardButton standardButton(Answer answer)
         return QMessageBox::Yes;
     case Answer::No:
         return QMessageBox::No;
+    case Answer::Reference:
+    case Answer::Jump:
+        return QMessageBox::NoButton;
     }
     return QMessageBox::NoButton;
 }
@@ -47,6 +50,8 @@ QMessageBox::StandardButtons standardButtons(Buttons buttons)
     case Buttons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case Buttons::OverwriteCancel:
+    case Buttons::ReferenceJumpCancel:
+    case Buttons::JumpCancel:
         return QMessageBox::NoButton;
     }
     return QMessageBox::Ok;
@@ -69,14 +74,44 @@ QMessageBox::Icon standardIcon(Icon icon)
     return QMessageBox::NoIcon;
 }
 
-Answer askOverwrite(QMessageBox &box, Answer defaultButton)
+struct OwnButton {
+    QString caption;
+    Answer answer;
+};
+
+// The buttons with captions of their own, in order; empty for the standard sets.
+QList<OwnButton> ownButtons(Buttons buttons)
 {
-    QPushButton *overwrite = box.addButton(QStringLiteral("上書き"), QMessageBox::AcceptRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("ｷｬﾝｾﾙ"), QMessageBox::RejectRole);
-    box.setDefaultButton(defaultButton == Answer::Ok ? overwrite : cancel);
-    box.setEscapeButton(cancel);
+    const OwnButton cancel{QStringLiteral("ｷｬﾝｾﾙ"), Answer::Cancel};
+    const OwnButton jump{QStringLiteral("最初の文字へ移動"), Answer::Jump};
+    switch (buttons) {
+    case Buttons::OverwriteCancel:
+        return {{QStringLiteral("上書き"), Answer::Ok}, cancel};
+    case Buttons::ReferenceJumpCancel:
+        return {{QStringLiteral("文字参照で書く"), Answer::Reference}, jump, cancel};
+    case Buttons::JumpCancel:
+        return {jump, cancel};
+    default:
+        return {};
+    }
+}
+
+// Esc presses the cancel button; closing the box answers Cancel too.
+Answer askWithOwnButtons(QMessageBox &box, const QList<OwnButton> &buttons, Answer defaultButton)
+{
+    QList<QPushButton *> added;
+    for (const OwnButton &button : buttons) {
+        const bool cancels = button.answer == Answer::Cancel;
+        added << box.addButton(button.caption,
+                               cancels ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+        if (cancels)
+            box.setEscapeButton(added.last());
+        if (button.answer == defaultButton)
+            box.setDefaultButton(added.last());
+    }
     box.exec();
-    return box.clickedButton() == overwrite ? Answer::Ok : Answer::Cancel;
+    const qsizetype clicked = added.indexOf(box.clickedButton());
+    return clicked < 0 ? Answer::Cancel : buttons[clicked].answer;
 }
 
 class DesktopBackend final : public Backend {
@@ -84,8 +119,8 @@ public:
     Answer message(QWidget *parent, const Message &m) override
     {
         QMessageBox box(standardIcon(m.icon), m.title, m.text, standardButtons(m.buttons), parent);
-        if (m.buttons == Buttons::OverwriteCancel)
-            return askOverwrite(box, m.defaultButton);
+        if (const QList<OwnButton> own = ownButtons(m.buttons); !own.isEmpty())
+            return askWithOwnButtons(box, own, m.defaultButton);
         box.setDefaultButton(standardButton(m.defaultButton));
         switch (box.exec()) {
         case QMessageBox::Yes:

@@ -22,9 +22,19 @@ namespace platform {
 class HelperProcess;
 
 // OverwriteCancel: "上書き", which answers Ok, and "ｷｬﾝｾﾙ", which Esc presses too.
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, OverwriteCancel };
+// ReferenceJumpCancel: "文字参照で書く" (Reference), "最初の文字へ移動" (Jump) and "ｷｬﾝｾﾙ";
+// JumpCancel the last two of them.
+enum class Buttons {
+    Ok,
+    OkCancel,
+    YesNo,
+    YesNoCancel,
+    OverwriteCancel,
+    ReferenceJumpCancel,
+    JumpCancel
+};
 enum class Icon { None, Question, Exclamation, Information, Critical };
-enum class Answer { Ok, Cancel, Yes, No };
+enum class Answer { Ok, Cancel, Yes, No, Reference, Jump };
 
 // The program's name: the title of every message box that has none of its own.
 inline const QString ProgramName = QStringLiteral("Zurne");

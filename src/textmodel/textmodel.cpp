@@ -366,7 +366,13 @@ void TextModel::replaceSelection(QTextCursor &cursor, const QString &text)
 // to the rebuilt text's same characters after, in the same edit, so undo and redo keep it.
 void TextModel::replaceEach(const std::vector<Range> &ranges, const QString &text)
 {
-    if (ranges.empty() || !admits(text))
+    replaceEach(ranges, std::vector<QString>(ranges.size(), text));
+}
+
+void TextModel::replaceEach(const std::vector<Range> &ranges, const std::vector<QString> &texts)
+{
+    if (ranges.empty() || ranges.size() != texts.size() ||
+        !std::all_of(texts.begin(), texts.end(), [this](const QString &t) { return admits(t); }))
         return;
     std::vector<qsizetype> bounds;
     bounds.reserve(ranges.size() * 2);
@@ -374,7 +380,7 @@ void TextModel::replaceEach(const std::vector<Range> &ranges, const QString &tex
         bounds.insert(bounds.end(), {range.start, range.start + range.length});
     const std::vector<int> positions = toWidgetPositions(bounds);
     const int from = positions.front();
-    const RebuiltSpan span = rebuiltSpan(positions, text);
+    const RebuiltSpan span = rebuiltSpan(positions, texts);
     QTextCursor cursor(&document_);
     cursor.beginEditBlock();
     cursor.setPosition(from);
@@ -394,17 +400,19 @@ void TextModel::replaceEach(const std::vector<Range> &ranges, const QString &tex
 }
 
 // The widget text of the span from `positions.front()` to `positions.back()` with each
-// range of `positions` (start and end, pairs) replaced by `text`; every break in it is one
-// U+2029, so an index into it is a widget position counted from the span's start.
+// range of `positions` (start and end, pairs) replaced by the text of the same index in
+// `texts`; every break in it is one U+2029, so an index into it is a widget position counted
+// from the span's start. A replace-all's texts are one shared string, put in its widget form
+// once.
 TextModel::RebuiltSpan TextModel::rebuiltSpan(const std::vector<int> &positions,
-                                              const QString &text) const
+                                              const std::vector<QString> &texts) const
 {
     const int from = positions.front();
     const QString raw = widgetText(document_, from, positions.back());
     std::vector<TaggedCharacter> replacementTags;
-    const QString replacement = spanForm(text, replacementTags);
+    QString replacement;
     RebuiltSpan span;
-    span.text.reserve(raw.size() + qsizetype(positions.size() / 2) * replacement.size());
+    span.text.reserve(raw.size() + qsizetype(positions.size() / 2) * texts.front().size());
     QTextBlock block = document_.findBlock(from);
     // Keeps the span's widget text of [start, end) and what its characters carry.
     const auto keep = [&](int start, int end) {
@@ -425,6 +433,10 @@ TextModel::RebuiltSpan TextModel::rebuiltSpan(const std::vector<int> &positions,
     for (std::size_t i = 0; i < positions.size(); i += 2) {
         if (i > 0)
             keep(positions[i - 1], positions[i]);
+        if (i == 0 || !texts[i / 2].isSharedWith(texts[i / 2 - 1])) {
+            replacementTags.clear();
+            replacement = spanForm(texts[i / 2], replacementTags);
+        }
         for (const TaggedCharacter &t : replacementTags)
             span.tagged.push_back({span.text.size() + t.position, t.original});
         span.text += replacement;

@@ -82,6 +82,8 @@ public:
     // undo step; the caret ends after the last replacement, nothing selected. The replace-all
     // of find and replace, in one pass.
     void replaceEach(const std::vector<Range> &ranges, const QString &text);
+    // As above, each range with the text of the same index in `texts`.
+    void replaceEach(const std::vector<Range> &ranges, const std::vector<QString> &texts);
 
     qsizetype SelStart() const;
     // Removes the selection and puts the caret at `offset` (clamped to the text).
@@ -123,7 +125,8 @@ private:
     QString fileText(int from, int to) const;
     void replaceSelection(QTextCursor &cursor, const QString &text);
     struct RebuiltSpan;
-    RebuiltSpan rebuiltSpan(const std::vector<int> &positions, const QString &text) const;
+    RebuiltSpan rebuiltSpan(const std::vector<int> &positions,
+                            const std::vector<QString> &texts) const;
     std::vector<int> toWidgetPositions(const std::vector<qsizetype> &offsets) const;
     void fill(const QString &text, std::vector<signed char> marks, qsizetype longestLine);
     void noteChange(int removed, int added);

@@ -264,4 +264,21 @@ State lex(QStringView line, State state, std::vector<Span> *spans)
     return Reader(line, state, spans).run();
 }
 
+// The page is read in stretches that end at the offsets. Every piece of markup the reader
+// looks for is ASCII, which no character that needs a reference is, so a stretch never ends
+// inside one.
+bool anyWhereReferencesAreNotRead(QStringView text, std::span<const qsizetype> offsets)
+{
+    State state;
+    qsizetype read = 0;
+    for (const qsizetype offset : offsets) {
+        state = lex(text.sliced(read, offset - read), state, nullptr);
+        read = offset;
+        if (state.mode == State::InComment || state.mode == State::InScript ||
+            state.mode == State::InStyle)
+            return true;
+    }
+    return false;
+}
+
 } // namespace HtmlLexer

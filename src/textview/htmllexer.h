@@ -9,6 +9,7 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace HtmlLexer {
@@ -56,5 +57,10 @@ struct State {
 // Reads `line` from `state` on and returns the state after it. When `spans` is given, the
 // coloured spans are appended to it in order; characters in no span are plain text.
 State lex(QStringView line, State state, std::vector<Span> *spans);
+
+// Whether a character reference put at any of `offsets` (ascending) of the page `text` would
+// be read as the characters it is written with: in a comment, or in the content of a SCRIPT
+// or STYLE element.
+bool anyWhereReferencesAreNotRead(QStringView text, std::span<const qsizetype> offsets);
 
 } // namespace HtmlLexer

@@ -69,6 +69,8 @@ private Q_SLOTS:
     void encode();
     void refusesWhatTheCodePageCannotHold_data();
     void refusesWhatTheCodePageCannotHold();
+    void findsEveryCharacterTheCodePageCannotHold_data();
+    void findsEveryCharacterTheCodePageCannotHold();
 };
 
 void tst_CodePage::forCharset_data()
@@ -288,6 +290,32 @@ void tst_CodePage::refusesWhatTheCodePageCannotHold()
     QCOMPARE(encoded.unencodableAt, offset);
     QVERIFY(!encoded.ok());
     QVERIFY(!encoded.bytes.contains('?'));
+}
+
+void tst_CodePage::findsEveryCharacterTheCodePageCannotHold_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<std::vector<qsizetype>>("offsets");
+    QTest::newRow("none") << QStringLiteral("日本ｱ～\r\n") << in("CP932")
+                          << std::vector<qsizetype>{};
+    QTest::newRow("surrogate pairs are one character each, in CP932")
+        << QStringLiteral("𠮷野家\r\n😀a한") << in("CP932") << std::vector<qsizetype>{0, 6, 9};
+    QTest::newRow("side by side in ISO-2022-JP")
+        << QStringLiteral("a😀😀ｱ") << in("ISO-2022-JP") << std::vector<qsizetype>{1, 3};
+    QTest::newRow("kept bytes are no such characters")
+        << QStringLiteral("\uEF80😀") << keepingBytes(in("CP932")) << std::vector<qsizetype>{1};
+    QTest::newRow("a pair across the end of a slice of the text")
+        << QString(4095, u'a') + QStringLiteral("😀") + QString(5000, u'b') + QStringLiteral("한")
+        << in("EUC-JP") << std::vector<qsizetype>{4095, 9097};
+}
+
+void tst_CodePage::findsEveryCharacterTheCodePageCannotHold()
+{
+    QFETCH(QString, text);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(std::vector<qsizetype>, offsets);
+    QCOMPARE(codepage::unencodableOffsets(text, encoding), offsets);
 }
 
 QTEST_APPLESS_MAIN(tst_CodePage)

@@ -35,6 +35,7 @@ private Q_SLOTS:
 
     void savesConverted_data();
     void savesConverted();
+    void charactersTheNewCodePageCannotHoldAreWrittenAsReferences();
     void laterSavesAndAddedLinesKeepTheChosenBreak();
     void noteCountsTheDeclarations();
     void doubleClickOnTheFormatPanelOpensTheSaveDialog();
@@ -147,6 +148,18 @@ void tst_Conversion::convert(const QString &code, const QString &lineBreak)
         QVERIFY(control<QCheckBox>(dialog, "chkCharset").isChecked());
         control<QPushButton>(dialog, "cmdSave").click();
     }));
+}
+
+void tst_Conversion::charactersTheNewCodePageCannotHoldAreWrittenAsReferences()
+{
+    open(in("UTF-8", u"<meta charset=\"utf-8\">\n<p>a😀b𠮷</p>\n"_qs));
+    w.platform->answers << platform::Answer::Reference;
+    convert("Shift_JIS", "CR+LF");
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(w.platform->messages[0].buttons, platform::Buttons::ReferenceJumpCancel);
+    QCOMPARE(files->read("page.html"),
+             "<meta charset=\"Shift_JIS\">\r\n<p>a&#x1F600;b&#x20BB7;</p>\r\n");
+    QCOMPARE(w.mdi->SBar().formatText(), u"Shift_JIS / CRLF"_qs);
 }
 
 void tst_Conversion::laterSavesAndAddedLinesKeepTheChosenBreak()

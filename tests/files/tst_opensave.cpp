@@ -1,4 +1,5 @@
 #include "app/statusbar.h"
+#include "codepage/codepage.h"
 #include "document/activedocument.h"
 #include "files/filecommands.h"
 #include "files/filedrop.h"
@@ -63,7 +64,9 @@ private Q_SLOTS:
     void sameTextSavedTwiceGivesSameBytes();
     void savesBackByteForByte_data();
     void savesBackByteForByte();
+    void refusesACharacterTheCodePageCannotHold_data();
     void refusesACharacterTheCodePageCannotHold();
+    void unencodableMessageSaysWhereAndWhy();
     void failedWriteSaysWhyAndKeepsTheMark_data();
     void failedWriteSaysWhyAndKeepsTheMark();
     void busyPointerEndsWithAFailedOpenAndSave();
@@ -525,10 +528,73 @@ void tst_OpenSave::savesBackByteForByte()
     QCOMPARE(document->Tag(), QString());
 }
 
+void tst_OpenSave::refusesACharacterTheCodePageCannotHold_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<platform::Buttons>("offered");
+    // What the file then has after its old text; empty when it is not written.
+    QTest::addColumn<QString>("written");
+    // Where the caret ends, counted from the start of the pasted text.
+    QTest::addColumn<qsizetype>("caret");
+    const auto all = platform::Buttons::ReferenceJumpCancel;
+    const auto jumpOnly = platform::Buttons::JumpCancel;
+    QTest::newRow("cancelled") << u"<P>😀</P>"_qs << Answer::Cancel << all << QString()
+                               << qsizetype(9);
+    QTest::newRow("written as a reference")
+        << u"<P>😀</P>"_qs << Answer::Reference << all << u"<P>&#x1F600;</P>"_qs << qsizetype(16);
+    QTest::newRow("a surrogate pair kanji and an emoji on two lines")
+        << u"𠮷野家\r\n😀"_qs << Answer::Reference << all << u"&#x20BB7;野家\n&#x1F600;"_qs
+        << qsizetype(22);
+    QTest::newRow("the caret goes to the first")
+        << u"<P>x😀😀</P>"_qs << Answer::Jump << all << QString() << qsizetype(4);
+    QTest::newRow("in a script only the caret can go there")
+        << u"<SCRIPT>'😀'</SCRIPT>"_qs << Answer::Jump << jumpOnly << QString() << qsizetype(9);
+    QTest::newRow("in a comment") << u"<!-- 😀 -->"_qs << Answer::Cancel << jumpOnly << QString()
+                                  << qsizetype(11);
+    QTest::newRow("one in the text, one in a style sheet")
+        << u"😀<STYLE>/*😀*/</STYLE>"_qs << Answer::Jump << jumpOnly << QString() << qsizetype(0);
+}
+
+// A file with LF breaks, whose offsets differ from the document's past its first line.
 void tst_OpenSave::refusesACharacterTheCodePageCannotHold()
 {
-    DocumentWindow *document = open("page.html", Cp932Page + "<P>2</P>\r\n");
-    document->Text().setSelStart(document->Text().length());
+    QFETCH(QString, pasted);
+    QFETCH(Answer, answer);
+    QFETCH(platform::Buttons, offered);
+    QFETCH(QString, written);
+    QFETCH(qsizetype, caret);
+    const QByteArray old = QByteArray(Cp932Page).replace("\r\n", "\n") + "<P>2</P>\n";
+    DocumentWindow *document = open("page.html", old);
+    const qsizetype end = document->Text().length();
+    document->Text().setSelStart(end);
+    w.platform->clipboard = pasted;
+    w.trigger("mnuPaste");
+    const QString edited = document->Text().Text();
+    w.platform->answers << answer;
+
+    w.trigger("mnuSave");
+
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(w.platform->messages[0].buttons, offered);
+    QCOMPARE(w.platform->messages[0].icon, platform::Icon::Exclamation);
+    QCOMPARE(document->Text().SelStart() - end, caret);
+    if (written.isEmpty()) {
+        QCOMPARE(files->read("page.html"), old);
+        QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
+        return;
+    }
+    QCOMPARE(files->read("page.html"),
+             old + codepage::encode(written, TextEncoding(codepage::Cp932)).bytes);
+    QCOMPARE(document->Tag(), QString());
+    w.trigger("mnuUndo");
+    QCOMPARE(document->Text().Text(), edited);
+}
+
+void tst_OpenSave::unencodableMessageSaysWhereAndWhy()
+{
+    open("page.html", Cp932Page + "<P>2</P>\r\n<SCRIPT>\r\n");
+    w.text().setSelStart(w.text().length());
     w.platform->clipboard = QStringLiteral("<P>😀</P>");
     w.trigger("mnuPaste");
 
@@ -539,11 +605,10 @@ void tst_OpenSave::refusesACharacterTheCodePageCannotHold()
         w.platform->messages[0].text,
         files->path("page.html") +
             QStringLiteral(" を保存できませんでした。\n"
-                           "3 行 4 桁目の文字「😀」(U+1F600) は文字コード Shift_JIS で表せません"
-                           "（表せない文字は全部で 1 個）。"));
-    QCOMPARE(w.platform->messages[0].icon, platform::Icon::Exclamation);
-    QCOMPARE(files->read("page.html"), Cp932Page + "<P>2</P>\r\n");
-    QCOMPARE(document->Tag(), QStringLiteral("CHANGE"));
+                           "4 行 4 桁目の文字「😀」(U+1F600) は文字コード Shift_JIS で表せません"
+                           "（表せない文字は全部で 1 個）。\n"
+                           "表せない文字がｽｸﾘﾌﾟﾄ、ｽﾀｲﾙまたはｺﾒﾝﾄの中にあるため、"
+                           "文字参照では書けません。"));
 }
 
 void tst_OpenSave::failedWriteSaysWhyAndKeepsTheMark_data()

@@ -38,6 +38,8 @@ class tst_HtmlLexer : public QObject {
 private Q_SLOTS:
     void kinds_data();
     void kinds();
+    void referencesAreReadOutsideScriptsStylesAndComments_data();
+    void referencesAreReadOutsideScriptsStylesAndComments();
 };
 
 void tst_HtmlLexer::kinds_data()
@@ -89,6 +91,34 @@ void tst_HtmlLexer::kinds()
     QFETCH(QString, at);
     QFETCH(QString, kind);
     QCOMPARE(kindAt(Page.indexOf(at)), kind);
+}
+
+void tst_HtmlLexer::referencesAreReadOutsideScriptsStylesAndComments_data()
+{
+    // Each row puts a reference before the pieces of the page named, found only once in it.
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<bool>("notRead");
+    QTest::newRow("text") << QStringList{" <IMG"} << false;
+    QTest::newRow("a quoted value over two lines") << QStringList{"y'>"} << false;
+    QTest::newRow("a comment") << QStringList{"one <B>"} << true;
+    QTest::newRow("a comment's second line") << QStringList{"two"} << true;
+    QTest::newRow("a script") << QStringList{"if (a"} << true;
+    QTest::newRow("a style sheet") << QStringList{"p{}"} << true;
+    QTest::newRow("the script's end tag") << QStringList{"</script"} << true;
+    QTest::newRow("after the script's end tag") << QStringList{"<STYLE>"} << false;
+    QTest::newRow("text, then a script") << QStringList{"&amp", "&& c"} << true;
+    QTest::newRow("a start tag, then text after the style")
+        << QStringList{"<A H", "a<b c"} << false;
+}
+
+void tst_HtmlLexer::referencesAreReadOutsideScriptsStylesAndComments()
+{
+    QFETCH(QStringList, before);
+    QFETCH(bool, notRead);
+    std::vector<qsizetype> offsets;
+    for (const QString &piece : before)
+        offsets.push_back(Page.indexOf(piece));
+    QCOMPARE(HtmlLexer::anyWhereReferencesAreNotRead(Page, offsets), notRead);
 }
 
 QTEST_APPLESS_MAIN(tst_HtmlLexer)
