@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPushButton>
 #include <QTabBar>
 #include <algorithm>
@@ -45,6 +46,10 @@ QWidget *entryOf(QWidget *control)
     return control;
 }
 
+// The title bar's icon and buttons and its margins, in lines of the dialog's font: the window
+// manager draws them, so their size is not known here.
+constexpr int TitleBarExtraLines = 6;
+
 } // namespace
 
 Dialog::Dialog(QWidget *parent, const QString &name, const QString &caption) : QDialog(parent)
@@ -80,6 +85,7 @@ void Dialog::showEvent(QShowEvent *event)
     if (!focusArranged_) {
         focusArranged_ = true;
         arrangeFocus();
+        makeRoomForTitle();
     }
     QDialog::showEvent(event);
 }
@@ -98,4 +104,15 @@ void Dialog::arrangeFocus()
                                     [this](QWidget *control) { return isField(control, *this); });
     if (first != order.end())
         entryOf(*first)->setFocus(Qt::OtherFocusReason);
+}
+
+// Before the window is first mapped, so that it appears at that width.
+void Dialog::makeRoomForTitle()
+{
+    const int titleWidth = fontMetrics().horizontalAdvance(windowTitle()) +
+                           TitleBarExtraLines * fontMetrics().height();
+    const int contentWidth = layout() ? layout()->totalMinimumSize().width() : 0;
+    setMinimumWidth(std::max(titleWidth, contentWidth));
+    if (width() < minimumWidth())
+        resize(minimumWidth(), height());
 }

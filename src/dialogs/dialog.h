@@ -5,6 +5,9 @@
 // created for one opening and destroyed when it closes, so nothing typed survives to the next
 // one; a modeless one is shown through showModeless() (dialogs/modeless.h).
 //
+// A dialog is at least as wide as its title needs beside the title bar's buttons, so that
+// the title is never cut short.
+//
 // When a dialog is first shown, Tab is chained through its controls in the order the window
 // reads (dialogs/readingorder.h), its confirm and cancel buttons last, and the focus goes to
 // its first field, unless the dialog has put it somewhere already.
@@ -46,6 +49,7 @@ protected:
 
 private:
     void arrangeFocus();
+    void makeRoomForTitle();
 
     QList<QPointer<QPushButton>> defaultButtons_;
     QList<QPointer<QPushButton>> cancelButtons_;

@@ -7,6 +7,7 @@
 #include "files/encodingcommands.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -25,8 +26,11 @@ ReadAgainDialog::ReadAgainDialog(QWidget *parent)
     setDefaultButton(cmdOK);
     setCancelButton(cmdCancel);
 
+    auto *grid = new QGridLayout;
+    addFieldRow(grid, 0, makeLabel(this, QStringLiteral("lblCode"), QStringLiteral("文字ｺｰﾄﾞ：")),
+                cboCode_);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(cboCode_);
+    layout->addLayout(grid);
     layout->addLayout(makeButtonRow(cmdOK, cmdCancel));
 }
 

@@ -107,8 +107,15 @@ void OpenDocument()
         CD.choose(host->mdiArea().window(), platform::FileMode::Open, OpenFilter);
     if (!chosen)
         return;
-    platform::SaveSetting(SettingsApp, SettingsSection, SettingsKey, folderOf(*chosen));
+    rememberOpenedFile(*chosen);
     OpenFile(*chosen);
+}
+
+void rememberOpenedFile(const QString &path)
+{
+    platform::SaveSetting(SettingsApp, SettingsSection, SettingsKey, folderOf(path));
+    if (DocumentHost *host = DocumentHost::current())
+        host->CD().fileName = path;
 }
 
 DocumentWindow *OpenFile(const QString &path)
@@ -118,8 +125,10 @@ DocumentWindow *OpenFile(const QString &path)
     const QString name = PendingFileName;
     DocumentWindow *document = NewDocument();
     PendingFileName.clear();
-    if (document && document->Caption() == name)
+    if (document && document->Caption() == name) {
         RecentFiles::remember(name);
+        rememberOpenedFile(name);
+    }
     return document;
 }
 

@@ -14,8 +14,13 @@ namespace DocumentCommands {
 inline QString PendingFileName;
 
 // Opens the file at `path` in a new document window, as the open command does once the
-// file is chosen. Null without a host.
+// file is chosen, and makes its folder the one the open dialog starts in. Null without a
+// host.
 DocumentWindow *OpenFile(const QString &path);
+
+// The open dialog starts in the folder of `path` next time, in this run and the next, and
+// offers that file, as after choosing it there.
+void rememberOpenedFile(const QString &path);
 
 // Asks for a file and opens it in a new document window; remembers its folder for the next
 // open.

@@ -3,6 +3,7 @@
 #include "document/documentcommands.h"
 #include "document/documentwindow.h"
 #include "files/filechanges.h"
+#include "files/filecommands.h"
 #include "files/recentfiles.h"
 #include "files/textfile.h"
 #include "platform/busycursor.h"
@@ -88,6 +89,7 @@ void openDroppedFile(const QString &path)
     document->rememberFile(path);
     document->setTag(QString());
     RecentFiles::remember(path);
+    DocumentCommands::rememberOpenedFile(path);
 }
 
 } // namespace FileDrop

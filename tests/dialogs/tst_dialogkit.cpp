@@ -46,6 +46,7 @@ private Q_SLOTS:
 
     void keysPressTheButtonsSetForThem_data();
     void keysPressTheButtonsSetForThem();
+    void titleIsNeverCutShort();
     void secondRunFindsTheSameWindow();
     void closingTheOwnerClosesTheOwnedWindow();
     void closeAllWalksPastAModelessWindow();
@@ -83,6 +84,20 @@ void tst_DialogKit::keysPressTheButtonsSetForThem()
     dialog.show();
     QTest::keyClick(dialog.txtName, Qt::Key(key));
     QCOMPARE(dialog.pressed, pressed);
+}
+
+// The fields alone would make the window narrower than its title.
+void tst_DialogKit::titleIsNeverCutShort()
+{
+    SampleDialog dialog(nullptr);
+    const QString title = QStringLiteral("文字ｺｰﾄﾞ・改行を指定して保存する長い題名");
+    dialog.setWindowTitle(title);
+    QVERIFY(dialog.sizeHint().width() < dialog.fontMetrics().horizontalAdvance(title));
+    dialog.show();
+    const int room =
+        dialog.fontMetrics().horizontalAdvance(title) + 3 * dialog.fontMetrics().height();
+    QVERIFY2(dialog.width() >= room, qPrintable(QString::number(dialog.width())));
+    QVERIFY(dialog.minimumWidth() >= room);
 }
 
 void tst_DialogKit::secondRunFindsTheSameWindow()

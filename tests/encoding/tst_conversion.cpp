@@ -40,6 +40,8 @@ private Q_SLOTS:
     void noteCountsTheDeclarations();
     void doubleClickOnTheFormatPanelOpensTheSaveDialog();
     void readsAgainAsAnotherCodePageAndBack();
+    void codePageListsHaveTheirLabel_data();
+    void codePageListsHaveTheirLabel();
 
 private:
     void open(const QByteArray &bytes);
@@ -233,6 +235,25 @@ void tst_Conversion::readsAgainAsAnotherCodePageAndBack()
         QStringLiteral(" / ﾌｧｲﾙｻｲｽﾞ %1ﾊﾞｲﾄ / ").arg(in("CP932", page).size() * 2)));
     QCOMPARE(w.mdi->SBar().formatText(), u"Shift_JIS / CRLF"_qs);
     QVERIFY(!w.active()->isModified());
+}
+
+void tst_Conversion::codePageListsHaveTheirLabel_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("read again") << "mnuReadAgain";
+    QTest::newRow("convert and save") << "mnuConvertSave";
+}
+
+void tst_Conversion::codePageListsHaveTheirLabel()
+{
+    QFETCH(QString, entry);
+    open("<P>\r\n");
+    QVERIFY(driveModal(w.mdi->action(entry), [](QDialog &dialog) {
+        const auto &label = control<QLabel>(dialog, "lblCode");
+        QCOMPARE(label.text(), u"文字ｺｰﾄﾞ："_qs);
+        QCOMPARE(label.buddy(), &control<QComboBox>(dialog, "cboCode"));
+        control<QPushButton>(dialog, "cmdCancel").click();
+    }));
 }
 
 QTEST_MAIN(tst_Conversion)

@@ -46,6 +46,8 @@ private Q_SLOTS:
     void filesOnTheCommandLineOpenInsteadOfTheTemplate();
     void openRemembersTheFolder();
     void openReadsTheFolderAtEveryOpen();
+    void openStartsWhereAFileWasOpenedOtherwise_data();
+    void openStartsWhereAFileWasOpenedOtherwise();
     void cancelledOpenChangesNothing();
     void failedReadLeavesNothingPending();
     void notARegularFileOpensANewPage_data();
@@ -293,6 +295,32 @@ void tst_OpenSave::openRemembersTheFolder()
     QCOMPARE(w.platform->fileRequests.size(), 2);
     QCOMPARE(w.platform->fileRequests[1].initialDir, files->path("web") + '/');
     QCOMPARE(w.platform->fileRequests[1].initialFile, files->path("web/index.html"));
+}
+
+void tst_OpenSave::openStartsWhereAFileWasOpenedOtherwise_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("named on the command line") << "command line";
+    QTest::newRow("dropped") << "drop";
+}
+
+void tst_OpenSave::openStartsWhereAFileWasOpenedOtherwise()
+{
+    QFETCH(QString, way);
+    QVERIFY(QDir(files->path(".")).mkdir("web"));
+    const QString page = files->write("web/index.html", "<P>\r\n");
+    if (way == u"drop") {
+        FileDrop::openDroppedFile(page);
+    } else {
+        w.stop();
+        w.start({page});
+    }
+    QCOMPARE(w.active()->Caption(), page);
+
+    w.trigger("mnuOpen");
+    QCOMPARE(w.platform->fileRequests.size(), 1);
+    QCOMPARE(w.platform->fileRequests[0].initialDir, files->path("web") + '/');
+    QCOMPARE(w.platform->fileRequests[0].initialFile, page);
 }
 
 void tst_OpenSave::openReadsTheFolderAtEveryOpen()
