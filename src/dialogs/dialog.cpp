@@ -106,13 +106,19 @@ void Dialog::arrangeFocus()
         entryOf(*first)->setFocus(Qt::OtherFocusReason);
 }
 
-// Before the window is first mapped, so that it appears at that width.
+// Before the window is first mapped, so that it appears at that width. The room is kept in
+// the layout, which sets the size of a fixed-size dialog again whenever it changes.
 void Dialog::makeRoomForTitle()
 {
+    QLayout *content = layout();
     const int titleWidth = fontMetrics().horizontalAdvance(windowTitle()) +
                            TitleBarExtraLines * fontMetrics().height();
-    const int contentWidth = layout() ? layout()->totalMinimumSize().width() : 0;
-    setMinimumWidth(std::max(titleWidth, contentWidth));
+    if (!content || content->totalMinimumSize().width() >= titleWidth)
+        return;
+    const QMargins margins = content->contentsMargins();
+    content->addItem(new QSpacerItem(titleWidth - margins.left() - margins.right(), 0,
+                                     QSizePolicy::Fixed, QSizePolicy::Fixed));
+    content->activate();
     if (width() < minimumWidth())
         resize(minimumWidth(), height());
 }

@@ -1,10 +1,12 @@
 #include "document/documenthost.h"
 
+#include "document/focusreturn.h"
+
 namespace {
 DocumentHost *theHost = nullptr;
 } // namespace
 
-DocumentHost::DocumentHost()
+DocumentHost::DocumentHost() : focusReturn_(std::make_unique<FocusReturn>())
 {
     theHost = this;
 }

@@ -3,10 +3,14 @@
 // What the document windows need of the window that holds them: the area they live in, the
 // file dialog they share, the status texts, the cut entry and the document-open and
 // no-document states. The main window implements it; tests can hold documents in a bare
-// area instead. There is one host at a time, from its construction to its destruction.
+// area instead. There is one host at a time, from its construction to its destruction; while
+// it lives, the focus goes back to the active document after every question and dialog.
 
 #include <QString>
 
+#include <memory>
+
+class FocusReturn;
 class QMdiArea;
 struct FileDialogState;
 
@@ -33,4 +37,7 @@ public:
     virtual void setCutEnabled(bool enabled) = 0;
     virtual void enterDocumentOpenState() = 0;
     virtual void enterNoDocumentState() = 0;
+
+private:
+    std::unique_ptr<FocusReturn> focusReturn_;
 };

@@ -1,10 +1,12 @@
 #include "app/statusbar.h"
 #include "files/filecommands.h"
+#include "support/dialogdriver.h"
 #include "support/windowtest.h"
 #include "textview/textbox.h"
 
 #include <QFile>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,6 +38,8 @@ private Q_SLOTS:
     void pendingFileLoadsLineByLine_data();
     void pendingFileLoadsLineByLine();
     void unreadablePendingFileStillEmptiesName();
+    void focusGoesBackToTheTextAfterAWindowCloses_data();
+    void focusGoesBackToTheTextAfterAWindowCloses();
 
 private:
     QString writeFile(const QByteArray &bytes);
@@ -312,6 +316,46 @@ void tst_documentwindow::unreadablePendingFileStillEmptiesName()
                                                     u"\nNo such file or directory"_qs);
     w.trigger("mnuNew");
     QCOMPARE(w.active()->Caption(), QStringLiteral("（無題）"));
+}
+
+void tst_documentwindow::focusGoesBackToTheTextAfterAWindowCloses_data()
+{
+    QTest::addColumn<QString>("closing");
+    QTest::newRow("a question answered with Esc") << "question";
+    QTest::newRow("a dialog left with Esc") << "mnuHR";
+    QTest::newRow("a dialog confirmed") << "mnuFontH";
+    QTest::newRow("a modeless dialog closed") << "mnuFind";
+}
+
+// Each window takes the focus off the text while it is open, as the window system may leave it
+// anywhere once the window has gone.
+void tst_documentwindow::focusGoesBackToTheTextAfterAWindowCloses()
+{
+    QFETCH(QString, closing);
+    w.mdi->activateWindow();
+    TextBox &text = w.active()->textBox();
+    const auto leave = [&text](QDialog &window, int key) {
+        text.clearFocus();
+        QTest::keyClick(&window, Qt::Key(key));
+    };
+    if (closing == u"question") {
+        QMessageBox question(QMessageBox::Question, QStringLiteral("Zurne"), QStringLiteral("?"),
+                             QMessageBox::Yes | QMessageBox::Cancel, w.mdi.get());
+        QTimer::singleShot(0, [&] { leave(question, Qt::Key_Escape); });
+        question.exec();
+    } else if (closing == u"mnuFind") {
+        w.trigger("mnuFind");
+        auto *find = w.mdi->findChild<QDialog *>(QStringLiteral("frmFindStr"));
+        QVERIFY(find);
+        leave(*find, Qt::Key_Escape);
+    } else {
+        QVERIFY(driveModal(w.mdi->action(closing), [&](QDialog &dialog) {
+            leave(dialog, closing == u"mnuHR" ? Qt::Key_Escape : Qt::Key_Return);
+        }));
+    }
+    QTRY_COMPARE(QApplication::focusWidget(), &text);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x"));
+    QCOMPARE(w.text().Text().mid(w.text().SelStart() - 1, 1), QStringLiteral("x"));
 }
 
 QTEST_MAIN(tst_documentwindow)
