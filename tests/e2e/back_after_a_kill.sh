@@ -5,7 +5,7 @@
 . "$(dirname "$0")/lib/harness.sh"
 
 printf '<HTML>\n<BODY>\nようこそ\n</BODY>\n</HTML>\n' | iconv -f UTF-8 -t CP932 >"$HOME/old.html"
-printf 'ｶﾀｶﾅ<HTML>\n<BODY>\nようこそ\n</BODY>\n</HTML>\n' | iconv -f UTF-8 -t CP932 >"$HOME/expected.html"
+printf 'ｱｲｳ日本<HTML>\n<BODY>\nようこそ\n</BODY>\n</HTML>\n' | iconv -f UTF-8 -t CP932 >"$HOME/expected.html"
 journal=$XDG_STATE_HOME/zurne/journal
 
 start_zurne
@@ -14,7 +14,7 @@ type_text '<P>new</P>'
 keys ctrl+o
 answer_file_dialog "開く" "$HOME/old.html"
 wait_title "VEK Zurne - [$HOME/old.html]"
-type_text 'ｶﾀｶﾅ'
+type_text 'ｱｲｳ日本'
 sleep 3
 [ "$(ls "$journal"/*.zurne-journal | wc -l)" = 2 ] || fail "the journal holds $(ls "$journal")"
 kill -9 "$zurne_pid"
@@ -28,7 +28,7 @@ keys ctrl+s
 expect_bytes "$HOME/old.html" "$(od -An -tx1 "$HOME/expected.html" | tr -d ' \n' | sed 's/../\\x&/g')"
 
 # Saved, the old page closes without a question; the new page is the one active before it.
-keys ctrl+F4
+keys alt+f c
 wait_title "VEK Zurne - [（無題）]"
 keys ctrl+s
 answer_file_dialog "名前を付けて保存" "$HOME/new.html"
