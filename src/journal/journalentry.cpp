@@ -44,8 +44,9 @@ QByteArray payloadOf(const JournalEntry &entry)
     QByteArray payload;
     QDataStream out(&payload, QIODevice::WriteOnly);
     out.setVersion(StreamVersion);
-    out << entry.path << entry.stamp.path << entry.stamp.size << entry.stamp.modifiedNs
-        << entry.stamp.inode;
+    const platform::FileStamp &stamp = entry.stamp;
+    out << entry.path << stamp.path << qint8(stamp.kind) << stamp.linkTarget << stamp.size
+        << stamp.modifiedNs << stamp.changedNs << stamp.inode << stamp.device;
     write(out, entry.encoding);
     out << qint8(entry.documentBreak) << qint8(entry.ending) << qint64(entry.caret) << entry.text;
     return payload;
@@ -56,8 +57,11 @@ std::optional<JournalEntry> entryOf(const QByteArray &payload)
     QDataStream in(payload);
     in.setVersion(StreamVersion);
     JournalEntry entry;
-    in >> entry.path >> entry.stamp.path >> entry.stamp.size >> entry.stamp.modifiedNs >>
-        entry.stamp.inode;
+    platform::FileStamp &stamp = entry.stamp;
+    qint8 kind = 0;
+    in >> entry.path >> stamp.path >> kind >> stamp.linkTarget >> stamp.size >> stamp.modifiedNs >>
+        stamp.changedNs >> stamp.inode >> stamp.device;
+    stamp.kind = platform::FileKind(kind);
     read(in, entry.encoding);
     qint8 documentBreak = 0;
     qint8 ending = 0;
@@ -65,7 +69,8 @@ std::optional<JournalEntry> entryOf(const QByteArray &payload)
     in >> documentBreak >> ending >> caret >> entry.text;
     if (in.status() != QDataStream::Ok || !in.atEnd() || documentBreak < 0 ||
         documentBreak > qint8(LineBreak::Cr) || ending < 0 ||
-        ending > qint8(TextModel::Ending::LineBreakAdded) || caret < 0)
+        ending > qint8(TextModel::Ending::LineBreakAdded) || caret < 0 || kind < 0 ||
+        kind > qint8(platform::FileKind::Other))
         return std::nullopt;
     entry.documentBreak = LineBreak(documentBreak);
     entry.ending = TextModel::Ending(ending);
