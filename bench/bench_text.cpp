@@ -5,11 +5,15 @@
 // program takes at rest afterwards, its caret blinking; last the caret sent to the end of the
 // text. Zurne beside a bare QPlainTextEdit given the same text with setPlainText in the same
 // run, and Zurne again with markup colours and blank marks on ("coloured"; off in "zurne").
+// Zurne keeps its journal as it runs: after the key, the copy the journal takes on the
+// user-interface thread, the slowest of the keys typed while the journal's thread writes the
+// text, and how long that write takes.
 //
 //   bench_text [runs]        each case `runs` times (default 3)
 
 #include "app/mainwindow.h"
 #include "document/documentwindow.h"
+#include "journal/journal.h"
 #include "support/benchsupport.h"
 #include "textview/textbox.h"
 
@@ -22,7 +26,9 @@
 #include <QTextCursor>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 namespace {
@@ -39,12 +45,16 @@ struct Timings {
     double keyMs = 0;
     double idlePercent = 0;
     double endMs = 0;
+    double copyMs = 0;
+    double keyWhileWritingMs = 0;
+    double writeMs = 0;
 };
 
 void print(const Timings &t, qint64 baseKiB)
 {
-    std::printf("%.3f %.3f %.3f %.2f %lld %lld %.3f\n", t.setMs, t.replaceMs, t.keyMs,
-                t.idlePercent, bench::residentKiB(), baseKiB, t.endMs);
+    std::printf("%.3f %.3f %.3f %.2f %lld %lld %.3f %.3f %.3f %.3f\n", t.setMs, t.replaceMs,
+                t.keyMs, t.idlePercent, bench::residentKiB(), baseKiB, t.endMs, t.copyMs,
+                t.keyWhileWritingMs, t.writeMs);
 }
 
 QString sample(qint64 bytes, const QString &shape)
@@ -98,6 +108,19 @@ double toEnd(QPlainTextEdit &edit)
     return bench::nowMs() - start;
 }
 
+// The journal's copy taken now, as when the pause ends, and keys typed until its thread has
+// written it.
+void typeWhileTheJournalWrites(Journal &journal, QPlainTextEdit &edit, Timings &t)
+{
+    double start = bench::nowMs();
+    journal.writeNow();
+    t.copyMs = bench::nowMs() - start;
+    while (journal.isWriting())
+        t.keyWhileWritingMs = std::max(t.keyWhileWritingMs, typeKey(edit));
+    t.writeMs = bench::nowMs() - start;
+    journal.flush();
+}
+
 void runBare(qint64 bytes, const QString &shape)
 {
     QPlainTextEdit edit;
@@ -133,6 +156,7 @@ void runZurne(qint64 bytes, const QString &shape, bool coloured)
 {
     const QTemporaryDir config;
     bench::useViewOptions(config.path(), coloured);
+    Journal journal(config.filePath(QStringLiteral("journal")));
     MainWindow window;
     window.show();
     settle();
@@ -157,6 +181,7 @@ void runZurne(qint64 bytes, const QString &shape, bool coloured)
     settle();
     t.replaceMs = bench::nowMs() - start;
     t.keyMs = typeKey(window.activeChild()->textBox());
+    typeWhileTheJournalWrites(journal, window.activeChild()->textBox(), t);
     t.idlePercent = idlePercent(window.activeChild()->textBox());
     t.endMs = toEnd(window.activeChild()->textBox());
     print(t, base);
@@ -173,11 +198,13 @@ void runAll(const char *program, int runs)
                  {qint64(1) << 20, "pasted"}};
     std::printf("text (LF lines, one line, or one line pasted), median of %d: set+shown+idle, "
                 "memory after (over empty window), replace in middle, key typed in middle, "
-                "processor at rest, to the end\n",
+                "processor at rest, to the end; the journal's copy, keys while it writes "
+                "(slowest), the write\n",
                 runs);
     for (const auto &c : cases) {
         for (const char *name : {"bare", "zurne", "coloured"}) {
-            QList<double> setMs, replaceMs, keyMs, idle, mb, grownMb, endMs;
+            QList<double> setMs, replaceMs, keyMs, idle, mb, grownMb, endMs, copyMs, keyWriting,
+                writeMs;
             for (int run = 0; run < runs; ++run) {
                 const QList<QByteArray> out =
                     bench::runSelf(QString::fromLocal8Bit(program),
@@ -185,7 +212,7 @@ void runAll(const char *program, int runs)
                                     QString::fromLatin1(c.shape)})
                         .trimmed()
                         .split(' ');
-                if (out.size() != 7)
+                if (out.size() != 10)
                     continue;
                 setMs << out[0].toDouble();
                 replaceMs << out[1].toDouble();
@@ -194,6 +221,9 @@ void runAll(const char *program, int runs)
                 mb << out[4].toDouble() / 1024;
                 grownMb << (out[4].toDouble() - out[5].toDouble()) / 1024;
                 endMs << out[6].toDouble();
+                copyMs << out[7].toDouble();
+                keyWriting << out[8].toDouble();
+                writeMs << out[9].toDouble();
             }
             std::printf(
                 "%3lld MB %-7s %-8s set %8.1f ms  memory %7.1f MB (+%6.1f MB)  replace %8.2f "
@@ -201,6 +231,11 @@ void runAll(const char *program, int runs)
                 c.bytes >> 20, c.shape, name, bench::median(setMs), bench::median(mb),
                 bench::median(grownMb), bench::median(replaceMs), bench::median(keyMs),
                 bench::median(idle), bench::median(endMs));
+            if (std::strcmp(name, "bare") != 0)
+                std::printf("%28s journal: copy %6.2f ms  keys while it writes %6.2f ms  write "
+                            "%7.1f ms\n",
+                            "", bench::median(copyMs), bench::median(keyWriting),
+                            bench::median(writeMs));
             std::fflush(stdout);
         }
     }

@@ -2,11 +2,14 @@
 
 #include "app/mainwindow.h"
 #include "app/programicon.h"
+#include "journal/journal.h"
+#include "journal/journalrestore.h"
 #include "textview/textbox.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 void setUpJapanese(QApplication &app)
@@ -26,8 +29,12 @@ int runZurne(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Zurne"));
     QApplication::setWindowIcon(programIcon());
     setUpJapanese(app);
+    // Before the first window, so that it watches every document, and gone after the last.
+    Journal journal;
     // Every argument Qt leaves is a file to open, as a desktop's "open with" passes them.
     MainWindow mainWindow(QApplication::arguments().mid(1));
     mainWindow.show();
+    // Asked over the shown main window, once.
+    QTimer::singleShot(0, &mainWindow, [&journal] { JournalRestore::offerLeftDocuments(journal); });
     return QApplication::exec();
 }

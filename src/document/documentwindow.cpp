@@ -23,6 +23,15 @@ QString DocumentWindow::newPageTemplate()
     return ::newPageTemplate();
 }
 
+namespace {
+DocumentWindow::Watcher watcher;
+} // namespace
+
+void DocumentWindow::setWatcher(Watcher newWatcher)
+{
+    watcher = std::move(newWatcher);
+}
+
 DocumentWindow::DocumentWindow(DocumentHost &host) : host_(host), Text_(new TextBox), model_(*Text_)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -51,6 +60,8 @@ DocumentWindow::DocumentWindow(DocumentHost &host) : host_(host), Text_(new Text
     show();
     host_.mdiArea().setActiveSubWindow(this);
     Form_Load();
+    if (watcher)
+        watcher(*this);
 }
 
 // The window's own menu binds Ctrl+W to close, which is also the key of a menu entry: a key
@@ -89,6 +100,8 @@ void DocumentWindow::setTag(const QString &tag)
     Tag_ = tag;
     if (changed || tag.isEmpty())
         showStatus();
+    if (changed)
+        Q_EMIT modifiedChanged(isModified());
 }
 
 void DocumentWindow::setCaption(const QString &caption)
@@ -98,9 +111,9 @@ void DocumentWindow::setCaption(const QString &caption)
 }
 
 void DocumentWindow::setFileText(const QString &text, const TextEncoding &encoding,
-                                 TextModel::Ending ending)
+                                 TextModel::Ending ending, std::optional<LineBreak> documentBreak)
 {
-    model_.setFileText(text, ending);
+    model_.setFileText(text, ending, documentBreak);
     encoding_ = encoding;
     showFormat();
 }
@@ -156,6 +169,7 @@ void DocumentWindow::Text_Change()
 {
     host_.setCutEnabled(!model_.isEmpty());
     setTag(ModifiedMark);
+    Q_EMIT contentChanged();
     // An edit can end a mix of breaks, and its undo bring the mix back.
     if (host_.mdiArea().currentSubWindow() == this)
         host_.setFormatText(formatInfo());
@@ -182,6 +196,7 @@ bool DocumentWindow::Form_Unload()
         host_.setModifiedShown(false);
     }
     LoadedWindows::remove(this);
+    Q_EMIT unloaded();
     return true;
 }
 

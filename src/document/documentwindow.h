@@ -8,6 +8,8 @@
 
 #include <QMdiSubWindow>
 
+#include <functional>
+
 class DocumentHost;
 class TextBox;
 
@@ -37,8 +39,9 @@ public:
     // How the document's file was read and is written.
     const TextEncoding &encoding() const { return encoding_; }
     // Replaces the text with a file's, decoded as `encoding` says; the file's line breaks
-    // and encoding become the document's.
-    void setFileText(const QString &text, const TextEncoding &encoding, TextModel::Ending ending);
+    // and encoding become the document's (see TextModel::setFileText).
+    void setFileText(const QString &text, const TextEncoding &encoding, TextModel::Ending ending,
+                     std::optional<LineBreak> documentBreak = std::nullopt);
     // From now on the file is written as `encoding` says, and every line with `lineBreak`
     // where one is given.
     void setFileFormat(const TextEncoding &encoding, std::optional<LineBreak> lineBreak);
@@ -47,6 +50,8 @@ public:
     // user was last asked about a change made elsewhere.
     const platform::FileStamp &fileStamp() const { return stamp_; }
     void rememberFile(const QString &path) { stamp_ = platform::FileStamp::of(path); }
+    // A document brought back after the program ended knows its file as it was then.
+    void rememberFile(const platform::FileStamp &stamp) { stamp_ = stamp; }
     platform::FileStamp askedStamp;
 
     // The text shown in status bar panel 1 while this window is active.
@@ -58,6 +63,19 @@ public:
     static const QString ModifiedMark;
     // The classic new page.
     static QString newPageTemplate();
+
+    // Told of every document window once it has loaded: whoever keeps a record of all open
+    // documents (the journal) connects to its signals there. None by default.
+    using Watcher = std::function<void(DocumentWindow &)>;
+    static void setWatcher(Watcher watcher);
+
+Q_SIGNALS:
+    // The text changed, by typing or by any command.
+    void contentChanged();
+    // The modified mark was set or cleared (a save, a read).
+    void modifiedChanged(bool modified);
+    // The window is closing for good; its text is no longer wanted.
+    void unloaded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -25,15 +25,6 @@ const QByteArray Signature = QByteArrayLiteral("ZURNE-COPY 1\n");
 // Room for the header beyond the largest content a copy keeps.
 constexpr qint64 MaxHeaderBytes = 1024;
 
-QString stateFolder()
-{
-    QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory rules ignore a relative path.
-    if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::homePath() + QStringLiteral("/.local/state");
-    return base + QStringLiteral("/zurne");
-}
-
 // Both places the copy of `path` may be, beside the file first.
 QStringList copyPlaces(const QString &path)
 {
@@ -167,10 +158,7 @@ LeftCopy examineLeftCopy(const QString &path)
 
 bool removeCopy(const QString &copy)
 {
-    if (::unlink(QFile::encodeName(copy).constData()) != 0)
-        return false;
-    syncFolderOf(copy);
-    return true;
+    return removeSynced(copy);
 }
 
 } // namespace platform

@@ -1,9 +1,11 @@
 #include "platform/syncedfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -31,6 +33,48 @@ int syncFolderOf(const QString &path)
     const int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
     return error;
+}
+
+QString stateFolder()
+{
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    // The base directory rules ignore a relative path.
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/state");
+    return base + QStringLiteral("/zurne");
+}
+
+int replaceSynced(const QString &path, QByteArrayView bytes)
+{
+    const QByteArray temporary = QFile::encodeName(path + QStringLiteral(".new"));
+    const int fd =
+        ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    int error = writeAll(fd, bytes);
+    if (!error && ::fsync(fd) != 0)
+        error = errno;
+    ::close(fd);
+    if (!error)
+        error = renameSynced(QFile::decodeName(temporary), path);
+    if (error)
+        ::unlink(temporary.constData());
+    return error;
+}
+
+int renameSynced(const QString &from, const QString &to)
+{
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        return errno;
+    return syncFolderOf(to);
+}
+
+bool removeSynced(const QString &path)
+{
+    if (::unlink(QFile::encodeName(path).constData()) != 0)
+        return false;
+    syncFolderOf(path);
+    return true;
 }
 
 } // namespace platform

@@ -6,6 +6,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace blockbreaks {
 
 namespace {
@@ -26,6 +28,21 @@ int pieceEnd(const QString &text, int start, int end)
 bool isOwnBreak(int mark)
 {
     return mark >= int(LineBreak::CrLf) && mark <= int(LineBreak::Cr);
+}
+
+std::optional<LineBreak> written(int mark, bool beforeEmptyLastBlock, LineBreak documentBreak)
+{
+    if (mark == Seam || (mark == NoBreak && beforeEmptyLastBlock))
+        return std::nullopt;
+    return isOwnBreak(mark) ? LineBreak(mark) : documentBreak;
+}
+
+// The formats a document has used stay in its list, so this is never a walk over the text.
+bool anyMarks(const QTextDocument &document)
+{
+    const QList<QTextFormat> formats = document.allFormats();
+    return std::any_of(formats.begin(), formats.end(),
+                       [](const QTextFormat &format) { return format.hasProperty(MarkProperty); });
 }
 
 // A block's own character format is that of the break in front of it.

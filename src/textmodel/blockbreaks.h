@@ -10,8 +10,11 @@
 // break back with its format, so all of this travels with every edit and its undo; a
 // block's user state would be lost on the way.
 
+#include "textmodel/linebreaks.h"
+
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QTextBlock;
@@ -31,6 +34,11 @@ enum Mark : signed char {
 
 // Whether `mark` is a line break other than the document's.
 bool isOwnBreak(int mark);
+// The line break a block break with `mark` writes into the file, none for a seam. A missing
+// break stays missing only where it was: before the text's last block, while it is empty.
+std::optional<LineBreak> written(int mark, bool beforeEmptyLastBlock, LineBreak documentBreak);
+// Whether any break of `document` has a mark other than DocumentBreak, or ever had.
+bool anyMarks(const QTextDocument &document);
 
 // The mark of the break after `block`; DocumentBreak after the last block.
 int markAfter(const QTextBlock &block);

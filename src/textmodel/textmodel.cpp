@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "textmodel/blockbreaks.h"
 #include "textmodel/placeholders.h"
+#include "textmodel/textcopy.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -18,56 +19,6 @@ using blockbreaks::PieceLength;
 using namespace placeholders;
 
 namespace {
-
-const QLatin1StringView CrLf("\r\n");
-
-// Appends `line`, which starts at widget position `position`, placeholders resolved.
-void appendLine(QString &out, QStringView line, const QTextBlock &block, int position)
-{
-    if (!line.contains(QChar(Placeholder))) {
-        out += line;
-        return;
-    }
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const char16_t original =
-            line[i] == QChar(Placeholder) ? originalAt(block, position + int(i)) : 0;
-        out += original ? QChar(original) : line[i];
-    }
-}
-
-// The widget's text of positions [from, to), a block break as U+2029. The whole text comes
-// faster without a cursor.
-QString widgetText(QTextDocument &document, int from, int to)
-{
-    if (from == 0 && to == document.characterCount() - 1)
-        return document.toRawText();
-    QTextCursor cursor(&document);
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    return cursor.selectedText();
-}
-
-// The text of widget positions [from, to) with `breakAfter(block)` after each block's line.
-// The widget's text is copied once, whole, rather than line by line.
-template <typename BreakAfter>
-QString joinedLines(QTextDocument &document, int from, int to, qsizetype size,
-                    BreakAfter breakAfter)
-{
-    const QString raw = widgetText(document, from, to);
-    QString out;
-    out.reserve(size);
-    QTextBlock block = document.findBlock(from);
-    for (qsizetype lineStart = 0;; block = block.next()) {
-        const qsizetype lineEnd = raw.indexOf(QChar(ParagraphSeparator), lineStart);
-        const QStringView line = QStringView(raw).sliced(lineStart).first(
-            (lineEnd < 0 ? raw.size() : lineEnd) - lineStart);
-        appendLine(out, line, block, from + int(lineStart));
-        if (lineEnd < 0)
-            return out;
-        out += breakAfter(block);
-        lineStart = lineEnd + 1;
-    }
-}
 
 QTextCursor::MoveMode moveMode(TextModel::Motion motion)
 {
@@ -111,9 +62,7 @@ TextModel::~TextModel()
 // The model text of widget positions [from, to).
 QString TextModel::modelText(int from, int to) const
 {
-    return joinedLines(
-        document_, from, to, toModelOffset(to) - toModelOffset(from),
-        [](const QTextBlock &block) { return hasSeamAfter(block) ? QLatin1StringView() : CrLf; });
+    return TextCopy(document_, from, to, documentBreak_).modelText();
 }
 
 QString TextModel::Text() const
@@ -152,10 +101,11 @@ void TextModel::setText(const QString &text)
          breaks.longestLine);
 }
 
-void TextModel::setFileText(const QString &text, Ending ending)
+void TextModel::setFileText(const QString &text, Ending ending,
+                            std::optional<LineBreak> documentBreak)
 {
     const LineBreaks breaks = lineBreaksOf(text);
-    documentBreak_ = breaks.mostCommon;
+    documentBreak_ = documentBreak.value_or(breaks.mostCommon);
     // Only lines whose break differs from the document's need to remember it.
     std::vector<signed char> marks;
     marks.reserve(breaks.perLine.size());
@@ -176,32 +126,20 @@ void TextModel::addFinalLineBreak()
     widget_.setTextCursor(QTextCursor(&document_));
 }
 
-std::optional<LineBreak> TextModel::breakAfter(const QTextBlock &block) const
-{
-    const QTextBlock next = block.next();
-    const int mark = blockbreaks::markAfter(block);
-    if (!next.isValid() || mark == blockbreaks::Seam)
-        return std::nullopt;
-    if (mark == blockbreaks::NoBreak && !next.next().isValid() && next.length() == 1)
-        return std::nullopt;
-    if (blockbreaks::isOwnBreak(mark))
-        return LineBreak(mark);
-    return documentBreak_;
-}
-
 // The file's text of widget positions [from, to).
 QString TextModel::fileText(int from, int to) const
 {
-    return joinedLines(document_, from, to, toModelOffset(to) - toModelOffset(from),
-                       [this](const QTextBlock &block) {
-                           const std::optional<LineBreak> lineBreak = breakAfter(block);
-                           return lineBreak ? breakText(*lineBreak) : QLatin1StringView();
-                       });
+    return TextCopy(document_, from, to, documentBreak_).fileText();
+}
+
+TextCopy TextModel::copy() const
+{
+    return TextCopy(document_, 0, document_.characterCount() - 1, documentBreak_);
 }
 
 QString TextModel::fileText() const
 {
-    return fileText(0, document_.characterCount() - 1);
+    return copy().fileText();
 }
 
 // Found again only after an edit that may have changed it, and only in a document whose

@@ -16,6 +16,7 @@
 // This class is the only place that translates offsets and line breaks.
 
 #include "textmodel/linebreaks.h"
+#include "textmodel/textcopy.h"
 
 #include <QMetaObject>
 #include <QString>
@@ -47,11 +48,15 @@ public:
     // reads files line by line, with a line break after a last line that had none.
     enum class Ending { AsInFile, LineBreakAdded };
     // Replaces the whole text with a file's text, its line breaks as the file has them;
-    // the most common of them becomes the document's break.
-    void setFileText(const QString &text, Ending ending);
+    // `documentBreak`, or else the most common of them, becomes the document's break.
+    void setFileText(const QString &text, Ending ending,
+                     std::optional<LineBreak> documentBreak = std::nullopt);
     // The text to write to the file: every line with its own break. A last line that had
     // no break in the file gets none as long as the document still ends with it.
     QString fileText() const;
+    // The whole text in one step, cheap enough while the user pauses: what is made of it
+    // later (fileText() among it) needs neither the widget nor this thread.
+    TextCopy copy() const;
     // The break a line without one of its own gets: the one most lines of the file use.
     LineBreak documentBreak() const { return documentBreak_; }
     // Whether some line keeps a break other than the document's, so a save writes more
@@ -132,7 +137,6 @@ private:
     void noteChange(int removed, int added);
     void cutLongLines(int first, int last);
     void addFinalLineBreak();
-    std::optional<LineBreak> breakAfter(const QTextBlock &block) const;
     const std::vector<int> &pieceBreaks() const;
     qsizetype offsetAt(int number, int position) const;
     QTextBlock lineStart(int line) const;

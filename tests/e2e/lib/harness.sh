@@ -14,7 +14,8 @@ E2E_OUT=${E2E_OUT:-$PWD/e2e-output}
 mkdir -p "$E2E_OUT"
 
 work=$(mktemp -d)
-export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/run
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_STATE_HOME=$work/home/.local/state
+export XDG_RUNTIME_DIR=$work/run
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 export LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
