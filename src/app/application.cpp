@@ -1,7 +1,7 @@
 #include "app/application.h"
 
 #include "app/mainwindow.h"
-#include "app/programicon.h"
+#include "icon/programicon.h"
 #include "textview/textbox.h"
 
 #include <QApplication>

@@ -1,11 +1,19 @@
-#include "preview/browser/enginesetup.h"
+#include "icon/programicon.h"
 #include "preview/browser/previewwindow.h"
+#include "support/enginetestmain.h"
+#include "support/tempfiles.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QWebEngineHistory>
+#include <QWebEnginePage>
 #include <QWebEngineView>
+#include <csignal>
 
 // The browser program's own window, in this process.
 class tst_PreviewWindow : public QObject {
@@ -13,6 +21,7 @@ class tst_PreviewWindow : public QObject {
 private Q_SLOTS:
     void menuBarHoldsTheFourCommandsThatDoNothingOnAFreshWindow();
     void browserFillsTheClientArea();
+    void pageThatDoesNotAnswerIsShownAndCanBeStopped();
 };
 
 void tst_PreviewWindow::menuBarHoldsTheFourCommandsThatDoNothingOnAFreshWindow()
@@ -24,7 +33,7 @@ void tst_PreviewWindow::menuBarHoldsTheFourCommandsThatDoNothingOnAFreshWindow()
     QCOMPARE(window.windowTitle(), QStringLiteral("ﾌﾞﾗｳｻﾞ確認"));
     const QImage icon = window.windowIcon().pixmap(32).toImage();
     QVERIFY(!icon.isNull());
-    QCOMPARE(icon, QIcon(QStringLiteral(":/app/zurne.svg")).pixmap(32).toImage());
+    QCOMPARE(icon, programIcon().pixmap(32).toImage());
     QCOMPARE(entries,
              (QStringList{QStringLiteral("Back 戻る(&B)"), QStringLiteral("Forward 進む(&F)"),
                           QStringLiteral("Refresh 更新(&R)"), QStringLiteral("Stop 停止(&S)")}));
@@ -47,12 +56,34 @@ void tst_PreviewWindow::browserFillsTheClientArea()
     }
 }
 
-int main(int argc, char *argv[])
+// The status line is there only while the page does not answer; 停止 ends its renderer.
+void tst_PreviewWindow::pageThatDoesNotAnswerIsShownAndCanBeStopped()
 {
-    EngineSetup::prepare();
-    QApplication app(argc, argv);
-    tst_PreviewWindow test;
-    return QTest::qExec(&test, argc, argv);
+    TempFiles files;
+    const QString page =
+        files.write(QStringLiteral("endless.html"),
+                    "<html><head><title>loaded</title>"
+                    "<script>setTimeout(() => { while (true) {} }, 300)</script></head></html>");
+    PreviewWindow window;
+    window.show();
+    window.apply({PreviewProtocol::Kind::Navigate, QStringLiteral("File://") + page});
+    QTRY_COMPARE_WITH_TIMEOUT(window.WB().title(), QStringLiteral("loaded"), 60000);
+    auto *line = window.findChild<QStatusBar *>(QStringLiteral("sbrWB"));
+    QVERIFY(line && !line->isVisible());
+    QElapsedTimer silent;
+    silent.start();
+    QTRY_VERIFY_WITH_TIMEOUT(line->isVisible(), 10000);
+    QVERIFY(silent.elapsed() >= 1000); // two seconds after the script began
+    QCOMPARE(line->findChild<QLabel *>(QStringLiteral("lblSilent"))->text(),
+             QStringLiteral("このﾍﾟｰｼﾞは応答していません"));
+    const qint64 renderer = window.WB().page()->renderProcessPid();
+    auto *stop = line->findChild<QPushButton *>(QStringLiteral("cmdStop"));
+    QCOMPARE(stop->text(), QStringLiteral("停止"));
+    QTest::mouseClick(stop, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(::kill(pid_t(renderer), 0), -1, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!line->isVisible(), 10000);
 }
+
+ZURNE_ENGINE_TEST_MAIN(tst_PreviewWindow)
 
 #include "tst_previewwindow.moc"
