@@ -2,10 +2,11 @@
 // 32 by 32 strip for high-density screens), in the order of the toolbar table. Names
 // starting with "zurne-" are the program's own drawings; the others come from the
 // installed icon theme. The editor then loads two small PNGs instead of parsing SVGs at
-// every start. The program's icon is rendered here too, at the sizes a desktop asks for, so
-// that no start loads the SVG renderer.
+// every start. The program's icon is rendered by the same tool, at the sizes a desktop asks
+// for, so that no start (the editor's or the preview's) loads the SVG renderer.
 //
-//   iconstrip OUTPUT_DIR OWN_ICONS_DIR PROGRAM_ICON_SVG
+//   iconstrip OUTPUT_DIR OWN_ICONS_DIR
+//   iconstrip --program-icon OUTPUT_DIR PROGRAM_ICON_SVG
 
 #include "app/toolbartable.h"
 
@@ -75,18 +76,23 @@ bool writeProgramIcon(const QString &svg, const QDir &out)
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: iconstrip OUTPUT_DIR OWN_ICONS_DIR PROGRAM_ICON_SVG\n");
+    const QStringList arguments = app.arguments();
+    const bool programIcon = arguments.value(1) == QLatin1String("--program-icon");
+    if (arguments.size() != (programIcon ? 4 : 3)) {
+        std::fprintf(stderr, "usage: iconstrip OUTPUT_DIR OWN_ICONS_DIR\n"
+                             "       iconstrip --program-icon OUTPUT_DIR PROGRAM_ICON_SVG\n");
         return 2;
     }
-    useBreezeTheme();
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    const QDir own(QString::fromLocal8Bit(argv[2]));
+    const QDir out(arguments[programIcon ? 2 : 1]);
     QDir().mkpath(out.path());
+    if (programIcon)
+        return writeProgramIcon(arguments[3], out) ? 0 : 1;
+    useBreezeTheme();
+    const QDir own(arguments[2]);
     for (const ToolbarLayout *layout : {&standardToolbar(), &htmlToolbar()}) {
         if (!writeStrip(*layout, out, own, 16, QString()) ||
             !writeStrip(*layout, out, own, 32, QStringLiteral("@2x")))
             return 1;
     }
-    return writeProgramIcon(QString::fromLocal8Bit(argv[3]), out) ? 0 : 1;
+    return 0;
 }

@@ -35,6 +35,7 @@ public:
     std::optional<QImage> readPicture(const QString &) override { return std::nullopt; }
     bool capsLockOn() override { return false; }
     QString programFolder() override { return {}; }
+    bool runsAsRoot() override { return false; }
     std::unique_ptr<platform::HelperProcess> startHelper(const QString &,
                                                          const QStringList &) override
     {

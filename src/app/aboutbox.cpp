@@ -1,8 +1,8 @@
 #include "app/aboutbox.h"
 
 #include "app/help.h"
-#include "app/programicon.h"
 #include "dialogs/dialogcontrols.h"
+#include "icon/programicon.h"
 #include "platform/platform.h"
 
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "app/application.h"
 
 #include "app/mainwindow.h"
-#include "app/programicon.h"
+#include "icon/programicon.h"
 #include "journal/journal.h"
 #include "journal/journalrestore.h"
 #include "textview/textbox.h"

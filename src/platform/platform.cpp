@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -173,6 +174,7 @@ public:
     }
     bool capsLockOn() override { return readCapsLock(); }
     QString programFolder() override { return QCoreApplication::applicationDirPath(); }
+    bool runsAsRoot() override { return geteuid() == 0; }
     std::unique_ptr<HelperProcess> startHelper(const QString &program,
                                                const QStringList &arguments) override
     {

@@ -78,6 +78,8 @@ public:
     virtual bool capsLockOn() = 0;
     // The folder of the program's executable, where its helper programs and pages lie.
     virtual QString programFolder() = 0;
+    // Whether the program runs with the rights of the system's administrator (root).
+    virtual bool runsAsRoot() = 0;
     // Starts `program` (a full path); null when it could not be started.
     virtual std::unique_ptr<HelperProcess> startHelper(const QString &program,
                                                        const QStringList &arguments) = 0;

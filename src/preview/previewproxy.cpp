@@ -17,6 +17,13 @@ QString cannotStartMessage(const QString &program)
     return QStringLiteral("ﾌﾞﾗｳｻﾞ確認のﾌﾟﾛｸﾞﾗﾑを起動できません。\r\n") + program;
 }
 
+// The engine's sandbox, which keeps a page's scripts away from the system, does not work
+// for root; a browser without it would give any previewed page root's reach.
+const QString RootMessage =
+    QStringLiteral("root (管理者) として動いているため、ﾌﾞﾗｳｻﾞ確認は使えません。\r\n"
+                   "ﾍﾟｰｼﾞのｽｸﾘﾌﾟﾄを閉じ込めるﾌﾞﾗｳｻﾞのｻﾝﾄﾞﾎﾞｯｸｽが root では働かないためです。\r\n"
+                   "ふだんのﾕｰｻﾞｰで Zurne を起動してください。");
+
 } // namespace
 
 PreviewProxy::PreviewProxy(QWidget &owner, std::unique_ptr<platform::HelperProcess> browser)
@@ -41,6 +48,10 @@ PreviewProxy *PreviewProxy::open(QWidget &owner)
     if (PreviewProxy *window = find(owner)) {
         window->send({Kind::Raise, QString()});
         return window;
+    }
+    if (platform::backend().runsAsRoot()) {
+        platform::warn(&owner, RootMessage);
+        return nullptr;
     }
     const QString program = platform::backend().programFolder() + QLatin1Char('/') + BrowserProgram;
     const QStringList arguments{QStringLiteral("--owner"), QString::number(owner.winId())};

@@ -22,7 +22,8 @@ class PreviewProxy : public QWidget {
     Q_OBJECT
 public:
     // The preview window of `owner` brought to the front, started first when none is open;
-    // null when the browser program could not be started (the user has been told why).
+    // null when the browser program could not be started, or may not be (as root), the user
+    // told why.
     static PreviewProxy *open(QWidget &owner);
     // The open preview window of `owner`, or null.
     static PreviewProxy *find(QWidget &owner);

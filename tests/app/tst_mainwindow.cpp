@@ -3,8 +3,8 @@
 #include "textview/textbox.h"
 
 #include "app/menutable.h"
-#include "app/programicon.h"
 #include "files/filecommands.h"
+#include "icon/programicon.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void secondPreviewReusesTheWindowAndBackLeavesTheGuide();
     void deadBrowserIsNoticedAndReplaced();
     void missingBrowserProgramIsReported();
+    void asRootThePreviewIsRefusedWithTheReason();
     void exitEndsThePreviewWithoutAQuestion();
     void endlessScriptDoesNotHoldTheNextPreview();
     void pageScriptsCannotReadOtherLocalFiles();
@@ -174,6 +175,21 @@ void tst_PreviewCommand::missingBrowserProgramIsReported()
     QVERIFY(QFileInfo::exists(path));
 }
 
+void tst_PreviewCommand::asRootThePreviewIsRefusedWithTheReason()
+{
+    const QString path = saveActiveAs(QStringLiteral("A"));
+    w.platform->asRoot = true;
+    QCOMPARE(previewBy("mnuWB"), nullptr);
+    QCOMPARE(w.platform->messages.size(), 1);
+    QCOMPARE(w.platform->messages[0].text,
+             QStringLiteral(
+                 "root (管理者) として動いているため、ﾌﾞﾗｳｻﾞ確認は使えません。\r\n"
+                 "ﾍﾟｰｼﾞのｽｸﾘﾌﾟﾄを閉じ込めるﾌﾞﾗｳｻﾞのｻﾝﾄﾞﾎﾞｯｸｽが root では働かないためです。\r\n"
+                 "ふだんのﾕｰｻﾞｰで Zurne を起動してください。"));
+    QVERIFY(w.platform->helperStarts.isEmpty());
+    QVERIFY(QFileInfo::exists(path));
+}
+
 void tst_PreviewCommand::exitEndsThePreviewWithoutAQuestion()
 {
     saveActiveAs(QStringLiteral("A"));
@@ -206,14 +222,15 @@ void tst_PreviewCommand::pageScriptsCannotReadOtherLocalFiles()
     files->write(QStringLiteral("secret.txt"), "secret");
     QImage picture(4, 4, QImage::Format_RGB32);
     picture.fill(Qt::red);
-    QVERIFY(picture.save(files->path(QStringLiteral("picture.png"))));
+    QDir(files->path(QString())).mkdir(QStringLiteral("sub"));
+    QVERIFY(picture.save(files->path(QStringLiteral("sub/picture.png"))));
     savePage(QStringLiteral(
         "<SCRIPT>var got = {};"
         "function report(what, result) { got[what] = result;"
         "  if (got.picture && got.fetch) document.title = got.picture + ' ' + got.fetch; }"
         "fetch('../secret.txt').then(r => r.text()).then(() => report('fetch', 'read'),"
         "  () => report('fetch', 'refused'));</SCRIPT>"
-        "<IMG SRC='../picture.png' onload=\"report('picture', 'shown')\""
+        "<IMG SRC='picture.png' onload=\"report('picture', 'shown')\""
         " onerror=\"report('picture', 'missing')\">"));
     previewBy("mnuWB");
     QTRY_VERIFY_WITH_TIMEOUT(!titles.filter(QStringLiteral(" ")).isEmpty(), BrowserWaitMs);

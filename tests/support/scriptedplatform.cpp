@@ -2,6 +2,7 @@
 
 #include "platform/helperprocess.h"
 #include "platform/picturefile.h"
+#include "support/rootsandbox.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -59,5 +60,6 @@ std::unique_ptr<platform::HelperProcess> ScriptedPlatform::startHelper(const QSt
                                                                        const QStringList &arguments)
 {
     helperStarts << program;
+    allowBrowserEngineAsRoot();
     return platform::startHelperProcess(program, arguments);
 }

@@ -59,6 +59,10 @@ public:
     QString programDir = QStringLiteral(ZURNE_PROGRAM_DIR);
     QString programFolder() override { return programDir; }
 
+    // Runs as an ordinary user unless a test says otherwise, whoever runs the tests.
+    bool asRoot = false;
+    bool runsAsRoot() override { return asRoot; }
+
     // Helper programs started, in order. They run for real.
     QStringList helperStarts;
     std::unique_ptr<platform::HelperProcess> startHelper(const QString &program,

@@ -1,12 +1,14 @@
 #pragma once
 
 // What the browser engine needs from the process before QApplication exists.
+//
+// The engine's sandbox stays on for every user. Root may not use it, and the engine refuses
+// to start for root with it on: the editor does not preview as root for that reason, and
+// started as root otherwise, this program ends with the engine's own message. No GPU switch
+// is needed: without one the engine falls back to software rendering by itself.
 
 namespace EngineSetup {
 
-// Root may not use the engine's sandbox (it refuses to start), so it is switched off for
-// root alone; every other user keeps it. No GPU switch is needed: without one the engine
-// falls back to software rendering by itself.
 void prepare();
 
 } // namespace EngineSetup

@@ -1,22 +1,34 @@
 #pragma once
 
-// Keeps a previewed page's scripts out of the user's other files. A page shown from a local
-// file may still show local pictures, style sheets, scripts, frames and links, `../` paths
-// included, as a browser does; what it loads from the web is left to the engine. What is
-// refused: reading any local file from a script (fetch and XMLHttpRequest, in pages and
-// workers alike) and a folder listing anywhere but as the page itself, where a script of
-// the page could read it.
-//
-// What remains: a page's script can read the document of a frame that shows a local file,
-// since the engine gives every local file the same origin and offers no origin per file; so
-// a page could put another local text or HTML file into a frame and read it. Its scripts
-// cannot send what they read anywhere but to the web, which a previewed page of one's own
-// does not do unasked.
+// Which local files a previewed page may load: those in the folder of the page the program
+// was asked to show, and below it, and nothing else. Paths are compared after links are
+// followed and `..` is resolved, so neither a relative path, an absolute address nor a link
+// in the folder reaches out of it. Only regular files load: never a folder (whose listing a
+// script could read), a device or a pipe. Addresses that are not local files are left to
+// the engine. The decision knows nothing of the engine; the page (guardedpage.h) asks it
+// for every frame, navigation and request.
 
-#include <QWebEngineUrlRequestInterceptor>
+#include <QString>
+#include <QStringList>
 
-class LocalFileGuard : public QWebEngineUrlRequestInterceptor {
+class QUrl;
+
+class LocalFileGuard {
 public:
-    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
-    void interceptRequest(QWebEngineUrlRequestInfo &info) override;
+    // The program shows `page`: its folder is the one allowed from now on.
+    void enter(const QUrl &page);
+    // The history goes back or forward to `page`: allowed is again the folder it was shown
+    // from (the latest one entered that holds it), or its own folder.
+    void returnTo(const QUrl &page);
+
+    bool mayLoad(const QUrl &address) const;
+    // The folder allowed, canonical; empty before the first page.
+    QString folder() const { return folder_; }
+
+private:
+    bool holds(const QString &folder, const QUrl &address) const;
+
+    QString folder_;
+    // Every folder entered, the latest last.
+    QStringList entered_;
 };

@@ -1,10 +1,11 @@
 #include "preview/browser/previewwindow.h"
 
-#include "preview/browser/localfileguard.h"
+#include "icon/programicon.h"
+#include "preview/browser/guardedpage.h"
 #include "preview/browser/rendererwatch.h"
+#include "preview/browser/silenceline.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QMenuBar>
 #include <QUrl>
 #include <QWebEngineProfile>
@@ -13,12 +14,16 @@
 using PreviewProtocol::Kind;
 
 PreviewWindow::PreviewWindow()
-    : WB_(new QWebEngineView(this)), watch_(new RendererWatch(*WB_->page()))
+    : profile_(new QWebEngineProfile(this)), WB_(new QWebEngineView(this))
 {
+    auto *page = new GuardedPage(*profile_, WB_);
+    WB_->setPage(page);
+    watch_ = new RendererWatch(*page);
     setObjectName(QStringLiteral("frmWB"));
     setWindowTitle(QStringLiteral("ﾌﾞﾗｳｻﾞ確認"));
-    setWindowIcon(QIcon(QStringLiteral(":/app/zurne.svg")));
-    WB_->page()->profile()->setUrlRequestInterceptor(new LocalFileGuard(WB_->page()->profile()));
+    setWindowIcon(programIcon());
+    setStatusBar(new SilenceLine(
+        *WB_->page(), [this] { watch_->endRenderer(); }, this));
     // The renderer of a page with an endless script would outlive the program.
     connect(qApp, &QCoreApplication::aboutToQuit, watch_, &RendererWatch::endRenderer);
     WB_->setObjectName(QStringLiteral("WB"));
@@ -33,6 +38,11 @@ PreviewWindow::PreviewWindow()
         Q_EMIT report({Kind::Title, title});
     });
     resize(800, 600);
+}
+
+PreviewWindow::~PreviewWindow()
+{
+    delete WB_;
 }
 
 void PreviewWindow::addMenuEntry(const char *name, const QString &caption,

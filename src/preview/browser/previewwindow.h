@@ -1,13 +1,16 @@
 #pragma once
 
 // The preview window as the browser program shows it: the embedded browser `WB` filling
-// the client area under a menu bar of back, forward, refresh and stop. It does what the
-// editor's messages ask and reports each finished load and each page title back.
+// the client area under a menu bar of back, forward, refresh and stop, and a status line
+// while the page does not answer. It does what the editor's messages ask and reports each
+// finished load and each page title back. The page is kept to its own folder
+// (guardedpage.h).
 
 #include "preview/previewprotocol.h"
 
 #include <QMainWindow>
 
+class QWebEngineProfile;
 class QWebEngineView;
 class RendererWatch;
 
@@ -15,6 +18,7 @@ class PreviewWindow : public QMainWindow {
     Q_OBJECT
 public:
     PreviewWindow();
+    ~PreviewWindow() override;
 
     QWebEngineView &WB() { return *WB_; }
     void apply(const PreviewProtocol::Message &message);
@@ -32,6 +36,8 @@ private:
     void addMenuEntry(const char *name, const QString &caption, void (PreviewWindow::*handler)());
     void WB_LoadFinished(bool ok);
 
+    // The page's own profile, which outlives the view and its page.
+    QWebEngineProfile *profile_;
     QWebEngineView *WB_;
-    RendererWatch *watch_;
+    RendererWatch *watch_ = nullptr;
 };

@@ -31,11 +31,10 @@ void RendererWatch::run(std::function<void()> command)
         return;
     const quint64 question = ++question_;
     const QPointer<RendererWatch> self(this);
-    page_.runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld,
-                        [self, question](const QVariant &) {
-                            if (self && question == self->question_)
-                                self->runWaiting();
-                        });
+    ask(page_, [self, question] {
+        if (self && question == self->question_)
+            self->runWaiting();
+    });
     QTimer::singleShot(AnswerMs, this, [this, question, pid] {
         if (question == question_ && waiting_)
             rendererSilent(pid);
@@ -65,4 +64,10 @@ void RendererWatch::endRenderer()
 {
     if (const qint64 pid = page_.renderProcessPid(); pid > 0)
         ::kill(pid_t(pid), SIGKILL);
+}
+
+void RendererWatch::ask(QWebEnginePage &page, std::function<void()> answered)
+{
+    page.runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld,
+                       [answered = std::move(answered)](const QVariant &) { answered(); });
 }

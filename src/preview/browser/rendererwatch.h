@@ -25,6 +25,9 @@ public:
     // Ends the page's renderer at once, answering or not.
     void endRenderer();
 
+    // Puts a trivial question to the page's renderer; `answered` runs when it answers.
+    static void ask(QWebEnginePage &page, std::function<void()> answered);
+
 private:
     void runWaiting();
     void rendererSilent(qint64 pid);
