@@ -39,6 +39,7 @@
 #include "structure/framesetdialog.h"
 #include "structure/imagelinkdialog.h"
 #include "structure/tabledialog.h"
+#include "tagedit/tageditcommand.h"
 #include "textview/viewoptions.h"
 #include "typing/typinghelp.h"
 
@@ -315,6 +316,10 @@ void MainWindow::mnuFindNext_Click()
 void MainWindow::mnuFindPrevious_Click()
 {
     findAgain(SearchDirection::Previous);
+}
+void MainWindow::mnuTagEdit_Click()
+{
+    TagEditCommand::editTagAtCaret(this);
 }
 
 // View

@@ -71,6 +71,7 @@ public:
     void mnuReplace_Click();
     void mnuFindNext_Click();
     void mnuFindPrevious_Click();
+    void mnuTagEdit_Click();
     void mnuWB_Click();
     void mnuToolBar_Click();
     void mnuHTMLTBar_Click();

@@ -80,6 +80,9 @@ std::vector<MenuEntry> buildTable()
         cmd("mnuFindNext", "mnuEdit", s(u"次を検索(&N)"), &F::mnuFindNext_Click, Qt::Key_F3),
         cmd("mnuFindPrevious", "mnuEdit", s(u"前を検索(&P)"), &F::mnuFindPrevious_Click,
             Qt::SHIFT | Qt::Key_F3),
+        sep("mnuH16", "mnuEdit"),
+        cmd("mnuTagEdit", "mnuEdit", s(u"ﾀｸﾞを編集(&G)..."), &F::mnuTagEdit_Click,
+            QKeySequence(Qt::Key_F4)),
 
         top("mnuView", s(u"表示(&V)")),
         cmd("mnuWB", "mnuView", s(u"ﾌﾞﾗｳｻﾞ確認(&W)"), &F::mnuWB_Click, QKeySequence(Qt::Key_F5)),

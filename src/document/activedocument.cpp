@@ -24,6 +24,24 @@ QString activeSelection()
     return document ? document->Text().SelText() : QString();
 }
 
+QString activeDocumentText()
+{
+    DocumentWindow *document = activeDocument();
+    return document ? document->Text().Text() : QString();
+}
+
+qsizetype activeCaret()
+{
+    DocumentWindow *document = activeDocument();
+    return document ? document->Text().SelStart() : 0;
+}
+
+void replaceActiveRange(qsizetype start, qsizetype length, const QString &text)
+{
+    if (DocumentWindow *document = activeDocument())
+        document->Text().replaceEach({{start, length}}, text);
+}
+
 void replaceActiveSelection(const QString &text)
 {
     if (DocumentWindow *document = activeDocument())

@@ -19,6 +19,12 @@ QString activeFilePath();
 
 // The selected text; empty when nothing is selected or no document is open.
 QString activeSelection();
+// The whole text, and the caret (the start of the selection); empty and 0 with no document.
+QString activeDocumentText();
+qsizetype activeCaret();
+// Puts `text` in place of the `length` characters from `start`, as one undo step; the caret
+// ends after it.
+void replaceActiveRange(qsizetype start, qsizetype length, const QString &text);
 // Puts `text` in place of the selection, or at the caret; the caret ends after it.
 void replaceActiveSelection(const QString &text);
 // Replaces the selection with prefix + selection + suffix; with nothing selected the pair

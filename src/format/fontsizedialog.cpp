@@ -122,10 +122,29 @@ void FontSizeDialog::cmdColor_Click()
         txtColor_->setText(*value);
 }
 
+void FontSizeDialog::fill(TagEdit edit)
+{
+    edit_ = std::move(edit);
+    const QString name = edit_.name();
+    if (name.startsWith(u'H')) {
+        Slider1_->setValue(name.mid(1).toInt());
+        Slider1_Click();
+        SSTab1_->setCurrentIndex(0);
+        return;
+    }
+    const QString size = edit_.value(QStringLiteral("SIZE"));
+    Slider2_->setValue(size.toInt());
+    txtFS_->setText(size);
+    txtColor_->setText(edit_.value(QStringLiteral("COLOR")));
+    txtFontName_->setText(edit_.value(QStringLiteral("FACE")));
+    chkBaseFont_->setChecked(name == QLatin1String("BASEFONT"));
+}
+
 void FontSizeDialog::Command1_Click()
 {
-    replaceActiveSelection(
-        headingMarkup({lblH_->text(), Slider1_->value(), activeSelection()}, chosenMarkupStyle()));
+    const QString content = edit_.isOpen() ? edit_.content() : activeSelection();
+    edit_.write(headingMarkup({lblH_->text(), Slider1_->value(), content}, edit_.style()),
+                TagEdit::Scope::Block);
     accept();
 }
 
@@ -134,12 +153,12 @@ void FontSizeDialog::Command3_Click()
     const std::optional<QString> markup =
         fontMarkup({chkBaseFont_->isChecked(), txtFS_->text(), txtColor_->text(),
                     txtFontName_->text(), activeSelection()},
-                   chosenMarkupStyle());
+                   edit_.isOpen() ? MarkupStyle::Classic : chosenMarkupStyle());
     if (!markup) {
         platform::showMessage(this, {.text = NothingEntered});
         return;
     }
-    replaceActiveSelection(*markup);
+    edit_.write(*markup);
     accept();
 }
 

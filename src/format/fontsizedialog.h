@@ -5,6 +5,7 @@
 
 #include "dialogs/dialog.h"
 #include "markup/colorchooser.h"
+#include "markup/tagedit.h"
 
 class QCheckBox;
 class QLabel;
@@ -16,6 +17,10 @@ class FontSizeDialog : public Dialog {
     Q_OBJECT
 public:
     explicit FontSizeDialog(QWidget *parent = nullptr);
+    // Fills the page of the heading, FONT or BASEFONT tag `edit` holds and brings it
+    // forward. Its confirm then writes over a FONT or BASEFONT tag alone, always in the
+    // classic style that has them, and over a whole heading, whose end tag has its level.
+    void fill(TagEdit edit);
 
 private:
     QWidget *buildHeadingPage();
@@ -39,6 +44,7 @@ private:
     QLineEdit *txtFontName_ = nullptr;
     QCheckBox *chkBaseFont_ = nullptr;
     ColorChooser CD2_;
+    TagEdit edit_;
 };
 
 void showFontSizeDialog(QWidget *parent);

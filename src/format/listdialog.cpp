@@ -1,8 +1,6 @@
 #include "format/listdialog.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "document/activedocument.h"
-#include "markup/markupstyle.h"
 #include "platform/platform.h"
 
 #include <QComboBox>
@@ -84,9 +82,31 @@ void ListDialog::confirm(ListKind kind)
         kindControls.count->setFocus();
         return;
     }
-    replaceActiveSelection(
-        listMarkup({kind, kindControls.style->currentText(), *furtherItems}, chosenMarkupStyle()));
+    edit_.write(
+        listMarkup({kind, kindControls.style->currentText(), *furtherItems}, edit_.style()));
     accept();
+}
+
+// The classic style writes the style on the items, HTML5 on the list: the style of a tag
+// that does not carry it stays as written.
+void ListDialog::fill(TagEdit edit)
+{
+    edit_ = std::move(edit);
+    const bool isItem = edit_.name() == QLatin1String("LI");
+    const bool carriesStyle = isItem == (edit_.style() == MarkupStyle::Classic);
+    QString style = carriesStyle
+                        ? edit_.value(QStringLiteral("TYPE"), QStringLiteral("list-style-type"))
+                        : QString();
+    if (style.compare(QLatin1String("disc"), Qt::CaseInsensitive) == 0)
+        style = QStringLiteral("DISK");
+    const bool numbered =
+        isItem ? numbered_.style->findText(style) >= 0 : edit_.name() == QLatin1String("OL");
+    const KindControls &kindControls = controls(numbered ? ListKind::Numbered : ListKind::Bulleted);
+    const int position = kindControls.style->findText(
+        style, numbered ? Qt::MatchExactly | Qt::MatchCaseSensitive : Qt::MatchFixedString);
+    if (position >= 0)
+        kindControls.style->setCurrentIndex(position);
+    kindControls.count->setFocus();
 }
 
 void showListDialog(QWidget *parent)

@@ -5,6 +5,7 @@
 
 #include "dialogs/dialog.h"
 #include "format/listmarkup.h"
+#include "markup/tagedit.h"
 
 class QComboBox;
 class QGroupBox;
@@ -14,6 +15,9 @@ class ListDialog : public Dialog {
     Q_OBJECT
 public:
     explicit ListDialog(QWidget *parent = nullptr);
+    // Fills the kind and style of the OL, UL or LI tag `edit` holds; either confirm then
+    // writes that tag over it.
+    void fill(TagEdit edit);
 
 private:
     struct KindControls {
@@ -29,6 +33,7 @@ private:
 
     KindControls numbered_;
     KindControls bulleted_;
+    TagEdit edit_;
 };
 
 void showListDialog(QWidget *parent);

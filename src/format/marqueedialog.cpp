@@ -53,11 +53,28 @@ void MarqueeDialog::cmdOK_Click()
     const auto direction = static_cast<MarqueeDirection>(optHoukou_->checkedId());
     const MarqueeFields fields{behavior, direction, txtLoop_->text(), txtMozi_->text(),
                                activeSelection()};
-    const MarkupStyle style = chosenMarkupStyle();
+    const MarkupStyle style = edit_.isOpen() ? MarkupStyle::Classic : chosenMarkupStyle();
     if (style == MarkupStyle::Html5)
         addToActiveHead(marqueeKeyframes(fields));
-    replaceActiveSelection(marqueeMarkup(fields, style));
+    edit_.write(marqueeMarkup(fields, style));
     accept();
+}
+
+void MarqueeDialog::fill(TagEdit edit)
+{
+    edit_ = std::move(edit);
+    const QString behavior = edit_.value(QStringLiteral("BEHAVIOR")).trimmed().toUpper();
+    for (auto kind :
+         {MarqueeBehavior::Scroll, MarqueeBehavior::Slide, MarqueeBehavior::Alternate}) {
+        if (marqueeKeyword(kind) == behavior)
+            OptMove_->button(int(kind))->setChecked(true);
+    }
+    const QString direction = edit_.value(QStringLiteral("DIRECTION")).trimmed().toUpper();
+    for (auto side : {MarqueeDirection::Right, MarqueeDirection::Left}) {
+        if (marqueeKeyword(side) == direction)
+            optHoukou_->button(int(side))->setChecked(true);
+    }
+    txtLoop_->setText(edit_.value(QStringLiteral("LOOP")));
 }
 
 void showMarqueeDialog(QWidget *parent)

@@ -4,9 +4,7 @@
 
 #include <QRegularExpression>
 
-namespace {
-
-QString keyword(MarqueeBehavior behavior)
+QString marqueeKeyword(MarqueeBehavior behavior)
 {
     switch (behavior) {
     case MarqueeBehavior::Scroll:
@@ -19,10 +17,12 @@ QString keyword(MarqueeBehavior behavior)
     return QString();
 }
 
-QString keyword(MarqueeDirection direction)
+QString marqueeKeyword(MarqueeDirection direction)
 {
     return direction == MarqueeDirection::Left ? QStringLiteral("LEFT") : QStringLiteral("RIGHT");
 }
+
+namespace {
 
 // The moving box is as wide as its text: its left margin, a share of the line, carries it
 // across, and a shift by its own width keeps it off the edge it enters by or leaves by.
@@ -104,8 +104,8 @@ QString marqueeMarkup(const MarqueeFields &fields, MarkupStyle style)
 {
     if (style == MarkupStyle::Html5)
         return styledMarquee(fields, motion(fields.behavior, fields.direction));
-    return QStringLiteral("<MARQUEE BEHAVIOR='") + keyword(fields.behavior) +
-           QStringLiteral("' DIRECTION='") + keyword(fields.direction) +
+    return QStringLiteral("<MARQUEE BEHAVIOR='") + marqueeKeyword(fields.behavior) +
+           QStringLiteral("' DIRECTION='") + marqueeKeyword(fields.direction) +
            QStringLiteral("' LOOP='") + fields.loop + QStringLiteral("'>") + fields.text +
            fields.selection + QStringLiteral("</MARQUEE>");
 }

@@ -18,6 +18,10 @@ struct MarqueeFields {
     QString selection;
 };
 
+// The keywords the classic style writes for them: "SCROLL", "LEFT" and so on.
+QString marqueeKeyword(MarqueeBehavior behavior);
+QString marqueeKeyword(MarqueeDirection direction);
+
 // Classic: the loop value and the text go in as typed, also when empty. HTML5: a box that
 // clips a span moved by the animation of marqueeKeyframes, run the loop's whole number of
 // times (for ever for any other loop text); a slide stays where it stops.

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,6 +49,11 @@ PageColorsDialog::PageColorsDialog(QWidget *parent)
     connect(cmdCopy, &QPushButton::clicked, this, [this] { copyAndClose(lblx_->text()); });
     QPushButton *cmdAll = makeButton(this, QStringLiteral("CMDALL"), QStringLiteral("コピー"));
     connect(cmdAll, &QPushButton::clicked, this, [this] {
+        if (edit_.isOpen()) {
+            edit_.write(Text_->toPlainText());
+            accept();
+            return;
+        }
         // The HTML5 body tag leaves the link colours to the page's head.
         if (chosenMarkupStyle() == MarkupStyle::Html5)
             addToActiveHead(linkColorRule({slots_, txtBackGround_->text()}));
@@ -96,7 +102,28 @@ void PageColorsDialog::Form_Load()
 
 void PageColorsDialog::TEXT_BODY()
 {
-    Text_->setPlainText(bodyTagMarkup({slots_, txtBackGround_->text()}, chosenMarkupStyle()));
+    Text_->setPlainText(bodyTagMarkup({slots_, txtBackGround_->text()}, edit_.style()));
+}
+
+void PageColorsDialog::fill(TagEdit edit)
+{
+    edit_ = std::move(edit);
+    const std::array<QString, PageColorSlotCount> names{
+        QStringLiteral("BGCOLOR"), QStringLiteral("TEXT"), QStringLiteral("LINK"),
+        QStringLiteral("VLINK"), QStringLiteral("ALINK")};
+    const std::array<QString, PageColorSlotCount> properties{QStringLiteral("background-color"),
+                                                             QStringLiteral("color")};
+    for (int slot = 0; slot < PageColorSlotCount; ++slot) {
+        const QString color = edit_.value(names[slot], properties[slot]);
+        slots_[slot] = color.isEmpty() ? Black : color;
+    }
+    static const QRegularExpression address(QStringLiteral("^url\\(['\"]?(.*?)['\"]?\\)$"));
+    const QString image = edit_.value(QStringLiteral("BACKGROUND"));
+    const QRegularExpressionMatch css =
+        address.match(edit_.css(QStringLiteral("background-image")));
+    txtBackGround_->setText(image.isEmpty() ? css.captured(1) : image);
+    lblx_->setText(slots_[BackgroundSlot]);
+    TEXT_BODY();
 }
 
 void PageColorsDialog::Command1_Click()

@@ -2,11 +2,13 @@
 
 // The page colours dialog: composes a BODY tag from five page colours and a background
 // image, previews the colours and copies the tag or the last colour value to the clipboard.
-// It writes nothing into the document.
+// It writes nothing into the document, unless it was opened on a BODY tag already there: its
+// tag copy button then writes over that tag.
 
 #include "dialogs/dialog.h"
 #include "format/pagecolormarkup.h"
 #include "markup/colorchooser.h"
+#include "markup/tagedit.h"
 
 class QButtonGroup;
 class QLabel;
@@ -20,6 +22,8 @@ public:
 
     // Rebuilds the tag in the text box from the slots and the image address.
     void TEXT_BODY();
+    // Takes the colours and the image of the BODY tag `edit` holds.
+    void fill(TagEdit edit);
 
 private:
     QWidget *buildPreview();
@@ -38,6 +42,7 @@ private:
     QLineEdit *txtBackGround_;
     QPlainTextEdit *Text_;
     ColorChooser CD_;
+    TagEdit edit_;
 };
 
 void showPageColorDialog(QWidget *parent);

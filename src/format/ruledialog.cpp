@@ -1,9 +1,7 @@
 #include "format/ruledialog.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "document/activedocument.h"
 #include "format/rulemarkup.h"
-#include "markup/markupstyle.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -79,12 +77,25 @@ void RuleDialog::cmdColor_Click()
         txtColor_->setText(*value);
 }
 
+void RuleDialog::fill(TagEdit edit)
+{
+    edit_ = std::move(edit);
+    txtSize_->setText(edit_.length(QStringLiteral("SIZE"), QStringLiteral("height")));
+    txtWidth_->setText(edit_.length(QStringLiteral("WIDTH"), QStringLiteral("width")));
+    txtColor_->setText(edit_.value(QStringLiteral("COLOR"), QStringLiteral("color")));
+    edit_.css(QStringLiteral("background-color"));
+    Combo_->setCurrentIndex(std::max(0, Combo_->findText(edit_.align())));
+    const bool flat = edit_.has(QStringLiteral("NOSHADE")) ||
+                      edit_.css(QStringLiteral("border-style")) == QLatin1String("none");
+    (flat ? opt2D_ : findChild<QRadioButton *>(QStringLiteral("opt3D")))->setChecked(true);
+}
+
 void RuleDialog::cmdOK_Click()
 {
     const RuleLook look = opt2D_->isChecked() ? RuleLook::Flat : RuleLook::Shaded;
-    replaceActiveSelection(ruleMarkup(
+    edit_.write(ruleMarkup(
         {txtSize_->text(), txtWidth_->text(), txtColor_->text(), Combo_->currentText(), look},
-        chosenMarkupStyle()));
+        edit_.style()));
     accept();
 }
 

@@ -4,6 +4,7 @@
 
 #include "dialogs/dialog.h"
 #include "markup/colorchooser.h"
+#include "markup/tagedit.h"
 
 class QComboBox;
 class QGroupBox;
@@ -14,6 +15,8 @@ class RuleDialog : public Dialog {
     Q_OBJECT
 public:
     explicit RuleDialog(QWidget *parent = nullptr);
+    // Fills the fields from the rule `edit` holds; confirm then writes over it.
+    void fill(TagEdit edit);
 
 private:
     QGroupBox *buildBasicFrame();
@@ -28,6 +31,7 @@ private:
     QComboBox *Combo_ = nullptr;
     QRadioButton *opt2D_ = nullptr;
     ColorChooser CD2_;
+    TagEdit edit_;
 };
 
 void showRuleDialog(QWidget *parent);

@@ -1,10 +1,8 @@
 #include "forms/buttondialog.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "document/activedocument.h"
 #include "forms/buttonmarkup.h"
 #include "forms/formdialogparts.h"
-#include "markup/markupstyle.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -36,8 +34,18 @@ ButtonDialog::ButtonDialog(QWidget *parent)
 
 void ButtonDialog::cmdOK_Click()
 {
-    replaceActiveSelection(buttonMarkup(
+    edit_.write(buttonMarkup(
         {static_cast<ButtonKind>(kind_->checkedId()), txtName_->text(), txtValue_->text()},
-        chosenMarkupStyle()));
+        edit_.style()));
     accept();
+}
+
+void ButtonDialog::fill(TagEdit edit)
+{
+    edit_ = std::move(edit);
+    const bool reset =
+        edit_.value(QStringLiteral("TYPE")).compare(u"reset", Qt::CaseInsensitive) == 0;
+    kind_->button(int(reset ? ButtonKind::Reset : ButtonKind::Submit))->setChecked(true);
+    txtName_->setText(edit_.value(QStringLiteral("NAME")));
+    txtValue_->setText(edit_.value(QStringLiteral("VALUE")));
 }

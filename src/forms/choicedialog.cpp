@@ -1,10 +1,8 @@
 #include "forms/choicedialog.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "document/activedocument.h"
 #include "forms/choicemarkup.h"
 #include "forms/formdialogparts.h"
-#include "markup/markupstyle.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -39,8 +37,18 @@ ChoiceDialog::ChoiceDialog(QWidget *parent)
 
 void ChoiceDialog::cmdOK_Click()
 {
-    replaceActiveSelection(choiceMarkup({static_cast<ChoiceKind>(kind_->checkedId()),
-                                         txtName_->text(), txtValue_->text(), txtView_->text()},
-                                        chosenMarkupStyle()));
+    edit_.write(choiceMarkup({static_cast<ChoiceKind>(kind_->checkedId()), txtName_->text(),
+                              txtValue_->text(), txtView_->text()},
+                             edit_.style()));
     accept();
+}
+
+void ChoiceDialog::fill(TagEdit edit)
+{
+    edit_ = std::move(edit);
+    const bool box =
+        edit_.value(QStringLiteral("TYPE")).compare(u"checkbox", Qt::CaseInsensitive) == 0;
+    kind_->button(int(box ? ChoiceKind::CheckBox : ChoiceKind::Radio))->setChecked(true);
+    txtName_->setText(edit_.value(QStringLiteral("NAME")));
+    txtValue_->setText(edit_.value(QStringLiteral("VALUE")));
 }

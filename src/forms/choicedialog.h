@@ -4,6 +4,7 @@
 // beside it in place of the selection.
 
 #include "dialogs/dialog.h"
+#include "markup/tagedit.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -12,6 +13,9 @@ class ChoiceDialog : public Dialog {
     Q_OBJECT
 public:
     explicit ChoiceDialog(QWidget *parent = nullptr);
+    // Fills the fields from the radio or check box INPUT tag `edit` holds; confirm then
+    // writes over that tag, the text beside it as it is.
+    void fill(TagEdit edit);
 
 private:
     void cmdOK_Click();
@@ -20,4 +24,5 @@ private:
     QLineEdit *txtName_;
     QLineEdit *txtValue_;
     QLineEdit *txtView_;
+    TagEdit edit_;
 };

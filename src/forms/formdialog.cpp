@@ -4,7 +4,6 @@
 #include "document/activedocument.h"
 #include "forms/formdialogparts.h"
 #include "forms/formmarkup.h"
-#include "markup/markupstyle.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -40,8 +39,20 @@ void FormDialog::cmdOK_Click()
 {
     const FormDestination destination =
         Check_->isChecked() ? FormDestination::Mail : FormDestination::Program;
-    replaceActiveSelection(formMarkup({static_cast<FormMethod>(method_->checkedId()), destination,
-                                       txtURL_->text(), activeSelection()},
-                                      chosenMarkupStyle()));
+    edit_.write(formMarkup({static_cast<FormMethod>(method_->checkedId()), destination,
+                            txtURL_->text(), activeSelection()},
+                           edit_.style()));
     accept();
+}
+
+void FormDialog::fill(TagEdit edit)
+{
+    edit_ = std::move(edit);
+    const bool get =
+        edit_.value(QStringLiteral("METHOD")).compare(u"get", Qt::CaseInsensitive) == 0;
+    method_->button(int(get ? FormMethod::Get : FormMethod::Post))->setChecked(true);
+    const MailAddress action = mailAddress(edit_.value(QStringLiteral("ACTION")));
+    Check_->setChecked(action.isMail);
+    txtURL_->setText(action.address);
+    edit_.value(QStringLiteral("ENCTYPE"));
 }

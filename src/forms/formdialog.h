@@ -4,6 +4,7 @@
 // method to a server program or a mail address.
 
 #include "dialogs/dialog.h"
+#include "markup/tagedit.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -13,6 +14,8 @@ class FormDialog : public Dialog {
     Q_OBJECT
 public:
     explicit FormDialog(QWidget *parent = nullptr);
+    // Fills the fields from the FORM tag `edit` holds; confirm then writes over that tag.
+    void fill(TagEdit edit);
 
 private:
     void cmdOK_Click();
@@ -20,4 +23,5 @@ private:
     QButtonGroup *method_;
     QLineEdit *txtURL_;
     QCheckBox *Check_;
+    TagEdit edit_;
 };

@@ -1,10 +1,8 @@
 #include "forms/selectboxdialog.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "document/activedocument.h"
 #include "forms/formdialogparts.h"
 #include "forms/selectmarkup.h"
-#include "markup/markupstyle.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -36,12 +34,23 @@ void SelectBoxDialog::cmdOK_Click()
 {
     const SelectChoice choice =
         chkMultiple_->isChecked() ? SelectChoice::Multiple : SelectChoice::Single;
-    const std::optional<QString> markup = selectMarkup(
-        {txtName_->text(), txtHeight_->text(), txtOption_->text(), choice}, chosenMarkupStyle());
+    const std::optional<QString> markup =
+        selectMarkup({txtName_->text(), txtHeight_->text(), txtOption_->text(), choice, options_},
+                     edit_.style());
     if (!markup) {
         platform::showMessage(this, {.text = QStringLiteral("入力エラー")});
         return;
     }
-    replaceActiveSelection(*markup);
+    edit_.write(*markup, TagEdit::Scope::Block);
     accept();
+}
+
+void SelectBoxDialog::fill(TagEdit edit)
+{
+    edit_ = std::move(edit);
+    txtName_->setText(edit_.value(QStringLiteral("NAME")));
+    txtHeight_->setText(edit_.value(QStringLiteral("SIZE")));
+    chkMultiple_->setChecked(edit_.has(QStringLiteral("MULTIPLE")));
+    options_ = optionsOf(edit_.content());
+    txtOption_->setText(QString::number(options_.size()));
 }

@@ -5,6 +5,9 @@
 // stays open with everything typed.
 
 #include "dialogs/dialog.h"
+#include "markup/tagedit.h"
+
+#include <QStringList>
 
 class QCheckBox;
 class QLineEdit;
@@ -13,6 +16,10 @@ class SelectBoxDialog : public Dialog {
     Q_OBJECT
 public:
     explicit SelectBoxDialog(QWidget *parent = nullptr);
+    // Fills the fields from the SELECT tag `edit` holds, the count from its options; confirm
+    // then writes over the whole select box, its options kept as written as far as the count
+    // goes, empty ones added beyond them.
+    void fill(TagEdit edit);
 
 private:
     void cmdOK_Click();
@@ -21,4 +28,6 @@ private:
     QLineEdit *txtHeight_;
     QLineEdit *txtOption_;
     QCheckBox *chkMultiple_;
+    TagEdit edit_;
+    QStringList options_;
 };

@@ -4,6 +4,8 @@
 #include "markup/markupstyle.h"
 #include "markup/numbers.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 // HTML5 wants text in every option: each gets a numbered placeholder to write over.
@@ -15,6 +17,25 @@ QString optionLine(int option, MarkupStyle style)
 }
 
 } // namespace
+
+QStringList optionsOf(const QString &content)
+{
+    static const QRegularExpression optionStart(QStringLiteral("<option[\\s>]"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression leadingBlanks(QStringLiteral("^\\s+"));
+    QList<qsizetype> starts;
+    for (const QRegularExpressionMatch &match : optionStart.globalMatch(content))
+        starts << match.capturedStart();
+    QStringList options;
+    for (qsizetype i = 0; i < starts.size(); ++i) {
+        const qsizetype from = i == 0 ? 0 : starts.at(i);
+        const qsizetype to = i + 1 < starts.size() ? starts.at(i + 1) : content.size();
+        options << content.mid(from, to - from);
+    }
+    if (!options.isEmpty())
+        options.first().remove(leadingBlanks);
+    return options;
+}
 
 std::optional<QString> selectMarkup(const SelectFields &fields, MarkupStyle style)
 {
@@ -29,6 +50,7 @@ std::optional<QString> selectMarkup(const SelectFields &fields, MarkupStyle styl
                      optionalAttribute(QStringLiteral("SIZE"), fields.height, style) + multiple +
                      QLatin1Char('>') + CrLf;
     for (int option = 0; option < *count; ++option)
-        markup += optionLine(option, style);
+        markup +=
+            option < fields.options.size() ? fields.options.at(option) : optionLine(option, style);
     return markup + markupName(QStringLiteral("</SELECT>"), style) + CrLf;
 }

@@ -6,6 +6,7 @@
 #include "textview/viewoptions.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 enum class SelectChoice { Single, Multiple };
@@ -15,7 +16,15 @@ struct SelectFields {
     QString height;
     QString optionCount;
     SelectChoice choice = SelectChoice::Single;
+    // The options a select box in the page already has, as optionsOf() cuts them: the
+    // first of them, as many as the count takes, stand in place of empty OPTION lines.
+    QStringList options = {};
 };
+
+// The options in the content of a select box, each as written up to the next one, the
+// last up to the end. What stands before the first goes with it, less the blanks and line
+// breaks it starts with. None when the content has no OPTION tag.
+QStringList optionsOf(const QString &content);
 
 // NAME always, SIZE only when the height is not empty, MULTIPLE for a multiple choice; every
 // line ends with CR LF. The option count is read strictly as a decimal number (sign, point

@@ -1,10 +1,8 @@
 #include "forms/textfielddialog.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "document/activedocument.h"
 #include "forms/formdialogparts.h"
 #include "forms/textfieldmarkup.h"
-#include "markup/markupstyle.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -53,9 +51,27 @@ void TextFieldDialog::cmdOK_Click()
     const int kind = kind_->checkedId();
     if (kind < 0)
         return;
-    replaceActiveSelection(
-        textFieldMarkup({static_cast<TextFieldKind>(kind), txtName_->text(), txtValue_->text(),
-                         txtSize_->text(), txtMax_->text(), txtRows_->text(), txtCols_->text()},
-                        chosenMarkupStyle()));
+    const auto fieldKind = static_cast<TextFieldKind>(kind);
+    edit_.write(textFieldMarkup({fieldKind, txtName_->text(), txtValue_->text(), txtSize_->text(),
+                                 txtMax_->text(), txtRows_->text(), txtCols_->text()},
+                                edit_.style()),
+                fieldKind == TextFieldKind::MultiLine ? TagEdit::Scope::Block
+                                                      : TagEdit::Scope::StartTag);
     accept();
+}
+
+// The value of a text area is its content, taken as written.
+void TextFieldDialog::fill(TagEdit edit)
+{
+    edit_ = std::move(edit);
+    const bool area = edit_.name() == QLatin1String("TEXTAREA");
+    kind_->button(int(area ? TextFieldKind::MultiLine : TextFieldKind::SingleLine))
+        ->setChecked(true);
+    edit_.value(QStringLiteral("TYPE"));
+    txtName_->setText(edit_.value(QStringLiteral("NAME")));
+    txtValue_->setText(area ? edit_.content() : edit_.value(QStringLiteral("VALUE")));
+    txtSize_->setText(edit_.value(QStringLiteral("SIZE")));
+    txtMax_->setText(edit_.value(QStringLiteral("MAXLENGTH")).trimmed());
+    txtRows_->setText(edit_.value(QStringLiteral("ROWS")));
+    txtCols_->setText(edit_.value(QStringLiteral("COLS")));
 }

@@ -4,6 +4,7 @@
 // selection.
 
 #include "dialogs/dialog.h"
+#include "markup/tagedit.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -12,6 +13,9 @@ class TextFieldDialog : public Dialog {
     Q_OBJECT
 public:
     explicit TextFieldDialog(QWidget *parent = nullptr);
+    // Fills the fields from the text INPUT tag, or the whole TEXTAREA, `edit` holds;
+    // confirm then writes over it.
+    void fill(TagEdit edit);
 
 private:
     void cmdOK_Click();
@@ -23,4 +27,5 @@ private:
     QLineEdit *txtMax_;
     QLineEdit *txtRows_;
     QLineEdit *txtCols_;
+    TagEdit edit_;
 };

@@ -64,7 +64,8 @@ private:
 
     bool readAttribute()
     {
-        TagAttribute attribute{readName(), {}, false};
+        const qsizetype from = at_;
+        TagAttribute attribute{readName(), {}, false, from, at_ - from};
         skipBlanks();
         if (at_ < text_.size() && text_.at(at_) == u'=') {
             ++at_;
@@ -74,6 +75,7 @@ private:
                 return false;
             attribute.value = decodeCharacterReferences(*value);
             attribute.hasValue = true;
+            attribute.length = at_ - from;
         }
         tag_.attributes << attribute;
         return true;

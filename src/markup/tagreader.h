@@ -16,6 +16,9 @@ struct TagAttribute {
     // Decoded; empty for an attribute written without a value.
     QString value;
     bool hasValue = false;
+    // The attribute as written, from its name to the end of its value, in the page's offsets.
+    qsizetype start = 0;
+    qsizetype length = 0;
 };
 
 struct StartTag {

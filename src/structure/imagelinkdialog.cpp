@@ -2,7 +2,6 @@
 
 #include "dialogs/dialogcontrols.h"
 #include "document/activedocument.h"
-#include "markup/markupstyle.h"
 #include "markup/pictureaddress.h"
 #include "platform/platform.h"
 #include "structure/linkmarkup.h"
@@ -139,13 +138,13 @@ void ImageLinkDialog::GetTemp()
 {
     LinkTag_ = linkTag({txtURL_->text(),
                         chkMail_->isChecked() ? LinkScheme::Mail : LinkScheme::Plain, LinkTarget_},
-                       chosenMarkupStyle());
+                       edit_.style());
 }
 
 void ImageLinkDialog::cmdLinkOK_Click()
 {
     GetTemp();
-    writeAndClose(wrapInLink(LinkTag_, txtMozi_->text(), chosenMarkupStyle()));
+    writeAndClose(wrapInLink(LinkTag_, txtMozi_->text(), edit_.style()));
 }
 
 void ImageLinkDialog::cmdMove_Click()
@@ -175,14 +174,49 @@ void ImageLinkDialog::cmdImageOK_Click()
 {
     const QString image = imageTag({txtImageURL_->text(), txtDaitai_->text(), txtWidth_->text(),
                                     txtHeight_->text(), txtBorder_->text(), Combo1_->currentText()},
-                                   chosenMarkupStyle());
-    writeAndClose(ImageAsLink_ ? wrapInLink(LinkTag_, image, chosenMarkupStyle()) : image);
+                                   edit_.style());
+    writeAndClose(ImageAsLink_ ? wrapInLink(LinkTag_, image, edit_.style()) : image);
 }
 
 void ImageLinkDialog::writeAndClose(const QString &markup)
 {
     if (!activeDocument())
         return;
-    replaceActiveSelection(markup);
+    edit_.write(markup);
     close();
+}
+
+void ImageLinkDialog::fill(TagEdit edit)
+{
+    edit_ = std::move(edit);
+    if (edit_.name() == QLatin1String("IMG"))
+        fillImage();
+    else
+        fillLink();
+}
+
+void ImageLinkDialog::fillLink()
+{
+    const MailAddress link = mailAddress(edit_.value(QStringLiteral("HREF")));
+    txtURL_->setText(link.address);
+    chkMail_->setChecked(link.isMail);
+    const QString target = edit_.value(QStringLiteral("TARGET"));
+    for (int position = 0; position < Combo_->count(); ++position) {
+        if (linkTarget(position) == target)
+            Combo_->setCurrentIndex(position);
+    }
+    showPage(LinkPage);
+}
+
+void ImageLinkDialog::fillImage()
+{
+    txtImageURL_->setText(edit_.value(QStringLiteral("SRC")));
+    txtDaitai_->setText(edit_.value(QStringLiteral("ALT")));
+    txtWidth_->setText(edit_.length(QStringLiteral("WIDTH"), QStringLiteral("width")));
+    txtHeight_->setText(edit_.length(QStringLiteral("HEIGHT"), QStringLiteral("height")));
+    txtBorder_->setText(edit_.length(QStringLiteral("BORDER"), QStringLiteral("border")));
+    const QString align = edit_.value(QStringLiteral("ALIGN"), QStringLiteral("float"));
+    const QString vertical = edit_.css(QStringLiteral("vertical-align"));
+    Combo1_->setCurrentText((align.isEmpty() ? vertical : align).toUpper());
+    showPage(ImagePage);
 }

@@ -5,6 +5,7 @@
 // writes into whichever document is active when a confirm button is pressed.
 
 #include "dialogs/dialog.h"
+#include "markup/tagedit.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,6 +21,9 @@ public:
 
     // Brings `page` forward with the focus in its first field; every field keeps its value.
     void showPage(Page page);
+    // Fills the page of the A or IMG tag `edit` holds and brings it forward; its confirm
+    // then writes over that tag.
+    void fill(TagEdit edit);
 
 private:
     QWidget *buildLinkPage();
@@ -34,6 +38,8 @@ private:
     // Puts `markup` in place of the active document's selection and closes; with no
     // document open it writes nothing and stays open.
     void writeAndClose(const QString &markup);
+    void fillLink();
+    void fillImage();
 
     // The opening anchor as last fixed, the chosen target frame, and whether the image
     // page writes its image inside that anchor.
@@ -52,4 +58,5 @@ private:
     QLineEdit *txtHeight_ = nullptr;
     QLineEdit *txtBorder_ = nullptr;
     QComboBox *Combo1_ = nullptr;
+    TagEdit edit_;
 };

@@ -1,8 +1,6 @@
 #include "structure/tabledialog.h"
 
 #include "dialogs/dialogcontrols.h"
-#include "document/activedocument.h"
-#include "markup/markupstyle.h"
 #include "platform/platform.h"
 #include "structure/tablemarkup.h"
 
@@ -119,6 +117,21 @@ QGroupBox *TableDialog::buildCellFrame()
 
 // A table too large to be of use is refused before anything is built; the dialog stays
 // open with its fields.
+void TableDialog::fill(TagEdit edit)
+{
+    edit_ = std::move(edit);
+    txtBorder_->setText(edit_.length(QStringLiteral("BORDER"), QStringLiteral("border")));
+    txtWidth_->setText(edit_.length(QStringLiteral("WIDTH"), QStringLiteral("width")));
+    txtHeight_->setText(edit_.length(QStringLiteral("HEIGHT"), QStringLiteral("height")));
+    txtBorderColor_->setText(
+        edit_.value(QStringLiteral("BORDERCOLOR"), QStringLiteral("border-color")));
+    txtBGcolor_->setText(
+        edit_.value(QStringLiteral("BGCOLOR"), QStringLiteral("background-color")));
+    txtPadding_->setText(edit_.length(QStringLiteral("CELLPADDING")));
+    txtSpacing_->setText(
+        edit_.length(QStringLiteral("CELLSPACING"), QStringLiteral("border-spacing")));
+}
+
 void TableDialog::cmdOK_Click()
 {
     const std::optional<QString> markup = tableMarkup(
@@ -126,12 +139,12 @@ void TableDialog::cmdOK_Click()
          txtBGcolor_->text(), txtPadding_->text(), txtSpacing_->text(), txtCellColor_->text(),
          cmbPos_->currentText(), txtRetu_->text(), txtGyou_->text(),
          chkBR_->isChecked() ? CellBreaks::None : CellBreaks::EmptyLine},
-        chosenMarkupStyle());
+        edit_.style());
     if (!markup) {
         platform::warn(this, TableTooLarge);
         txtGyou_->setFocus();
         return;
     }
-    replaceActiveSelection(*markup);
+    edit_.write(*markup);
     accept();
 }

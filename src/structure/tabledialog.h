@@ -4,6 +4,7 @@
 
 #include "dialogs/dialog.h"
 #include "markup/colorchooser.h"
+#include "markup/tagedit.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,6 +16,9 @@ class TableDialog : public Dialog {
     Q_OBJECT
 public:
     explicit TableDialog(QWidget *parent = nullptr);
+    // Fills the fields from the TABLE tag `edit` holds; confirm then writes over that tag
+    // alone, its rows and cells as they are.
+    void fill(TagEdit edit);
 
 private:
     QGroupBox *buildBasicFrame();
@@ -37,4 +41,5 @@ private:
     QLineEdit *txtGyou_ = nullptr;
     QComboBox *cmbPos_ = nullptr;
     ColorChooser CD_;
+    TagEdit edit_;
 };

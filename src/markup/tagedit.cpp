@@ -1,0 +1,214 @@
+#include "markup/tagedit.h"
+
+#include "document/activedocument.h"
+#include "markup/markupstyle.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+struct Declaration {
+    QString property; // lower case
+    QString value;
+};
+
+QList<Declaration> declarationsOf(const TagAttribute *style)
+{
+    QList<Declaration> declarations;
+    if (!style)
+        return declarations;
+    for (const QString &part : style->value.split(u';', Qt::SkipEmptyParts)) {
+        const qsizetype colon = part.indexOf(u':');
+        if (colon > 0)
+            declarations.append(
+                {part.left(colon).trimmed().toLower(), part.mid(colon + 1).trimmed()});
+    }
+    return declarations;
+}
+
+QString joined(const QList<Declaration> &declarations)
+{
+    QStringList parts;
+    for (const Declaration &d : declarations)
+        parts << d.property + QStringLiteral(": ") + d.value;
+    return parts.join(QStringLiteral("; "));
+}
+
+// The declarations of a style that a dialog did not read, and whether it read any.
+struct KeptStyle {
+    QString declarations;
+    bool touched = false;
+};
+
+KeptStyle keptStyle(const TagAttribute *style, const QStringList &read)
+{
+    QList<Declaration> kept = declarationsOf(style);
+    const qsizetype all = kept.size();
+    kept.removeIf([&read](const Declaration &d) { return read.contains(d.property); });
+    return {joined(kept), kept.size() != all};
+}
+
+// The first start tag named `name` (any case) in `markup`, else its first start tag.
+std::optional<StartTag> writtenTag(const QString &markup, const QString &name)
+{
+    std::optional<StartTag> first;
+    for (qsizetype at = markup.indexOf(u'<'); at >= 0; at = markup.indexOf(u'<', at + 1)) {
+        std::optional<StartTag> tag = startTagAt(markup, at + 1, 1);
+        if (tag && tag->name.compare(name, Qt::CaseInsensitive) == 0)
+            return tag;
+        if (!first)
+            first = tag;
+    }
+    return first;
+}
+
+// The end of the first end tag after `tag` that closes it, its `>` included.
+std::optional<qsizetype> blockEnd(const QString &text, const StartTag &tag)
+{
+    static const QRegularExpression blanksAndClose(QStringLiteral("\\G\\s*>"));
+    const QString endTag = QStringLiteral("</") + tag.name;
+    for (qsizetype end = text.indexOf(endTag, tag.start + tag.length, Qt::CaseInsensitive);
+         end >= 0; end = text.indexOf(endTag, end + 1, Qt::CaseInsensitive)) {
+        const QRegularExpressionMatch close = blanksAndClose.match(text, end + endTag.size());
+        if (close.hasMatch())
+            return close.capturedEnd();
+    }
+    return std::nullopt;
+}
+
+bool isStyle(const TagAttribute &attribute)
+{
+    return attribute.name.compare(QLatin1String("style"), Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+MailAddress mailAddress(const QString &written)
+{
+    static const QString mailto = QStringLiteral("mailto:");
+    if (written.startsWith(mailto, Qt::CaseInsensitive))
+        return {written.mid(mailto.size()), true};
+    return {written, false};
+}
+
+TagEdit::TagEdit(const QString &text, const StartTag &tag)
+    : tag_(tag), text_(text.mid(tag.start, tag.length)), blockLength_(tag.length)
+{
+    if (const std::optional<qsizetype> end = blockEnd(text, tag)) {
+        const qsizetype from = tag.start + tag.length;
+        content_ = text.mid(from, text.lastIndexOf(u'<', *end - 1) - from);
+        blockLength_ = *end - tag.start;
+    }
+}
+
+QString TagEdit::name() const
+{
+    return tag_ ? tag_->name.toUpper() : QString();
+}
+
+MarkupStyle TagEdit::style() const
+{
+    if (!tag_)
+        return chosenMarkupStyle();
+    return tag_->isUpperCase() ? MarkupStyle::Classic : MarkupStyle::Html5;
+}
+
+QString TagEdit::value(const QString &name, const QString &property)
+{
+    if (!tag_)
+        return {};
+    ownNames_ << name;
+    if (const TagAttribute *found = tag_->attribute(name))
+        return found->value;
+    return property.isEmpty() ? QString() : css(property);
+}
+
+QString TagEdit::length(const QString &name, const QString &property)
+{
+    const QString word = value(name, property).section(u' ', 0, 0, QString::SectionSkipEmpty);
+    static const QRegularExpression pixels(QStringLiteral("^(\\d+(\\.\\d+)?)px$"));
+    const QRegularExpressionMatch match = pixels.match(word);
+    return match.hasMatch() ? match.captured(1) : word;
+}
+
+bool TagEdit::has(const QString &name)
+{
+    ownNames_ << name;
+    return tag_ && tag_->attribute(name);
+}
+
+QString TagEdit::css(const QString &property)
+{
+    ownProperties_ << property;
+    if (!tag_)
+        return {};
+    for (const Declaration &d : declarationsOf(tag_->attribute(u"style"))) {
+        if (d.property == property)
+            return d.value;
+    }
+    return {};
+}
+
+QString TagEdit::align()
+{
+    const QString written = value(QStringLiteral("ALIGN")).trimmed().toUpper();
+    const QStringList margins{css(QStringLiteral("margin-left")),
+                              css(QStringLiteral("margin-right"))};
+    if (!written.isEmpty())
+        return written;
+    for (const QString &side :
+         {QStringLiteral("LEFT"), QStringLiteral("CENTER"), QStringLiteral("RIGHT")}) {
+        const QStringList placed = blockAlignment(side);
+        if (margins == QStringList{placed.at(0).section(u' ', 1), placed.at(1).section(u' ', 1)})
+            return side;
+    }
+    return {};
+}
+
+void TagEdit::write(const QString &markup, Scope scope) const
+{
+    if (!tag_) {
+        replaceActiveSelection(markup);
+        return;
+    }
+    const std::optional<StartTag> written = writtenTag(markup, tag_->name);
+    if (!written)
+        return;
+    const QString tag = withKept(markup.mid(written->start, written->length));
+    if (scope == Scope::StartTag) {
+        replaceActiveRange(tag_->start, tag_->length, tag);
+        return;
+    }
+    const qsizetype from = written->start + written->length;
+    const qsizetype end = blockEnd(markup, *written).value_or(from);
+    replaceActiveRange(tag_->start, blockLength_, tag + markup.mid(from, end - from));
+}
+
+bool TagEdit::isOwn(const TagAttribute &attribute) const
+{
+    return ownNames_.contains(attribute.name, Qt::CaseInsensitive);
+}
+
+// `written` with the attributes the dialog did not read before its `>`. A style the dialog
+// writes takes the declarations it did not read at its end.
+QString TagEdit::withKept(const QString &written) const
+{
+    QString tag = written;
+    const QString styleStart = QStringLiteral(" style=\"");
+    const qsizetype writtenStyle = tag.indexOf(styleStart);
+    const KeptStyle style = keptStyle(tag_->attribute(u"style"), ownProperties_);
+    QString kept;
+    for (const TagAttribute &a : tag_->attributes) {
+        const QString asWritten = u' ' + text_.mid(a.start - tag_->start, a.length);
+        if (!isStyle(a))
+            kept += isOwn(a) ? QString() : asWritten;
+        else if (writtenStyle < 0)
+            kept += style.touched ? optionalAttribute(a.name, style.declarations, this->style())
+                                  : asWritten;
+        else if (!style.declarations.isEmpty())
+            tag.insert(tag.indexOf(u'"', writtenStyle + styleStart.size()),
+                       QStringLiteral("; ") +
+                           QString(style.declarations).replace(u'"', QStringLiteral("&quot;")));
+    }
+    return tag.insert(tag.size() - 1, kept);
+}
