@@ -130,8 +130,10 @@ void FontSizeDialog::fill(TagEdit edit)
         Slider1_->setValue(name.mid(1).toInt());
         Slider1_Click();
         SSTab1_->setCurrentIndex(0);
+        SSTab1_->setTabEnabled(1, false);
         return;
     }
+    SSTab1_->setTabEnabled(0, false);
     const QString size = edit_.value(QStringLiteral("SIZE"));
     Slider2_->setValue(size.toInt());
     txtFS_->setText(size);

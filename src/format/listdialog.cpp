@@ -106,6 +106,11 @@ void ListDialog::fill(TagEdit edit)
         style, numbered ? Qt::MatchExactly | Qt::MatchCaseSensitive : Qt::MatchFixedString);
     if (position >= 0)
         kindControls.style->setCurrentIndex(position);
+    // The other kind's list would stand in the start tag of this one, before its end tag.
+    if (!isItem)
+        controls(numbered ? ListKind::Bulleted : ListKind::Numbered)
+            .count->parentWidget()
+            ->setEnabled(false);
     kindControls.count->setFocus();
 }
 

@@ -51,12 +51,12 @@ void TextFieldDialog::cmdOK_Click()
     const int kind = kind_->checkedId();
     if (kind < 0)
         return;
-    const auto fieldKind = static_cast<TextFieldKind>(kind);
-    edit_.write(textFieldMarkup({fieldKind, txtName_->text(), txtValue_->text(), txtSize_->text(),
-                                 txtMax_->text(), txtRows_->text(), txtCols_->text()},
-                                edit_.style()),
-                fieldKind == TextFieldKind::MultiLine ? TagEdit::Scope::Block
-                                                      : TagEdit::Scope::StartTag);
+    // A text area goes whole, its value with it, and either kind may take the other's place.
+    edit_.write(
+        textFieldMarkup({static_cast<TextFieldKind>(kind), txtName_->text(), txtValue_->text(),
+                         txtSize_->text(), txtMax_->text(), txtRows_->text(), txtCols_->text()},
+                        edit_.style()),
+        TagEdit::Scope::Block);
     accept();
 }
 

@@ -14,7 +14,7 @@ class TextFieldDialog : public Dialog {
 public:
     explicit TextFieldDialog(QWidget *parent = nullptr);
     // Fills the fields from the text INPUT tag, or the whole TEXTAREA, `edit` holds;
-    // confirm then writes over it.
+    // confirm then writes over it, a field of either kind in its place.
     void fill(TagEdit edit);
 
 private:

@@ -205,6 +205,7 @@ void ImageLinkDialog::fillLink()
         if (linkTarget(position) == target)
             Combo_->setCurrentIndex(position);
     }
+    SSTab1_->setTabEnabled(ImagePage, false);
     showPage(LinkPage);
 }
 
@@ -218,5 +219,6 @@ void ImageLinkDialog::fillImage()
     const QString align = edit_.value(QStringLiteral("ALIGN"), QStringLiteral("float"));
     const QString vertical = edit_.css(QStringLiteral("vertical-align"));
     Combo1_->setCurrentText((align.isEmpty() ? vertical : align).toUpper());
+    SSTab1_->setTabEnabled(LinkPage, false);
     showPage(ImagePage);
 }

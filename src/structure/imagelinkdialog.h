@@ -21,8 +21,8 @@ public:
 
     // Brings `page` forward with the focus in its first field; every field keeps its value.
     void showPage(Page page);
-    // Fills the page of the A or IMG tag `edit` holds and brings it forward; its confirm
-    // then writes over that tag.
+    // Fills the page of the A or IMG tag `edit` holds and brings it forward, the other page
+    // shut, since it writes another element; its confirm then writes over that tag.
     void fill(TagEdit edit);
 
 private:
