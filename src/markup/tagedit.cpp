@@ -165,6 +165,12 @@ QString TagEdit::align()
     return {};
 }
 
+TagEdit &TagEdit::inner(const StartTag &tag)
+{
+    inner_ = std::make_shared<TagEdit>(content_, tag);
+    return *inner_;
+}
+
 void TagEdit::write(const QString &markup, Scope scope) const
 {
     if (!tag_) {
@@ -180,8 +186,19 @@ void TagEdit::write(const QString &markup, Scope scope) const
         return;
     }
     const qsizetype from = written->start + written->length;
-    const qsizetype end = blockEnd(markup, *written).value_or(from);
-    replaceActiveRange(tag_->start, blockLength_, tag + markup.mid(from, end - from));
+    const QString rest = markup.mid(from, blockEnd(markup, *written).value_or(from) - from);
+    replaceActiveRange(tag_->start, blockLength_,
+                       tag + (inner_ ? inner_->keptInFirst(rest) : rest));
+}
+
+// `markup` with the attributes this edit keeps added to its first start tag of this name.
+QString TagEdit::keptInFirst(const QString &markup) const
+{
+    const std::optional<StartTag> written = writtenTag(markup, tag_->name);
+    if (!written)
+        return markup;
+    return QString(markup).replace(written->start, written->length,
+                                   withKept(markup.mid(written->start, written->length)));
 }
 
 bool TagEdit::isOwn(const TagAttribute &attribute) const

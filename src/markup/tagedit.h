@@ -11,6 +11,8 @@
 
 #include <QStringList>
 
+#include <memory>
+
 // An address as a mail link or form writes it, "mailto:" (any case) before the mail address.
 struct MailAddress {
     QString address; // without the "mailto:"
@@ -48,6 +50,11 @@ public:
     // empty when no end tag follows, or without a tag.
     QString content() const { return content_; }
 
+    // The edit of `tag`, read from content(), that a dialog writing both this tag and the
+    // one inside fills the inner one's fields from; a block write keeps what it did not read
+    // in the first start tag of its name after this one.
+    TagEdit &inner(const StartTag &tag);
+
     enum class Scope {
         StartTag, // the start tag alone; its content and end tag stay
         Block,    // the start tag, its content and its end tag
@@ -61,12 +68,14 @@ public:
 
 private:
     QString withKept(const QString &written) const;
+    QString keptInFirst(const QString &markup) const;
     bool isOwn(const TagAttribute &attribute) const;
 
     std::optional<StartTag> tag_;
     QString text_; // the tag as written
     QString content_;
     qsizetype blockLength_ = 0; // the tag to the end of its end tag, or the tag alone
+    std::shared_ptr<TagEdit> inner_;
     QStringList ownNames_;
     QStringList ownProperties_;
 };

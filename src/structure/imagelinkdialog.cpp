@@ -175,24 +175,40 @@ void ImageLinkDialog::cmdImageOK_Click()
     const QString image = imageTag({txtImageURL_->text(), txtDaitai_->text(), txtWidth_->text(),
                                     txtHeight_->text(), txtBorder_->text(), Combo1_->currentText()},
                                    edit_.style());
-    writeAndClose(ImageAsLink_ ? wrapInLink(LinkTag_, image, edit_.style()) : image);
+    writeAndClose(ImageAsLink_ ? wrapInLink(LinkTag_, image, edit_.style()) : image,
+                  ImageAsLink_ ? TagEdit::Scope::Block : TagEdit::Scope::StartTag);
 }
 
-void ImageLinkDialog::writeAndClose(const QString &markup)
+void ImageLinkDialog::writeAndClose(const QString &markup, TagEdit::Scope scope)
 {
     if (!activeDocument())
         return;
-    edit_.write(markup);
+    edit_.write(markup, scope);
     close();
 }
 
 void ImageLinkDialog::fill(TagEdit edit)
 {
     edit_ = std::move(edit);
-    if (edit_.name() == QLatin1String("IMG"))
-        fillImage();
-    else
-        fillLink();
+    if (edit_.name() == QLatin1String("IMG")) {
+        fillImage(edit_);
+        SSTab1_->setTabEnabled(LinkPage, false);
+        showPage(ImagePage);
+        return;
+    }
+    fillLink();
+    const QString content = edit_.content();
+    const std::optional<StartTag> picture = startTagAt(content, 1, 1);
+    if (picture && picture->length == content.size() &&
+        picture->name.compare(u"img", Qt::CaseInsensitive) == 0) {
+        fillImage(edit_.inner(*picture));
+        cmdMove_Click();
+        return;
+    }
+    // With text in the anchor, a picture would take the text's place.
+    SSTab1_->setTabEnabled(ImagePage, false);
+    findChild<QPushButton *>(QStringLiteral("cmdMove"))->setEnabled(false);
+    showPage(LinkPage);
 }
 
 void ImageLinkDialog::fillLink()
@@ -205,20 +221,16 @@ void ImageLinkDialog::fillLink()
         if (linkTarget(position) == target)
             Combo_->setCurrentIndex(position);
     }
-    SSTab1_->setTabEnabled(ImagePage, false);
-    showPage(LinkPage);
 }
 
-void ImageLinkDialog::fillImage()
+void ImageLinkDialog::fillImage(TagEdit &image)
 {
-    txtImageURL_->setText(edit_.value(QStringLiteral("SRC")));
-    txtDaitai_->setText(edit_.value(QStringLiteral("ALT")));
-    txtWidth_->setText(edit_.length(QStringLiteral("WIDTH"), QStringLiteral("width")));
-    txtHeight_->setText(edit_.length(QStringLiteral("HEIGHT"), QStringLiteral("height")));
-    txtBorder_->setText(edit_.length(QStringLiteral("BORDER"), QStringLiteral("border")));
-    const QString align = edit_.value(QStringLiteral("ALIGN"), QStringLiteral("float"));
-    const QString vertical = edit_.css(QStringLiteral("vertical-align"));
+    txtImageURL_->setText(image.value(QStringLiteral("SRC")));
+    txtDaitai_->setText(image.value(QStringLiteral("ALT")));
+    txtWidth_->setText(image.length(QStringLiteral("WIDTH"), QStringLiteral("width")));
+    txtHeight_->setText(image.length(QStringLiteral("HEIGHT"), QStringLiteral("height")));
+    txtBorder_->setText(image.length(QStringLiteral("BORDER"), QStringLiteral("border")));
+    const QString align = image.value(QStringLiteral("ALIGN"), QStringLiteral("float"));
+    const QString vertical = image.css(QStringLiteral("vertical-align"));
     Combo1_->setCurrentText((align.isEmpty() ? vertical : align).toUpper());
-    SSTab1_->setTabEnabled(LinkPage, false);
-    showPage(ImagePage);
 }

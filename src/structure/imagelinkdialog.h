@@ -22,7 +22,9 @@ public:
     // Brings `page` forward with the focus in its first field; every field keeps its value.
     void showPage(Page page);
     // Fills the page of the A or IMG tag `edit` holds and brings it forward, the other page
-    // shut, since it writes another element; its confirm then writes over that tag.
+    // shut, since it writes another element; its confirm then writes over that tag. An
+    // anchor around nothing but a picture fills both pages, and the image page's confirm
+    // writes over the whole anchor.
     void fill(TagEdit edit);
 
 private:
@@ -37,9 +39,9 @@ private:
     void cmdImageOK_Click();
     // Puts `markup` in place of the active document's selection and closes; with no
     // document open it writes nothing and stays open.
-    void writeAndClose(const QString &markup);
+    void writeAndClose(const QString &markup, TagEdit::Scope scope = TagEdit::Scope::StartTag);
     void fillLink();
-    void fillImage();
+    void fillImage(TagEdit &image);
 
     // The opening anchor as last fixed, the chosen target frame, and whether the image
     // page writes its image inside that anchor.

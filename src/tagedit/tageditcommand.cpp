@@ -77,6 +77,18 @@ const TagDialog *dialogFor(const StartTag &tag)
     return nullptr;
 }
 
+// The tag at `caret`; for a picture that is all of a link, the link, whose dialog writes the
+// pair.
+std::optional<StartTag> tagAt(const QString &text, qsizetype caret)
+{
+    const std::optional<StartTag> tag = startTagAt(text, caret);
+    if (!tag || tag->name.compare(u"img", Qt::CaseInsensitive) != 0 ||
+        !QStringView(text).mid(tag->start + tag->length).startsWith(u"</a>", Qt::CaseInsensitive))
+        return tag;
+    const std::optional<StartTag> link = startTagAt(text, tag->start);
+    return link && link->name.compare(u"a", Qt::CaseInsensitive) == 0 ? link : tag;
+}
+
 } // namespace
 
 namespace TagEditCommand {
@@ -86,7 +98,7 @@ void editTagAtCaret(QWidget *parent)
     if (!activeDocument())
         return;
     const QString text = activeDocumentText();
-    const std::optional<StartTag> tag = startTagAt(text, activeCaret());
+    const std::optional<StartTag> tag = tagAt(text, activeCaret());
     const TagDialog *dialog = tag ? dialogFor(*tag) : nullptr;
     if (!dialog) {
         platform::warn(parent, QString::fromUtf16(NotEditable));

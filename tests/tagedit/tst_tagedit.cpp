@@ -152,6 +152,13 @@ void tst_tagedit::fillsAndWritesOver_data()
         << "cmdImageOK"
         << "<img src=\"p.png\" alt=\"&quot;P&quot;\" width=\"20\" style=\"height: 50%; "
            "border: 1px solid; float: right\" data-x=1>";
+    QTest::newRow("picture in a link, both written")
+        << "<P><A HREF='a.html' ID=l><IMG SRC='p.gif' |ALT='' CLASS=i></A></P>"
+        << "txtURL=a.html|txtImageURL=p.gif|txtDaitai="
+        << "txtImageURL=q.gif"
+        << "cmdImageOK"
+        << "<P><A HREF='a.html' ID=l><IMG SRC='q.gif' ALT='' WIDTH='' HEIGHT='' BORDER='' "
+           "ALIGN='' CLASS=i></A></P>";
     QTest::newRow("list item, classic") << "<OL><LI TYPE='A'|>x\r\n</OL>"
                                         << "txtKoumoku1=1|Combo1=A"
                                         << "Combo1=i"
