@@ -113,7 +113,9 @@ void PageColorsDialog::fill(TagEdit edit)
         QStringLiteral("VLINK"), QStringLiteral("ALINK")};
     const std::array<QString, PageColorSlotCount> properties{QStringLiteral("background-color"),
                                                              QStringLiteral("color")};
-    for (int slot = 0; slot < PageColorSlotCount; ++slot) {
+    // The HTML5 tag has no link colours: those written in it stay as they are.
+    const int readSlots = edit_.style() == MarkupStyle::Html5 ? LinkSlot : PageColorSlotCount;
+    for (int slot = 0; slot < readSlots; ++slot) {
         const QString color = edit_.value(names[slot], properties[slot]);
         slots_[slot] = color.isEmpty() ? Black : color;
     }

@@ -188,6 +188,12 @@ void tst_tagedit::fillsAndWritesOver_data()
         << "CMDALL"
         << "<BODY BGCOLOR=#FFFFFF TEXT=#000000 LINK=blue VLINK=#000000 ALINK=#000000 "
            "ONLOAD='f()'>\r\n";
+    QTest::newRow("body, HTML5, link colours kept")
+        << "<body link=\"red\" style=\"background-color: #FFFFFF; color: #000000; margin: 0\"|>"
+        << "lblx=#FFFFFF|Text=<body style=\"background-color: #FFFFFF; color: #000000\">"
+        << ""
+        << "CMDALL"
+        << "<body style=\"background-color: #FFFFFF; color: #000000; margin: 0\" link=\"red\">";
     QTest::newRow("marquee") << "<MARQUEE BEHAVIOR=slide DIRECTION=left LOOP=3|>Hi</MARQUEE>"
                              << "txtLoop=3|OptMove#1=1|optHoukou#1=1"
                              << "txtLoop=5"
