@@ -18,8 +18,9 @@ class FontSizeDialog : public Dialog {
 public:
     explicit FontSizeDialog(QWidget *parent = nullptr);
     // Fills the page of the heading, FONT or BASEFONT tag `edit` holds and brings it
-    // forward; the other page, which writes another element, is shut. Its confirm then writes over a FONT or BASEFONT tag alone, always in the
-    // classic style that has them, and over a whole heading, whose end tag has its level.
+    // forward; the other page, which writes another element, is shut. Its confirm then
+    // writes over a FONT or BASEFONT tag alone, always in the classic style that has them,
+    // and over a whole heading, whose end tag has its level.
     void fill(TagEdit edit);
 
 private:
