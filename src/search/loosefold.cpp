@@ -2,6 +2,8 @@
 
 #include <QChar>
 
+#include <vector>
+
 namespace loose {
 
 namespace {
@@ -30,6 +32,58 @@ char16_t looseForm(char16_t unit)
     if (katakana || unit == KatakanaIteration || unit == VoicedKatakanaIteration)
         unit -= KatakanaToHiragana;
     return unit;
+}
+
+// Reads a text as a row of loose units. The literal search calls unitAt for every character
+// it passes: a call there doubles its time, hence always inline.
+class Reader {
+public:
+    explicit Reader(QStringView text) : text_(text), tables_(tables()) {}
+
+    [[gnu::always_inline]] char16_t unitAt(qsizetype at, qsizetype &span) const
+    {
+        const char16_t unit = tables_.form[text_[at].unicode()];
+        span = 1;
+        if (at + 1 < text_.size()) {
+            const char16_t next = tables_.form[text_[at + 1].unicode()];
+            if (Tables::isMark(next)) {
+                if (const char16_t kana = tables_.joined(unit, next)) {
+                    span = 2;
+                    return kana;
+                }
+            }
+        }
+        return unit;
+    }
+
+    qsizetype size() const { return text_.size(); }
+
+private:
+    QStringView text_;
+    const Tables &tables_;
+};
+
+// The end of the match of `wanted` that starts at `at`, or -1.
+qsizetype matchEnd(const Reader &reader, qsizetype at, const std::vector<char16_t> &wanted)
+{
+    for (const char16_t unit : wanted) {
+        if (at >= reader.size())
+            return -1;
+        qsizetype span = 0;
+        if (reader.unitAt(at, span) != unit)
+            return -1;
+        at += span;
+    }
+    return at;
+}
+
+std::vector<char16_t> looseUnits(const Reader &reader)
+{
+    std::vector<char16_t> units;
+    qsizetype span = 0;
+    for (qsizetype at = 0; at < reader.size(); at += span)
+        units.push_back(reader.unitAt(at, span));
+    return units;
 }
 
 } // namespace
@@ -69,20 +123,26 @@ const Tables &tables()
     return built;
 }
 
-char16_t Reader::unitAt(qsizetype at, qsizetype &span) const
+char16_t unitAt(QStringView text, qsizetype at, qsizetype &span)
 {
-    const char16_t unit = tables_.form[text_[at].unicode()];
-    span = 1;
-    if (at + 1 < text_.size()) {
-        const char16_t next = tables_.form[text_[at + 1].unicode()];
-        if (Tables::isMark(next)) {
-            if (const char16_t kana = tables_.joined(unit, next)) {
-                span = 2;
-                return kana;
-            }
-        }
+    return Reader(text).unitAt(at, span);
+}
+
+std::optional<TextMatch> find(QStringView text, QStringView what, qsizetype from)
+{
+    const std::vector<char16_t> wanted = looseUnits(Reader(what));
+    const Reader reader(text);
+    const char16_t first = wanted.front();
+    qsizetype span = 0;
+    // Matches start only where a loose unit starts, never on a mark joined to its kana.
+    for (qsizetype at = from; at < text.size(); at += span) {
+        if (reader.unitAt(at, span) != first)
+            continue;
+        const qsizetype end = matchEnd(reader, at, wanted);
+        if (end >= 0)
+            return TextMatch{at, end - at};
     }
-    return unit;
+    return std::nullopt;
 }
 
 } // namespace loose

@@ -6,12 +6,15 @@
 // kana and a following mark stand for together, and the way back from a loose form to every
 // code unit that has it. Built once, read-only after, so any thread may read it.
 
+#include "search/textsearch.h"
+
 #include <QHash>
 #include <QMultiHash>
 #include <QString>
 #include <QStringView>
 
 #include <array>
+#include <optional>
 
 namespace loose {
 
@@ -44,20 +47,12 @@ struct Tables {
 
 const Tables &tables();
 
-// Reads a text as a row of loose units: one per code unit, except that a kana and the
-// voiced mark after it make a single unit spanning both.
-class Reader {
-public:
-    explicit Reader(QStringView text) : text_(text), tables_(tables()) {}
+// The loose unit of `text` starting at `at`: one per code unit, except that a kana and the
+// voiced mark after it make a single unit spanning both; `span` receives how many code units
+// it covers.
+char16_t unitAt(QStringView text, qsizetype at, qsizetype &span);
 
-    // The loose unit starting at `at`; `span` receives how many code units it covers.
-    char16_t unitAt(qsizetype at, qsizetype &span) const;
-
-    qsizetype size() const { return text_.size(); }
-
-private:
-    QStringView text_;
-    const Tables &tables_;
-};
+// The first loose occurrence of `what`, not empty, at or after `from`, as findText gives it.
+std::optional<TextMatch> find(QStringView text, QStringView what, qsizetype from);
 
 } // namespace loose

@@ -494,7 +494,7 @@ void Rewriter::literal(bool asTyped)
         return character(p_[at_++].unicode());
     }
     qsizetype span = 0;
-    const char16_t folded = loose::Reader(p_).unitAt(at_, span);
+    const char16_t folded = loose::unitAt(p_, at_, span);
     at_ += span;
     out_ += looseAtom(folded);
 }
