@@ -1,13 +1,14 @@
 // Finding and replacing in a 1 MB text with 24,000 occurrences of the searched text:
-// walking the occurrences with the matcher (exact and loose), and replacing all of them,
-// against the floor of one QString::replace of the same text.
+// walking the occurrences with the matcher (exact and loose, literal text and the same text as
+// a regular expression), and replacing all of them, against the floor of one QString::replace
+// of the same text.
 //
 //   bench_search [runs]        each case `runs` times (default 3)
 
 #include "app/mainwindow.h"
 #include "document/documentwindow.h"
 #include "search/finddialog.h"
-#include "search/textsearch.h"
+#include "search/matcher.h"
 #include "support/benchsupport.h"
 #include "support/quietbackend.h"
 #include "textview/textbox.h"
@@ -48,11 +49,13 @@ double timed(const std::function<void()> &work)
 }
 
 // Every occurrence from the top to the last one, as 24,000 presses of find would find them.
-std::vector<TextMatch> everyMatch(const QString &text, const QString &what, Comparison comparison)
+std::vector<TextMatch> everyMatch(const QString &text, const QString &what, Comparison comparison,
+                                  bool regularExpression = false)
 {
+    const Matcher matcher({what, comparison, regularExpression});
     std::vector<TextMatch> matches;
     qsizetype from = 0;
-    while (const std::optional<TextMatch> match = findText(text, what, from, comparison)) {
+    while (const std::optional<TextMatch> match = matcher.find(text, from)) {
         matches.push_back(*match);
         from = match->start + match->length;
     }
@@ -70,9 +73,11 @@ void matcherCases(int runs)
     const QString text = searchText();
     std::printf("1 MB text, %d occurrences of %s (median of %d)\n", Occurrences,
                 qPrintable(Searched), runs);
-    QList<double> floor, exact, loose, exactMiss, looseMiss;
+    QList<double> floor, exact, loose, exactMiss, looseMiss, exactPattern, loosePattern;
     qsizetype exactFound = 0;
     qsizetype looseFound = 0;
+    qsizetype exactPatternFound = 0;
+    qsizetype loosePatternFound = 0;
     for (int run = 0; run < runs; ++run) {
         floor << timed([&] { QString(text).replace(Searched, Replacement); });
         exact << timed([&] { exactFound = everyMatch(text, Searched, Comparison::Exact).size(); });
@@ -80,12 +85,22 @@ void matcherCases(int runs)
             [&] { looseFound = everyMatch(text, LooseSearched, Comparison::Loose).size(); });
         exactMiss << timed([&] { findText(text, u"absent", 0, Comparison::Exact); });
         looseMiss << timed([&] { findText(text, u"absent", 0, Comparison::Loose); });
+        exactPattern << timed([&] {
+            exactPatternFound = everyMatch(text, Searched, Comparison::Exact, true).size();
+        });
+        loosePattern << timed([&] {
+            loosePatternFound = everyMatch(text, LooseSearched, Comparison::Loose, true).size();
+        });
     }
     report("floor: QString::replace of all", floor);
     report("exact: find each up to the last", exact, qPrintable(QString::number(exactFound)));
     report("loose: find each up to the last", loose, qPrintable(QString::number(looseFound)));
     report("exact: one search through the whole text", exactMiss);
     report("loose: one search through the whole text", looseMiss);
+    report("exact pattern: find each up to the last", exactPattern,
+           qPrintable(QString::number(exactPatternFound)));
+    report("loose pattern: find each up to the last", loosePattern,
+           qPrintable(QString::number(loosePatternFound)));
 }
 
 void settle()

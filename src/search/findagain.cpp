@@ -7,41 +7,35 @@
 
 namespace {
 
-struct LastSearch {
-    QString what;
-    Comparison comparison = Comparison::Loose;
-};
-
-LastSearch &lastSearch()
+SearchQuery &lastSearch()
 {
-    static LastSearch search;
+    static SearchQuery search;
     return search;
 }
 
-bool searchOn(TextModel &text, SearchDirection direction, SearchStart start)
+bool searchOn(TextModel &text, const Matcher &matcher, SearchDirection direction, SearchStart start)
 {
-    const LastSearch &last = lastSearch();
-    return direction == SearchDirection::Next
-               ? searchNext(text, last.what, start, last.comparison)
-               : searchPrevious(text, last.what, start, last.comparison);
+    return direction == SearchDirection::Next ? searchNext(text, matcher, start)
+                                              : searchPrevious(text, matcher, start);
 }
 
 } // namespace
 
-void rememberSearch(const QString &what, Comparison comparison)
+void rememberSearch(const SearchQuery &query)
 {
-    lastSearch() = {what, comparison};
+    lastSearch() = query;
 }
 
 void findAgain(SearchDirection direction)
 {
     DocumentWindow *document = activeDocument();
-    if (!document || lastSearch().what.isEmpty())
+    const Matcher matcher(lastSearch());
+    if (!document || lastSearch().pattern.isEmpty() || !matcher.isValid())
         return;
     TextModel &text = document->Text();
-    if (searchOn(text, direction, SearchStart::AfterSelection))
+    if (searchOn(text, matcher, direction, SearchStart::AfterSelection))
         return;
-    const bool found = searchOn(text, direction, SearchStart::Top);
+    const bool found = searchOn(text, matcher, direction, SearchStart::Top);
     DocumentHost::current()->setStatusText(found ? QStringLiteral("文書の最後まで検索しました")
                                                  : QStringLiteral("文書の検索が終了しました"));
 }

@@ -4,12 +4,11 @@
 // the active document while the window is closed. At either end of the text the search goes
 // round once to the other end and says so in the status bar.
 
-#include "search/textsearch.h"
+#include "search/matcher.h"
 
-#include <QString>
-
-// What the find window searched for last, and how.
-void rememberSearch(const QString &what, Comparison comparison);
+// What the find window searched for last, and how: the whole query, a regular expression
+// and the comparison with it.
+void rememberSearch(const SearchQuery &query);
 
 enum class SearchDirection { Next, Previous };
 

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -22,6 +23,21 @@ namespace {
 
 const QString SearchEnded = QStringLiteral("文書の検索が終了しました");
 const QString MatchCaption = QStringLiteral("大・小文字、カナ・ひらがなを区別(&K)");
+const QString RegexCaption = QStringLiteral("正規表現(&X)");
+
+// Each of a pair of check boxes, one per page, follows the other.
+void keepInStep(QCheckBox *one, QCheckBox *other)
+{
+    QObject::connect(one, &QCheckBox::toggled, other, &QCheckBox::setChecked);
+    QObject::connect(other, &QCheckBox::toggled, one, &QCheckBox::setChecked);
+}
+
+QLabel *makeNote(QWidget *page, const QString &name)
+{
+    QLabel *note = makeLabel(page, name, QString());
+    note->setWordWrap(true);
+    return note;
+}
 
 // The active document's text, or null when no document is open.
 TextModel *activeText()
@@ -41,6 +57,10 @@ FindDialog::FindDialog(QWidget *owner)
     SSTab_->addTab(buildReplacePage(), QStringLiteral("置換"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(SSTab_);
+    for (QLineEdit *field : {txtSearch_, txtSearch2_})
+        connect(field, &QLineEdit::textChanged, this, &FindDialog::showFoldNotes);
+    for (QCheckBox *option : {chkMozi_, chkRegex_})
+        connect(option, &QCheckBox::toggled, this, &FindDialog::showFoldNotes);
     Form_Load();
 }
 
@@ -51,6 +71,8 @@ QWidget *FindDialog::buildSearchPage()
     chkTop_ =
         makeCheckBox(page, QStringLiteral("chkTop"), QStringLiteral("ﾌｧｲﾙの先頭から検索(&T)"));
     chkMozi_ = makeCheckBox(page, QStringLiteral("chkMozi"), MatchCaption);
+    chkRegex_ = makeCheckBox(page, QStringLiteral("chkRegex"), RegexCaption);
+    lblFold_ = makeNote(page, QStringLiteral("lblFold"));
     QPushButton *cmdSearch =
         makeButton(page, QStringLiteral("cmdSearch"), QStringLiteral("検索(&F)"));
     connect(cmdSearch, &QPushButton::clicked, this, &FindDialog::cmdSearch_Click);
@@ -67,6 +89,8 @@ QWidget *FindDialog::buildSearchPage()
     layout->addLayout(grid);
     layout->addWidget(chkTop_);
     layout->addWidget(chkMozi_);
+    layout->addWidget(chkRegex_);
+    layout->addWidget(lblFold_);
     layout->addStretch();
     layout->addLayout(makeButtonRow(cmdSearch, cmdCancel));
     return page;
@@ -78,8 +102,10 @@ QWidget *FindDialog::buildReplacePage()
     txtSearch2_ = makeTextField(page, QStringLiteral("txtSearch2"));
     txtReplace_ = makeTextField(page, QStringLiteral("txtReplace"));
     chkMozi2_ = makeCheckBox(page, QStringLiteral("chkMozi2"), MatchCaption);
-    connect(chkMozi_, &QCheckBox::toggled, chkMozi2_, &QCheckBox::setChecked);
-    connect(chkMozi2_, &QCheckBox::toggled, chkMozi_, &QCheckBox::setChecked);
+    chkRegex2_ = makeCheckBox(page, QStringLiteral("chkRegex2"), RegexCaption);
+    lblFold2_ = makeNote(page, QStringLiteral("lblFold2"));
+    keepInStep(chkMozi_, chkMozi2_);
+    keepInStep(chkRegex_, chkRegex2_);
     QPushButton *cmdReplace =
         makeButton(page, QStringLiteral("cmdReplace"), QStringLiteral("置換(&R)"));
     connect(cmdReplace, &QPushButton::clicked, this, &FindDialog::cmdReplace_Click);
@@ -107,6 +133,8 @@ QWidget *FindDialog::buildReplacePage()
     auto *layout = new QVBoxLayout(page);
     layout->addLayout(grid);
     layout->addWidget(chkMozi2_);
+    layout->addWidget(chkRegex2_);
+    layout->addWidget(lblFold2_);
     layout->addStretch();
     layout->addLayout(buttons);
     return page;
@@ -144,6 +172,22 @@ Comparison FindDialog::comparison() const
     return chkMozi_->isChecked() ? Comparison::Exact : Comparison::Loose;
 }
 
+std::optional<Matcher> FindDialog::matcherFor(const QLineEdit &field)
+{
+    Matcher matcher({field.text(), comparison(), chkRegex_->isChecked()});
+    if (matcher.isValid())
+        return matcher;
+    platform::showMessage(this, {.text = matcher.error(), .icon = platform::Icon::Exclamation});
+    return std::nullopt;
+}
+
+// Says, under the options, what of a loosely compared pattern compares as typed.
+void FindDialog::showFoldNotes()
+{
+    for (const auto &[field, note] : {std::pair{txtSearch_, lblFold_}, {txtSearch2_, lblFold2_}})
+        note->setText(Matcher({field->text(), comparison(), chkRegex_->isChecked()}).foldNote());
+}
+
 void FindDialog::keyPressEvent(QKeyEvent *event)
 {
     const QScopedValueRollback byKey(pressedByKey_, true);
@@ -155,10 +199,13 @@ void FindDialog::keyPressEvent(QKeyEvent *event)
 // Enter searches on rather than typing a line break over the found text.
 void FindDialog::cmdSearch_Click()
 {
+    const std::optional<Matcher> matcher = matcherFor(*txtSearch_);
+    if (!matcher)
+        return;
     DocumentWindow *document = activeDocument();
     const SearchStart start = chkTop_->isChecked() ? SearchStart::Top : SearchStart::AfterSelection;
-    rememberSearch(txtSearch_->text(), comparison());
-    if (!document || !searchNext(document->Text(), txtSearch_->text(), start, comparison()))
+    rememberSearch(matcher->query());
+    if (!document || !searchNext(document->Text(), *matcher, start))
         inform(SearchEnded);
     chkTop_->setChecked(false);
     if (!document || pressedByKey_)
@@ -170,11 +217,13 @@ void FindDialog::cmdSearch_Click()
 
 void FindDialog::cmdReplace_Click()
 {
+    const std::optional<Matcher> matcher = matcherFor(*txtSearch2_);
+    if (!matcher)
+        return;
     TextModel *text = activeText();
-    rememberSearch(txtSearch2_->text(), comparison());
+    rememberSearch(matcher->query());
     const ReplaceStep step =
-        text ? replaceNext(*text, txtSearch2_->text(), txtReplace_->text(), comparison())
-             : ReplaceStep{};
+        text ? replaceNext(*text, *matcher, txtReplace_->text()) : ReplaceStep{};
     replaced_ += step.replaced ? 1 : 0;
     if (!step.found)
         informReplaced();
@@ -182,9 +231,12 @@ void FindDialog::cmdReplace_Click()
 
 void FindDialog::cmdAllReplace_Click()
 {
+    const std::optional<Matcher> matcher = matcherFor(*txtSearch2_);
+    if (!matcher)
+        return;
     if (TextModel *text = activeText()) {
         const BusyCursor busy;
-        replaced_ += replaceAll(*text, txtSearch2_->text(), txtReplace_->text(), comparison());
+        replaced_ += replaceAll(*text, *matcher, txtReplace_->text());
     }
     informReplaced();
 }

@@ -5,9 +5,12 @@
 // replace page; both run the load step only when they create it.
 
 #include "dialogs/dialog.h"
-#include "search/textsearch.h"
+#include "search/matcher.h"
+
+#include <optional>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QTabWidget;
 
@@ -34,15 +37,24 @@ private:
     void inform(const QString &text);
     void informReplaced();
     Comparison comparison() const;
+    // The matcher of what `field` holds with the options; none, after saying why, when the
+    // pattern is not a regular expression.
+    std::optional<Matcher> matcherFor(const QLineEdit &field);
+    void showFoldNotes();
 
     QTabWidget *SSTab_;
     QLineEdit *txtSearch_ = nullptr;
     QCheckBox *chkTop_ = nullptr;
     QCheckBox *chkMozi_ = nullptr;
+    QCheckBox *chkRegex_ = nullptr;
+    // Which parts of a pattern compare as typed although the comparison is loose.
+    QLabel *lblFold_ = nullptr;
     QLineEdit *txtSearch2_ = nullptr;
     QLineEdit *txtReplace_ = nullptr;
-    // The replace page's view of chkMozi: both pages search alike.
+    // The replace page's views of chkMozi and chkRegex: both pages search alike.
     QCheckBox *chkMozi2_ = nullptr;
+    QCheckBox *chkRegex2_ = nullptr;
+    QLabel *lblFold2_ = nullptr;
     // Replacements since the last end message.
     qsizetype replaced_ = 0;
     // The button was pressed by Enter in a field, where the next Enter is to search again.

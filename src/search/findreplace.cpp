@@ -6,80 +6,84 @@
 
 namespace {
 
+// The break of the model's text, which a line inserted into it takes as the document's own.
+constexpr QStringView ModelBreak = u"\r\n";
+
 bool splitsLineBreak(QStringView text, qsizetype offset)
 {
     return offset > 0 && offset < text.size() && text[offset - 1] == u'\r' && text[offset] == u'\n';
 }
 
 // The first occurrence at or after `from` that the text box can select.
-std::optional<TextMatch> findSelectable(QStringView text, const QString &what, qsizetype from,
-                                        Comparison comparison)
+std::optional<TextMatch> findSelectable(QStringView text, const Matcher &matcher, qsizetype from)
 {
-    std::optional<TextMatch> match = findText(text, what, from, comparison);
+    std::optional<TextMatch> match = matcher.find(text, from);
     while (match && (splitsLineBreak(text, match->start) ||
                      splitsLineBreak(text, match->start + match->length)))
-        match = findText(text, what, match->start + 1, comparison);
+        match = matcher.find(text, match->start + 1);
     return match;
 }
 
-bool selectNext(TextModel &text, const QString &what, qsizetype from, Comparison comparison)
+void select(TextModel &text, const TextMatch &match)
 {
-    const std::optional<TextMatch> match = findSelectable(text.Text(), what, from, comparison);
-    if (!match)
-        return false;
-    text.setSelStart(match->start);
-    text.setSelLength(match->length);
-    return true;
+    text.setSelStart(match.start);
+    text.setSelLength(match.length);
+}
+
+bool selectNext(TextModel &text, const Matcher &matcher, qsizetype from)
+{
+    const std::optional<TextMatch> match = findSelectable(text.Text(), matcher, from);
+    if (match)
+        select(text, *match);
+    return match.has_value();
 }
 
 } // namespace
 
-bool searchNext(TextModel &text, const QString &what, SearchStart start, Comparison comparison)
+bool searchNext(TextModel &text, const Matcher &matcher, SearchStart start)
 {
     const qsizetype from = start == SearchStart::Top ? 0 : text.SelStart() + text.SelLength();
-    return selectNext(text, what, from, comparison);
+    return selectNext(text, matcher, from);
 }
 
-ReplaceStep replaceNext(TextModel &text, const QString &what, const QString &with,
-                        Comparison comparison)
+ReplaceStep replaceNext(TextModel &text, const Matcher &matcher, const QString &with)
 {
-    if (what.isEmpty())
-        return {};
-    const QString selected = text.SelText();
-    const std::optional<TextMatch> match = findText(selected, what, 0, comparison);
-    const bool replaced = match && match->start == 0 && match->length == selected.size();
+    const QString whole = text.Text();
+    const TextMatch selected{text.SelStart(), text.SelLength()};
+    const bool replaced = matcher.find(whole, selected.start) == selected;
     if (replaced)
-        text.setSelText(with);
-    return {replaced, selectNext(text, what, text.SelStart(), comparison)};
+        text.setSelText(matcher.replacement(whole, selected, with, ModelBreak));
+    return {replaced, selectNext(text, matcher, text.SelStart())};
 }
 
-qsizetype replaceAll(TextModel &text, const QString &what, const QString &with,
-                     Comparison comparison)
+qsizetype replaceAll(TextModel &text, const Matcher &matcher, const QString &with)
 {
-    if (what.isEmpty())
+    if (!matcher.isValid() || matcher.query().pattern.isEmpty())
         return 0;
     const QString whole = text.Text();
     std::vector<TextModel::Range> ranges;
-    for (std::optional<TextMatch> match = findSelectable(whole, what, 0, comparison); match;
-         match = findSelectable(whole, what, match->start + match->length, comparison))
+    std::vector<QString> texts;
+    const bool sameText = !matcher.query().regularExpression;
+    for (std::optional<TextMatch> match = findSelectable(whole, matcher, 0); match;
+         match = findSelectable(whole, matcher, match->start + match->length)) {
         ranges.push_back({match->start, match->length});
+        if (!sameText)
+            texts.push_back(matcher.replacement(whole, *match, with, ModelBreak));
+    }
     text.setSelStart(0);
-    text.replaceEach(ranges, with);
+    sameText ? text.replaceEach(ranges, with) : text.replaceEach(ranges, texts);
     return qsizetype(ranges.size());
 }
 
-bool searchPrevious(TextModel &text, const QString &what, SearchStart start, Comparison comparison)
+bool searchPrevious(TextModel &text, const Matcher &matcher, SearchStart start)
 {
     const QString whole = text.Text();
     const qsizetype before = start == SearchStart::Top ? whole.size() + 1 : text.SelStart();
     std::optional<TextMatch> last;
-    for (std::optional<TextMatch> match = findSelectable(whole, what, 0, comparison);
-         match && match->start < before;
-         match = findSelectable(whole, what, match->start + 1, comparison))
+    for (std::optional<TextMatch> match = findSelectable(whole, matcher, 0);
+         match && match->start < before; match = findSelectable(whole, matcher, match->start + 1))
         last = match;
-    if (!last)
-        return false;
-    text.setSelStart(last->start);
-    text.setSelLength(last->length);
-    return true;
+    if (last)
+        select(text, *last);
+    return last.has_value();
 }

@@ -192,8 +192,8 @@ mnuSubmit optSubmit txtName txtValue cmdOK cmdCancel
 mnuTextarea optText txtName txtValue txtSize txtMax txtRows txtCols cmdOK cmdCancel
 mnuCheckbox optRadio txtName txtValue txtView cmdOK cmdCancel
 mnuSelectBox txtName txtHeight txtOption chkMultiple cmdOK cmdCancel
-mnuFind txtSearch chkTop chkMozi cmdSearch cmdCancel SSTab
-mnuReplace txtSearch2 txtReplace chkMozi2 cmdReplace cmdAllReplace cmdCancel2 SSTab)");
+mnuFind txtSearch chkTop chkMozi chkRegex cmdSearch cmdCancel SSTab
+mnuReplace txtSearch2 txtReplace chkMozi2 chkRegex2 cmdReplace cmdAllReplace cmdCancel2 SSTab)");
     for (const QString &row : table.split(QStringLiteral("\nmnu"), Qt::SkipEmptyParts))
         QTest::newRow(qPrintable(row.section(u' ', 0, 0))) << row.section(u' ', 1).simplified();
 }

@@ -30,6 +30,12 @@ private Q_SLOTS:
     void noDocumentOnlyTheEndMessage();
     void cancelUnloads();
     void findAgainWithTheWindowClosed();
+    void regexOnBothPages();
+    void replaceAllWithCaptures();
+    void invalidPatternSearchesNothing_data();
+    void invalidPatternSearchesNothing();
+    void foldNoteFollowsTheOptions();
+    void findAgainKeepsTheWholeQuery();
 
 private:
     FindDialog &window() const { return *w.mdi->findChild<FindDialog *>(); }
@@ -227,9 +233,6 @@ void tst_finddialog::cancelUnloads()
     }
 }
 
-QTEST_MAIN(tst_finddialog)
-#include "tst_finddialog.moc"
-
 // F3 and Shift+F3 repeat the window's last search after it is closed, and go round once at
 // either end with a word in the status bar instead of a message.
 void tst_finddialog::findAgainWithTheWindowClosed()
@@ -249,3 +252,93 @@ void tst_finddialog::findAgainWithTheWindowClosed()
                                 u"27+3 文書の最後まで検索しました"_qs, "15+3 "}));
     QVERIFY(w.platform->messages.isEmpty());
 }
+
+void tst_finddialog::regexOnBothPages()
+{
+    w.trigger("mnuFind");
+    QCheckBox &regex = the<QCheckBox>("chkRegex");
+    QCheckBox &regex2 = the<QCheckBox>("chkRegex2");
+    QCOMPARE(regex.text(), QStringLiteral("正規表現(&X)"));
+    QCOMPARE(regex2.text(), regex.text());
+    QVERIFY(!regex.isChecked());
+    regex2.setChecked(true);
+    QVERIFY(regex.isChecked());
+    regex.setChecked(false);
+    QVERIFY(!regex2.isChecked());
+}
+
+// Captures go in, and the replacement's \n becomes a line break the file writes with its own
+// break, LF here.
+void tst_finddialog::replaceAllWithCaptures()
+{
+    w.text().setFileText(QStringLiteral("<P>abc</P>\n<P>ABC</P>\n"), TextModel::Ending::AsInFile);
+    w.trigger("mnuFind");
+    window().showPage(FindDialog::Page::Replace);
+    the<QCheckBox>("chkRegex2").setChecked(true);
+    the<QLineEdit>("txtSearch2").setText(QStringLiteral("<p>(a)(b)c</p>"));
+    the<QLineEdit>("txtReplace").setText(QStringLiteral("<LI>\\2\\n$1"));
+    the<QPushButton>("cmdAllReplace").click();
+    QCOMPARE(w.text().Text(), QStringLiteral("<LI>b\r\na\r\n<LI>B\r\nA\r\n"));
+    QCOMPARE(w.text().fileText(), QStringLiteral("<LI>b\na\n<LI>B\nA\n"));
+    QCOMPARE(messages(), QStringList{replaced(2)});
+}
+
+void tst_finddialog::invalidPatternSearchesNothing_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("search") << "cmdSearch";
+    QTest::newRow("replace") << "cmdReplace";
+    QTest::newRow("replace all") << "cmdAllReplace";
+}
+
+void tst_finddialog::invalidPatternSearchesNothing()
+{
+    QFETCH(QString, button);
+    w.trigger("mnuFind");
+    the<QCheckBox>("chkRegex").setChecked(true);
+    for (const char *field : {"txtSearch", "txtSearch2"})
+        the<QLineEdit>(field).setText(QStringLiteral("<P>(abc"));
+    the<QPushButton>(button).click();
+    QCOMPARE(
+        messages(),
+        QStringList{
+            u"Zurne (?) 正規表現が正しくありません：missing closing parenthesis（8 文字目）"_qs});
+    QCOMPARE(w.text().Text(), QStringLiteral("<P>abc</P>\r\n<P>ABC</P>\r\n<P>abc</P>"));
+    QCOMPARE(selection(), QStringLiteral("3+3"));
+    QVERIFY(the<QCheckBox>("chkTop").isChecked());
+}
+
+// Each page says what of its own pattern compares as typed, while the comparison is loose.
+void tst_finddialog::foldNoteFollowsTheOptions()
+{
+    const QString note = u"後方参照は、カナ・ひらがなと全角・半角を区別します。"_qs;
+    w.trigger("mnuFind");
+    the<QLineEdit>("txtSearch").setText(QStringLiteral("(a)\\1"));
+    QCOMPARE(the<QLabel>("lblFold").text(), QString());
+    the<QCheckBox>("chkRegex").setChecked(true);
+    QStringList seen{the<QLabel>("lblFold").text(), the<QLabel>("lblFold2").text()};
+    the<QCheckBox>("chkMozi").setChecked(true);
+    seen << the<QLabel>("lblFold").text();
+    QCOMPARE(seen, (QStringList{note, QString(), QString()}));
+}
+
+// F3 repeats the pattern as a regular expression, with the comparison it was searched with.
+void tst_finddialog::findAgainKeepsTheWholeQuery()
+{
+    w.trigger("mnuFind");
+    the<QCheckBox>("chkRegex").setChecked(true);
+    the<QCheckBox>("chkMozi").setChecked(true);
+    the<QLineEdit>("txtSearch").setText(QStringLiteral("a.c"));
+    the<QPushButton>("cmdSearch").click();
+    window().close();
+    QStringList seen{selection()};
+    for (int press = 0; press < 2; ++press) {
+        w.mdi->SBar().setText({});
+        w.trigger("mnuFindNext");
+        seen << selection() + u' ' + w.mdi->SBar().text();
+    }
+    QCOMPARE(seen, (QStringList{"3+3", "27+3 ", u"3+3 文書の最後まで検索しました"_qs}));
+}
+
+QTEST_MAIN(tst_finddialog)
+#include "tst_finddialog.moc"

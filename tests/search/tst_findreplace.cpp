@@ -52,7 +52,7 @@ void row(const char *step, const char *name, const char *text, int selStart, int
 void tst_findreplace::presses_data()
 {
     // "exact", "loose", "replace" or "replace all"; the replace steps compare loosely unless
-    // "exact" follows.
+    // "exact" follows; "regex " in front makes the search text a regular expression.
     QTest::addColumn<QByteArray>("step");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("selStart");
@@ -98,6 +98,19 @@ void tst_findreplace::presses_data()
         {"案内 案内 案内 8+0 "});
     row("replace all exact", "chkMozi checked: only the same letters", "a A ａ", 0, 0, "a", "b",
         {"b A ａ 1+0 "});
+
+    row("regex loose", "half-width found by a pattern", "<P>ｶﾞｲﾄﾞ</P>", 0, 0, "ガ.ド", "",
+        {"3+5 ｶﾞｲﾄﾞ"});
+    row("regex replace", "selection matched in its context", "xa ya", 4, 1, "(?<=y)a", "b",
+        {"end xa yb 5+0 "});
+    row("regex replace", "captures, press by press", "<b>x</b><b>y</b>", 0, 0, "<b>(.)</b>",
+        "<strong>\\1</strong>",
+        {"<b>x</b><b>y</b> 0+8 <b>x</b>", "<strong>x</strong><b>y</b> 18+8 <b>y</b>",
+         "end <strong>x</strong><strong>y</strong> 36+0 "});
+    row("regex replace all", "\\n written as a line break", "a,b,c", 0, 0, ",", "\\n",
+        {"a\r\nb\r\nc 6+0 "});
+    row("regex replace all", "\\n takes each break once", "a\r\nb\r\n\r\nc", 0, 0, "\\n+", " ",
+        {"a b c 4+0 "});
 }
 
 // Replace all leaves the same text and caret as replace one pressed until it finds nothing,
@@ -114,14 +127,18 @@ void tst_findreplace::presses()
     prepare(text, selStart, selLength);
     QStringList trace;
     const Comparison comparison = step.endsWith("exact") ? Comparison::Exact : Comparison::Loose;
+    const bool regularExpression = step.startsWith("regex ");
+    if (regularExpression)
+        step = step.sliced(6);
+    const Matcher matcher({what, comparison, regularExpression});
     if (step.startsWith("replace all")) {
-        ::replaceAll(*model, what, with, comparison);
+        ::replaceAll(*model, matcher, with);
         trace << replaced(true);
         edit.undo();
         QCOMPARE(model->Text(), text);
         if (!what.isEmpty()) {
             prepare(text, 0, 0);
-            while (replaceNext(*model, what, with, comparison).found) {
+            while (replaceNext(*model, matcher, with).found) {
             }
             QCOMPARE(replaced(true), presses.first());
         }
@@ -129,9 +146,9 @@ void tst_findreplace::presses()
     for (SearchStart start = SearchStart::Top; trace.size() < presses.size();
          start = SearchStart::AfterSelection) {
         if (step.startsWith("replace"))
-            trace << replaced(replaceNext(*model, what, with, comparison).found);
+            trace << replaced(replaceNext(*model, matcher, with).found);
         else
-            trace << state(searchNext(*model, what, start, comparison));
+            trace << state(searchNext(*model, matcher, start));
     }
     QCOMPARE(trace, presses);
 }
@@ -144,7 +161,8 @@ void tst_findreplace::replaceAllInALongLine()
     for (int i = 0; i < 1000; ++i)
         line += QStringLiteral("<B>ab</B>");
     model->setText(line + QStringLiteral("\r\n") + line);
-    ::replaceAll(*model, QStringLiteral("ab</B><B>"), QStringLiteral("-"), Comparison::Exact);
+    ::replaceAll(*model, Matcher({QStringLiteral("ab</B><B>"), Comparison::Exact}),
+                 QStringLiteral("-"));
     QString expected = line;
     expected.replace(QStringLiteral("ab</B><B>"), QStringLiteral("-"));
     QCOMPARE(model->Text(), expected + QStringLiteral("\r\n") + expected);
