@@ -1,8 +1,8 @@
 #include "typing/typinghelp.h"
 
 #include "markup/endtagcloser.h"
-#include "markup/htmlnames.h"
 #include "textmodel/textmodel.h"
+#include "textview/htmlnames.h"
 #include "textview/textbox.h"
 #include "typing/completioncontext.h"
 
