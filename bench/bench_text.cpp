@@ -1,7 +1,9 @@
 // A 1 MB and a 10 MB text with LF line breaks, and a 10 MB text on one line (a minified
 // page), put into a document as a file's text (text set, window shown and idle), and a
 // line of 1,048,576 characters pasted into an empty document (set is then the paste); then a
-// selection in its middle replaced, a key typed in its middle, and the processor time the
+// selection in its middle replaced, a key typed in its middle, a key typed with the completion
+// list shown (after "<t", the "h" that narrows the list; the bare widget types the same keys
+// and shows no list; -1 where Zurne's list did not show), and the processor time the
 // program takes at rest afterwards, its caret blinking; last the caret sent to the end of the
 // text. Zurne beside a bare QPlainTextEdit given the same text with setPlainText in the same
 // run, and Zurne again with markup colours and blank marks on ("coloured"; off in "zurne").
@@ -22,6 +24,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTimer>
@@ -43,6 +46,7 @@ struct Timings {
     double setMs = 0;
     double replaceMs = 0;
     double keyMs = 0;
+    double listKeyMs = 0;
     double idlePercent = 0;
     double endMs = 0;
     double copyMs = 0;
@@ -52,9 +56,9 @@ struct Timings {
 
 void print(const Timings &t, qint64 baseKiB)
 {
-    std::printf("%.3f %.3f %.3f %.2f %lld %lld %.3f %.3f %.3f %.3f\n", t.setMs, t.replaceMs,
+    std::printf("%.3f %.3f %.3f %.2f %lld %lld %.3f %.3f %.3f %.3f %.3f\n", t.setMs, t.replaceMs,
                 t.keyMs, t.idlePercent, bench::residentKiB(), baseKiB, t.endMs, t.copyMs,
-                t.keyWhileWritingMs, t.writeMs);
+                t.keyWhileWritingMs, t.writeMs, t.listKeyMs);
 }
 
 QString sample(qint64 bytes, const QString &shape)
@@ -69,13 +73,28 @@ QString sample(qint64 bytes, const QString &shape)
 }
 
 // One key typed where the caret stands, until the widget is idle again.
-double typeKey(QPlainTextEdit &edit)
+double typeKey(QPlainTextEdit &edit, Qt::Key key = Qt::Key_X, const QString &text = u"x"_qs)
 {
     const double start = bench::nowMs();
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(&edit, &press);
     settle();
     return bench::nowMs() - start;
+}
+
+// "<t" brings up the list of element names; the "h" typed then narrows it.
+double typeWithTheListShown(QPlainTextEdit &edit)
+{
+    typeKey(edit, Qt::Key_Less, u"<"_qs);
+    typeKey(edit, Qt::Key_T, u"t"_qs);
+    return typeKey(edit, Qt::Key_H, u"h"_qs);
+}
+
+double typeWithZurnesListShown(QPlainTextEdit &edit)
+{
+    const double ms = typeWithTheListShown(edit);
+    const auto *list = edit.findChild<QListWidget *>(u"lstCompletion"_qs);
+    return list && list->isVisible() && list->count() > 1 ? ms : -1;
 }
 
 double processCpuMs()
@@ -147,6 +166,7 @@ void runBare(qint64 bytes, const QString &shape)
     t.replaceMs = bench::nowMs() - start;
     edit.setTextCursor(cursor);
     t.keyMs = typeKey(edit);
+    t.listKeyMs = typeWithTheListShown(edit);
     t.idlePercent = idlePercent(edit);
     t.endMs = toEnd(edit);
     print(t, base);
@@ -181,6 +201,9 @@ void runZurne(qint64 bytes, const QString &shape, bool coloured)
     settle();
     t.replaceMs = bench::nowMs() - start;
     t.keyMs = typeKey(window.activeChild()->textBox());
+    t.listKeyMs = typeWithZurnesListShown(window.activeChild()->textBox());
+    // Esc closes the list, so the keys that follow are plain ones.
+    typeKey(window.activeChild()->textBox(), Qt::Key_Escape, QString());
     typeWhileTheJournalWrites(journal, window.activeChild()->textBox(), t);
     t.idlePercent = idlePercent(window.activeChild()->textBox());
     t.endMs = toEnd(window.activeChild()->textBox());
@@ -198,13 +221,14 @@ void runAll(const char *program, int runs)
                  {qint64(1) << 20, "pasted"}};
     std::printf("text (LF lines, one line, or one line pasted), median of %d: set+shown+idle, "
                 "memory after (over empty window), replace in middle, key typed in middle, "
-                "processor at rest, to the end; the journal's copy, keys while it writes "
+                "key with the completion list shown, processor at rest, to the end; the journal's "
+                "copy, keys while it writes "
                 "(slowest), the write\n",
                 runs);
     for (const auto &c : cases) {
         for (const char *name : {"bare", "zurne", "coloured"}) {
             QList<double> setMs, replaceMs, keyMs, idle, mb, grownMb, endMs, copyMs, keyWriting,
-                writeMs;
+                writeMs, listKeyMs;
             for (int run = 0; run < runs; ++run) {
                 const QList<QByteArray> out =
                     bench::runSelf(QString::fromLocal8Bit(program),
@@ -212,7 +236,7 @@ void runAll(const char *program, int runs)
                                     QString::fromLatin1(c.shape)})
                         .trimmed()
                         .split(' ');
-                if (out.size() != 10)
+                if (out.size() != 11)
                     continue;
                 setMs << out[0].toDouble();
                 replaceMs << out[1].toDouble();
@@ -224,13 +248,14 @@ void runAll(const char *program, int runs)
                 copyMs << out[7].toDouble();
                 keyWriting << out[8].toDouble();
                 writeMs << out[9].toDouble();
+                listKeyMs << out[10].toDouble();
             }
             std::printf(
                 "%3lld MB %-7s %-8s set %8.1f ms  memory %7.1f MB (+%6.1f MB)  replace %8.2f "
-                "ms  key %8.2f ms  at rest %5.1f %%  to end %8.1f ms\n",
+                "ms  key %8.2f ms  key with list %8.2f ms  at rest %5.1f %%  to end %8.1f ms\n",
                 c.bytes >> 20, c.shape, name, bench::median(setMs), bench::median(mb),
                 bench::median(grownMb), bench::median(replaceMs), bench::median(keyMs),
-                bench::median(idle), bench::median(endMs));
+                bench::median(listKeyMs), bench::median(idle), bench::median(endMs));
             if (std::strcmp(name, "bare") != 0)
                 std::printf("%28s journal: copy %6.2f ms  keys while it writes %6.2f ms  write "
                             "%7.1f ms\n",

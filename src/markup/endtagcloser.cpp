@@ -1,7 +1,7 @@
 #include "markup/endtagcloser.h"
 
-#include "markup/htmlnames.h"
 #include "textview/htmllexer.h"
+#include "textview/htmlnames.h"
 
 #include <vector>
 

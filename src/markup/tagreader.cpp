@@ -1,6 +1,6 @@
 #include "markup/tagreader.h"
 
-#include "markup/htmlnames.h"
+#include "textview/htmlnames.h"
 
 #include <QHash>
 

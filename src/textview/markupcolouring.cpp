@@ -130,3 +130,11 @@ void MarkupColouring::clear(const QTextBlock &block)
     if (!block.layout()->formats().isEmpty())
         setFormats(document_, block, {});
 }
+
+std::optional<HtmlLexer::State> MarkupColouring::stateRead(const QTextBlock &block) const
+{
+    const auto wanted = std::size_t(block.blockNumber());
+    if (wanted > endStates_.size())
+        return std::nullopt;
+    return wanted == 0 ? HtmlLexer::State() : endStates_[wanted - 1];
+}

@@ -13,6 +13,7 @@
 #include <QTextBlock>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 class QTextDocument;
@@ -36,6 +37,10 @@ public:
     void colour(const QTextBlock &block, Columns shown);
     // Takes the colours off `block`.
     void clear(const QTextBlock &block);
+    // The state the reading of `block` starts in, where the colouring has read that far (the
+    // blocks shown and all above them are read as they are coloured); none where it has not,
+    // as before a long line shown plain. Reads nothing.
+    std::optional<HtmlLexer::State> stateRead(const QTextBlock &block) const;
 
 private:
     void forgetFrom(int position);

@@ -3,6 +3,7 @@
 #include "textmodel/textmodel.h"
 #include "textview/blankmarks.h"
 #include "textview/markupcolouring.h"
+#include "textview/tagpairmark.h"
 
 #include <QFont>
 #include <QKeyEvent>
@@ -34,7 +35,8 @@ TextBox::Helper helper = nullptr;
 } // namespace
 
 TextBox::TextBox(QWidget *parent)
-    : QPlainTextEdit(parent), colouring_(std::make_unique<MarkupColouring>(*document()))
+    : QPlainTextEdit(parent), colouring_(std::make_unique<MarkupColouring>(*document())),
+      pairMark_(std::make_unique<TagPairMark>(*this, *colouring_))
 {
     setFont(documentFont());
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -74,9 +76,10 @@ void TextBox::paintEvent(QPaintEvent *event)
         shown.emplace_back(block, area.topLeft());
     }
     QPlainTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    pairMark_->paint(painter);
     if (!view_.blankMarks)
         return;
-    QPainter painter(viewport());
     for (const auto &[block, origin] : shown)
         BlankMarks::paint(painter, block, origin);
 }

@@ -2,7 +2,8 @@
 
 // The text box of a document window: a plain text editor whose line breaks and pastes go
 // through the document's text model, and which leaves Ctrl shortcuts and file drops to the
-// program. Markup colours and blank marks are painted over the text, never put into it.
+// program. Markup colours, blank marks and the box on the other half of the tag at the caret
+// are painted over the text, never put into it.
 
 #include "textview/markupcolouring.h"
 #include "textview/viewoptions.h"
@@ -11,6 +12,7 @@
 
 #include <memory>
 
+class TagPairMark;
 class TextModel;
 
 class TextBox : public QPlainTextEdit {
@@ -62,4 +64,5 @@ private:
     TextModel *model_ = nullptr;
     ViewOptions view_;
     std::unique_ptr<MarkupColouring> colouring_;
+    std::unique_ptr<TagPairMark> pairMark_;
 };

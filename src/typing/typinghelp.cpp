@@ -1,8 +1,8 @@
 #include "typing/typinghelp.h"
 
 #include "markup/endtagcloser.h"
-#include "markup/htmlnames.h"
 #include "textmodel/textmodel.h"
+#include "textview/htmlnames.h"
 #include "textview/textbox.h"
 #include "typing/completioncontext.h"
 
@@ -18,18 +18,31 @@ constexpr int ElementReach = 200000;
 
 } // namespace
 
-TypingHelp::TypingHelp(TextBox &box, TextModel &model)
-    : QObject(&box), box_(box), model_(model), list_(new QListWidget(&box))
+TypingHelp::TypingHelp(TextBox &box, TextModel &model) : QObject(&box), box_(box), model_(model)
 {
+    connect(&box, &TextBox::typed, this, &TypingHelp::typed);
+    box.installEventFilter(this);
+}
+
+// Made when first offered, so that a window opens without one.
+QListWidget &TypingHelp::list()
+{
+    if (list_)
+        return *list_;
+    list_ = new QListWidget(&box_);
     list_->setObjectName(QStringLiteral("lstCompletion"));
     // A tool window takes no focus: the keys keep going to the text, which hands the list
     // only the keys that choose in it.
     list_->setWindowFlags(Qt::ToolTip);
     list_->setFocusPolicy(Qt::NoFocus);
     list_->hide();
-    connect(&box, &TextBox::typed, this, &TypingHelp::typed);
     connect(list_, &QListWidget::itemClicked, this, &TypingHelp::takeChosen);
-    box.installEventFilter(this);
+    return *list_;
+}
+
+bool TypingHelp::listShown() const
+{
+    return list_ && list_->isVisible();
 }
 
 void TypingHelp::serveEveryTextBox()
@@ -58,13 +71,14 @@ void TypingHelp::offerNames()
         names = HtmlNames::attributesStartingWith(context.element, context.prefix);
     // A name typed out in full needs no list.
     if (names.isEmpty() || (names.size() == 1 && names.front().size() == context.prefix.size())) {
-        list_->hide();
+        if (list_)
+            list_->hide();
         return;
     }
     prefix_ = context.prefix;
     const bool upper = HtmlNames::isUpperCase(
         context.kind == CompletionContext::Element ? context.prefix : context.element);
-    list_->clear();
+    list().clear();
     for (const QString &name : names)
         list_->addItem(upper ? name.toUpper() : name);
     list_->setCurrentRow(0);
@@ -88,9 +102,9 @@ void TypingHelp::takeChosen()
 
 bool TypingHelp::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == &box_ && event->type() == QEvent::FocusOut)
+    if (watched == &box_ && event->type() == QEvent::FocusOut && list_)
         list_->hide();
-    if (watched != &box_ || event->type() != QEvent::KeyPress || !list_->isVisible())
+    if (watched != &box_ || event->type() != QEvent::KeyPress || !listShown())
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     switch (key->key()) {

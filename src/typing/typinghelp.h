@@ -20,7 +20,7 @@ public:
     static void serveEveryTextBox();
 
     // The completion list, shown or not.
-    QListWidget &list() const { return *list_; }
+    QListWidget &list();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -29,10 +29,11 @@ private:
     void typed(const QString &text);
     void offerNames();
     void takeChosen();
+    bool listShown() const;
 
     TextBox &box_;
     TextModel &model_;
-    QListWidget *list_;
+    QListWidget *list_ = nullptr;
     // The part of the name typed so far, which the chosen name replaces.
     QString prefix_;
 };

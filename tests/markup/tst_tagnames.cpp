@@ -1,5 +1,5 @@
 #include "markup/endtagcloser.h"
-#include "markup/htmlnames.h"
+#include "textview/htmlnames.h"
 
 #include <QTest>
 

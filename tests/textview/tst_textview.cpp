@@ -23,6 +23,28 @@ QColor colourAt(TextBox &box, int number, int position)
     return {};
 }
 
+// The viewport as drawn with the caret at `offset`; the caret itself is not drawn.
+QImage drawnWithCaretAt(WindowFixture &w, TextBox &box, qsizetype offset)
+{
+    box.setCursorWidth(0);
+    w.select(offset, 0);
+    QCoreApplication::processEvents();
+    return box.viewport()->grab().toImage();
+}
+
+// The smallest rectangle holding every pixel in which `a` and `b` differ.
+QRect differing(const QImage &a, const QImage &b)
+{
+    QRect found;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y))
+                found |= QRect(x, y, 1, 1);
+        }
+    }
+    return found;
+}
+
 } // namespace
 
 class tst_TextView : public QObject {
@@ -34,6 +56,7 @@ private Q_SLOTS:
     void marksAndColoursStayOutOfTheText();
     void colouringFollowsEdits();
     void longLineInPiecesStaysPlain();
+    void otherHalfOfTheTagIsBoxedInPaintOnly();
     void switchedOffShowsPlainTextAndIsRemembered();
     void html5StyleIsRememberedAndWritesNewPages();
 
@@ -96,6 +119,29 @@ void tst_TextView::longLineInPiecesStaysPlain()
     QVERIFY(comment.isValid());
     w.text().setText(QStringLiteral("<!--\n"));
     QCOMPARE(colourAt(box(), 0, 1), comment);
+}
+
+// With the caret in the outer start tag, exactly the box around the outer end tag is drawn
+// more; the text, its colours and the undo steps stay as they were.
+void tst_TextView::otherHalfOfTheTagIsBoxedInPaintOnly()
+{
+    const QString text = QStringLiteral("<div><div>ab</div>\r\n</div>\r\n");
+    w.text().setText(text);
+    const int undoSteps = box().document()->availableUndoSteps();
+    const QImage plain = drawnWithCaretAt(w, box(), text.indexOf(u'b'));
+    const QTextBlock boxed = box().document()->findBlockByNumber(1);
+    const auto formats = boxed.layout()->formats();
+    const QImage marked = drawnWithCaretAt(w, box(), 2);
+
+    QTextCursor partner(boxed);
+    const QRect start = box().cursorRect(partner);
+    partner.setPosition(partner.position() + 6);
+    const QRect end = box().cursorRect(partner);
+    QCOMPARE(differing(plain, marked),
+             QRect(start.left(), start.top(), end.left() - start.left(), start.height()));
+    QCOMPARE(w.text().Text(), text);
+    QCOMPARE(boxed.layout()->formats(), formats);
+    QCOMPARE(box().document()->availableUndoSteps(), undoSteps);
 }
 
 void tst_TextView::switchedOffShowsPlainTextAndIsRemembered()

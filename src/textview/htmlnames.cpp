@@ -1,4 +1,4 @@
-#include "markup/htmlnames.h"
+#include "textview/htmlnames.h"
 
 #include <algorithm>
 #include <span>
