@@ -144,13 +144,6 @@ QString TextModel::fileText() const
 
 // Found again only after an edit that may have changed it, and only in a document whose
 // file had breaks of more than one kind.
-bool TextModel::isPiece(const QTextBlock &block)
-{
-    const QTextBlock previous = block.previous();
-    return blockbreaks::hasSeamAfter(block) ||
-           (previous.isValid() && blockbreaks::hasSeamAfter(previous));
-}
-
 bool TextModel::hasMixedBreaks() const
 {
     if (!hasOwnBreaks_)

@@ -62,8 +62,6 @@ public:
     // Whether some line keeps a break other than the document's, so a save writes more
     // than one kind.
     bool hasMixedBreaks() const;
-    // Whether `block` is one of the pieces a long line is shown in.
-    static bool isPiece(const QTextBlock &block);
     // Gives every line `lineBreak`, the lines added later too. A last line the file left
     // without a break stays without. The text itself does not change.
     void setAllBreaks(LineBreak lineBreak);

@@ -5,11 +5,11 @@
 #include "textview/markupcolouring.h"
 #include "textview/tagpairmark.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
-#include <QScrollBar>
 #include <QTextBlock>
 
 const QString TextBox::FontFamily = QStringLiteral("Noto Sans Mono CJK JP");
@@ -53,45 +53,78 @@ void TextBox::setViewOptions(const ViewOptions &options)
     viewport()->update();
 }
 
-// Only the blocks on screen are coloured, as they are drawn; the marks go over them.
+// The box draws its blocks itself, so that the colours go to the painter, never into the
+// layouts: setting formats would lay a block out again and have the whole view drawn at
+// every key. Only the blocks in the event's area are drawn; the marks go over them.
 void TextBox::paintEvent(QPaintEvent *event)
 {
-    const QRect painted = event->rect();
-    const MarkupColouring::Columns columns = columnsShown();
-    std::vector<std::pair<QTextBlock, QPointF>> shown;
-    const QPointF offset = contentOffset();
-    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
-        const QRectF area = blockBoundingGeometry(block).translated(offset);
-        if (area.top() > painted.bottom())
-            break;
-        if (area.bottom() < painted.top())
-            continue;
-        // A line long enough to be shown in pieces (a minified page) stays plain: formats
-        // make the widget lay out and draw a long piece several times slower, and a key
-        // press there would no longer be instant.
-        if (view_.colouring && !TextModel::isPiece(block))
-            colouring_->colour(block, columns);
-        else
-            colouring_->clear(block);
-        shown.emplace_back(block, area.topLeft());
-    }
-    QPlainTextEdit::paintEvent(event);
     QPainter painter(viewport());
+    const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
+    BlockPainter blocks(painter, event->rect(), context.palette);
+    const std::vector<Shown> shown = shownBlocks();
+    for (const Shown &block : shown) {
+        if (block.area.intersects(event->rect()))
+            paintBlock(blocks, block, context);
+    }
     pairMark_->paint(painter);
-    if (!view_.blankMarks)
-        return;
-    for (const auto &[block, origin] : shown)
-        BlankMarks::paint(painter, block, origin);
+    if (view_.blankMarks) {
+        for (const Shown &block : shown)
+            BlankMarks::paint(painter, block.block, block.area.topLeft());
+    }
+    if (view_.colouring)
+        recolourStale(shown, event->rect());
 }
 
-// The characters of a line within the viewport's width as scrolled, at the least and at the
-// most: in the fixed-pitch face a wide character takes two columns. Found without laying
-// out a line of thousands of characters.
-MarkupColouring::Columns TextBox::columnsShown() const
+// Every block within the viewport, from the top, with where it is drawn.
+std::vector<TextBox::Shown> TextBox::shownBlocks() const
 {
-    const qreal column = fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    const int left = horizontalScrollBar()->value();
-    return {int(left / (2 * column)), int((left + viewport()->width()) / column) + 1};
+    std::vector<Shown> shown;
+    const QPointF offset = contentOffset();
+    const qreal bottom = viewport()->height();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF area = blockBoundingGeometry(block).translated(offset);
+        if (area.top() > bottom)
+            break;
+        shown.push_back({block, area});
+    }
+    return shown;
+}
+
+void TextBox::paintBlock(BlockPainter &painter, const Shown &shown,
+                         const QAbstractTextDocumentLayout::PaintContext &context)
+{
+    const int start = shown.block.position();
+    const int end = start + shown.block.length();
+    std::vector<BlockPainter::Selection> selections;
+    for (const QAbstractTextDocumentLayout::Selection &selection : context.selections) {
+        const int from = selection.cursor.selectionStart();
+        const int to = selection.cursor.selectionEnd();
+        if (to > start && from < end)
+            selections.push_back({from - start, to - start, selection.format.background(),
+                                  selection.format.foreground()});
+    }
+    BlockPainter::Caret caret;
+    if (context.cursorPosition >= start && context.cursorPosition < end)
+        caret = {context.cursorPosition - start, cursorWidth(), overwriteMode()};
+    static const std::vector<ColourStretch> plain;
+    painter.paint(shown.block, shown.area.topLeft(),
+                  view_.colouring ? colouring_->coloursOf(shown.block) : plain, selections, caret);
+}
+
+// An edit can change the state the blocks below it start in (a comment opened) without
+// the widget drawing them again; the blocks from the first such one down are drawn anew.
+void TextBox::recolourStale(const std::vector<Shown> &shown, const QRect &painted)
+{
+    for (const Shown &block : shown) {
+        if (!block.area.intersects(painted) && colouring_->startsOtherwise(block.block)) {
+            viewport()->update(QRectF(0, block.area.top(), viewport()->width(),
+                                      viewport()->height() - block.area.top())
+                                   .toAlignedRect());
+            break;
+        }
+    }
+    if (!shown.empty())
+        colouring_->keepOnly(shown.front().block.blockNumber(), shown.back().block.blockNumber());
 }
 
 void TextBox::setHelper(Helper newHelper)

@@ -2,15 +2,18 @@
 
 // The text box of a document window: a plain text editor whose line breaks and pastes go
 // through the document's text model, and which leaves Ctrl shortcuts and file drops to the
-// program. Markup colours, blank marks and the box on the other half of the tag at the caret
-// are painted over the text, never put into it.
+// program. It draws its text itself, with the markup colours, the blank marks and the box on
+// the other half of the tag at the caret, none of which go into the text or its layouts.
 
 #include "textview/markupcolouring.h"
 #include "textview/viewoptions.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 
 #include <memory>
+#include <vector>
 
 class TagPairMark;
 class TextModel;
@@ -58,8 +61,15 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    struct Shown {
+        QTextBlock block;
+        QRectF area;
+    };
+    std::vector<Shown> shownBlocks() const;
+    void paintBlock(BlockPainter &painter, const Shown &shown,
+                    const QAbstractTextDocumentLayout::PaintContext &context);
+    void recolourStale(const std::vector<Shown> &shown, const QRect &painted);
     bool movesOverPieces(QKeyEvent *event);
-    MarkupColouring::Columns columnsShown() const;
 
     TextModel *model_ = nullptr;
     ViewOptions view_;
