@@ -35,7 +35,8 @@ namespace {
 
 constexpr int Pages = 1000;
 constexpr int PerPage = 10;
-constexpr qint64 PageBytes = 50 * 1000;
+// Of UTF-8 text: the Shift_JIS and EUC-JP pages come out at about two thirds of it.
+constexpr qint64 PageBytes = 60 * 1000;
 const QString Searched = QStringLiteral("株式会社ｻﾝﾌﾟﾙ");
 const QString Replacement = QStringLiteral("ｻﾝﾌﾟﾙ株式会社");
 constexpr int KeyEveryMs = 20;

@@ -3,7 +3,8 @@
 // The search across documents and files, run on a thread of its own so that the window and
 // the documents answer the keyboard while it reads a whole site. What it finds comes back to
 // the thread that started it in batches, a few times a second, never one event per match;
-// stop() ends it after the file it is in. The replacement of files on disk runs the same way.
+// stop() ends it after the file it is in. The replacement of files on disk runs the same way,
+// several files at a time, and reports them in the order they are done.
 
 #include "search/matcher.h"
 #include "sitesearch/filereplace.h"
@@ -53,7 +54,7 @@ Q_SIGNALS:
 private:
     template <typename Input, typename Output>
     void run(std::function<std::vector<Input>()> list, std::function<Output(const Input &)> work,
-             void (SiteJob::*signal)(const std::vector<Output> &));
+             void (SiteJob::*signal)(const std::vector<Output> &), int workers);
 
     std::unique_ptr<QThread> thread_;
     std::shared_ptr<std::atomic<bool>> stop_;

@@ -26,6 +26,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 enum Place { OpenDocuments, Folder };
@@ -174,8 +176,9 @@ void SiteSearchDialog::cmdFolder_Click()
 
 SearchQuery SiteSearchDialog::query() const
 {
-    return {txtSearch_->text(), chkMozi_->isChecked() ? Comparison::Exact : Comparison::Loose,
-            chkRegex_->isChecked()};
+    return {.pattern = txtSearch_->text(),
+            .comparison = chkMozi_->isChecked() ? Comparison::Exact : Comparison::Loose,
+            .regularExpression = chkRegex_->isChecked()};
 }
 
 void SiteSearchDialog::setRunning(bool running)
@@ -264,6 +267,9 @@ void SiteSearchDialog::finished(bool stopped)
     replacing_ = false;
     setRunning(false);
     lblStatus_->setText(stopped ? QStringLiteral("置換を中止しました") : QString());
+    // The windows come first, as they were replaced; the files as they were listed.
+    std::sort(replaced_.begin() + qsizetype(windowsToReplace_.size()), replaced_.end(),
+              [](const FileReplaced &a, const FileReplaced &b) { return a.path < b.path; });
     platform::showMessage(this,
                           {.text = replaceSummary(replaced_), .icon = platform::Icon::Information});
 }

@@ -26,7 +26,7 @@ const QByteArray KeptByteReplaced = "<p>\xe5\xbe\xa1\xe7\xa4\xbe \xff</p>\n";
 
 Matcher literal(const QString &pattern)
 {
-    return Matcher({pattern, Comparison::Exact, false});
+    return Matcher({.pattern = pattern});
 }
 
 } // namespace

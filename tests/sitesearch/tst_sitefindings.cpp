@@ -36,7 +36,7 @@ void tst_SiteFindings::places()
     QFETCH(QString, text);
     QFETCH(QString, pattern);
     QFETCH(QString, rows);
-    const Matcher matcher({pattern, Comparison::Exact, false});
+    const Matcher matcher({.pattern = pattern});
     QStringList seen;
     for (const SiteMatch &m : describeMatches(text, selectableMatches(matcher, text)))
         seen << u"%1:%2-%3:%4 [%5] %6"_s.arg(m.start.line)
@@ -50,7 +50,7 @@ void tst_SiteFindings::places()
 void tst_SiteFindings::longLineIsCutAroundTheMatch()
 {
     const QString text = QString(300, u'a') + u"<b>"_s + QString(300, u'z');
-    const Matcher matcher({u"<b>"_s, Comparison::Exact, false});
+    const Matcher matcher({.pattern = u"<b>"_s});
     const std::vector<SiteMatch> found = describeMatches(text, selectableMatches(matcher, text));
     QCOMPARE(found.size(), size_t(1));
     QCOMPARE(found[0].lineText,
@@ -64,7 +64,7 @@ void tst_SiteFindings::longLineIsCutAroundTheMatch()
 void tst_SiteFindings::matchesBetweenCrAndLfArePassedOver()
 {
     const QString text = u"a\r\nb\nc"_s;
-    const Matcher matcher({u"\n"_s, Comparison::Exact, false});
+    const Matcher matcher({.pattern = u"\n"_s});
     const std::vector<TextMatch> found = selectableMatches(matcher, text);
     QCOMPARE(found.size(), size_t(1));
     QCOMPARE(found[0], (TextMatch{4, 1}));
