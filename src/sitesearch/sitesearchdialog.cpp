@@ -172,6 +172,7 @@ void SiteSearchDialog::cmdFolder_Click()
         return;
     txtFolder_->setText(*chosen);
     optPlace_->button(Folder)->setChecked(true);
+    platform::SaveSetting(SettingsApp, SettingsSection, SettingsKey, *chosen);
 }
 
 SearchQuery SiteSearchDialog::query() const

@@ -1,3 +1,4 @@
+#include "document/activedocument.h"
 #include "files/filecommands.h"
 #include "sitesearch/sitesearchdialog.h"
 #include "support/tempfiles.h"
@@ -62,6 +63,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void searchListsAFolderAndOpensAMatch();
+    void openDocumentsAreSearchedInTheirWindows();
+    void theChosenFolderIsRemembered();
     void replaceAllChangesFilesAndOpenDocuments();
     void nothingHappensWithNoDocumentOpen();
 
@@ -108,6 +111,44 @@ void tst_SiteSearchDialog::searchListsAFolderAndOpensAMatch()
     QCOMPARE(w.active()->Caption(), euc);
     QCOMPARE(w.text().SelText(), u"会社"_s);
     QCOMPARE(w.text().SelStart(), 3);
+}
+
+// Two new pages share their caption; each row still leads to its own window.
+void tst_SiteSearchDialog::openDocumentsAreSearchedInTheirWindows()
+{
+    DocumentWindow *first = w.active();
+    first->Text().setText(u"x\r\n<P>"_s);
+    DocumentWindow *second = newDocumentWithText(u"<p>a</p>\r\n<P>b</P>"_s, TextMark::Modified);
+    QVERIFY(second);
+    const SiteWindow site = open();
+    site.control<QLineEdit>("txtSearch")->setText(u"<p>"_s);
+    QVERIFY(site.press("cmdSearch"));
+
+    const QString untitled = DocumentWindow::Untitled;
+    const QString row = u"  "_s + untitled;
+    QCOMPARE(site.rows(), QStringList({untitled + u" （1 件）"_s, row + u" : 2 : <P>"_s,
+                                       untitled + u" （2 件）"_s, row + u" : 1 : <p>a</p>"_s,
+                                       row + u" : 2 : <P>b</P>"_s}));
+    site.list()->setCurrentItem(site.list()->topLevelItem(1)->child(1));
+    QTest::keyClick(site.list(), Qt::Key_Enter);
+    QCOMPARE(w.active(), second);
+    QCOMPARE(w.text().SelStart(), 10);
+    QCOMPARE(w.text().SelLength(), 3);
+    QCOMPARE(first->Text().SelLength(), 0);
+}
+
+void tst_SiteSearchDialog::theChosenFolderIsRemembered()
+{
+    w.platform->fileNames.enqueue(files->dir.path());
+    SiteWindow site = open();
+    site.control<QPushButton>("cmdFolder")->click();
+    QCOMPARE(w.platform->fileRequests.last().mode, platform::FileMode::Folder);
+    QVERIFY(site.dialog->findChildren<QRadioButton *>(u"optPlace"_s)[1]->isChecked());
+    const QPointer<SiteSearchDialog> closed = site.dialog;
+    closed->close();
+    QTRY_VERIFY(!closed);
+    site = open();
+    QCOMPARE(site.control<QLineEdit>("txtFolder")->text(), files->dir.path());
 }
 
 // A Shift_JIS page can take ①, an EUC-JP page cannot and is left; a page open with unsaved
