@@ -18,8 +18,7 @@ QString unencodableReason(const QString &text, qsizetype offset, const TextEncod
              QString::fromLatin1(codepage::effectiveCodePage(encoding)));
 }
 
-} // namespace
-
+// `text` with each of `matches` replaced as `matcher` replaces `with`.
 QString replacedText(const Matcher &matcher, QStringView text,
                      const std::vector<TextMatch> &matches, const QString &with,
                      QStringView lineBreak)
@@ -35,6 +34,8 @@ QString replacedText(const Matcher &matcher, QStringView text,
     replaced += text.sliced(copied);
     return replaced;
 }
+
+} // namespace
 
 FileReplaced replaceInFile(const Matcher &matcher, const QString &with, const QString &path,
                            const platform::FileStamp &searched)

@@ -24,9 +24,3 @@ struct FileReplaced {
 // changed since `searched` was taken or a replacement cannot be written in its code page.
 FileReplaced replaceInFile(const Matcher &matcher, const QString &with, const QString &path,
                            const platform::FileStamp &searched);
-
-// `text` with each of `matches` (in order, not overlapping) replaced as `matcher` replaces
-// `with`, a line break in a replacement written as `lineBreak`.
-QString replacedText(const Matcher &matcher, QStringView text,
-                     const std::vector<TextMatch> &matches, const QString &with,
-                     QStringView lineBreak);

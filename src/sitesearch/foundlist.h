@@ -28,7 +28,6 @@ public:
     void addFindings(const std::vector<FileFindings> &batch);
 
     qsizetype matchCount() const { return qsizetype(rows_.size()); }
-    qsizetype fileCount() const { return topLevelItemCount(); }
     // The match a row stands for; null for a file's row.
     const FoundRow *rowOf(const QTreeWidgetItem *item) const;
 
