@@ -1,7 +1,8 @@
 #pragma once
 
 // A platform backend for benchmarks: file dialogs answer with one file, every message box is
-// shown on stderr and cancelled, choosers are cancelled; nothing else reaches the desktop.
+// shown on stderr and answered with `answer` (Cancel unless told otherwise), choosers are
+// cancelled; nothing else reaches the desktop.
 
 #include "platform/helperprocess.h"
 #include "platform/platform.h"
@@ -20,8 +21,9 @@ public:
     platform::Answer message(QWidget *, const platform::Message &m) override
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(m.text));
-        return platform::Answer::Cancel;
+        return answer;
     }
+    platform::Answer answer = platform::Answer::Cancel;
     std::optional<QString> fileName(QWidget *, const platform::FileRequest &) override
     {
         return file_;

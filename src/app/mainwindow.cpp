@@ -36,6 +36,7 @@
 #include "preview/previewcommand.h"
 #include "search/findagain.h"
 #include "search/finddialog.h"
+#include "sitesearch/sitesearchdialog.h"
 #include "structure/framesetdialog.h"
 #include "structure/imagelinkdialog.h"
 #include "structure/tabledialog.h"
@@ -320,6 +321,11 @@ void MainWindow::mnuFindPrevious_Click()
 void MainWindow::mnuTagEdit_Click()
 {
     TagEditCommand::editTagAtCaret(this);
+}
+
+void MainWindow::mnuFindFiles_Click()
+{
+    showSiteSearchWindow(*this);
 }
 
 // View

@@ -71,6 +71,7 @@ public:
     void mnuReplace_Click();
     void mnuFindNext_Click();
     void mnuFindPrevious_Click();
+    void mnuFindFiles_Click();
     void mnuTagEdit_Click();
     void mnuWB_Click();
     void mnuToolBar_Click();

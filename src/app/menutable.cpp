@@ -80,6 +80,8 @@ std::vector<MenuEntry> buildTable()
         cmd("mnuFindNext", "mnuEdit", s(u"次を検索(&N)"), &F::mnuFindNext_Click, Qt::Key_F3),
         cmd("mnuFindPrevious", "mnuEdit", s(u"前を検索(&P)"), &F::mnuFindPrevious_Click,
             Qt::SHIFT | Qt::Key_F3),
+        cmd("mnuFindFiles", "mnuEdit", s(u"複数ﾌｧｲﾙの検索・置換(&M)..."), &F::mnuFindFiles_Click,
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F)),
         sep("mnuH16", "mnuEdit"),
         cmd("mnuTagEdit", "mnuEdit", s(u"ﾀｸﾞを編集(&G)..."), &F::mnuTagEdit_Click,
             QKeySequence(Qt::Key_F4)),

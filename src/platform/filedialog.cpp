@@ -64,7 +64,11 @@ void prepareFileDialog(QFileDialog &dialog, const FileRequest &request)
     dialog.setIconProvider(&iconProvider);
     dialog.setNameFilter(qtFilter(request.filter));
     dialog.setDirectory(startingFolder(request.initialDir));
-    if (request.mode == FileMode::Open) {
+    if (request.mode == FileMode::Folder) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+    } else if (request.mode == FileMode::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     } else {

@@ -47,7 +47,8 @@ struct Message {
     Answer defaultButton = Answer::Ok;
 };
 
-enum class FileMode { Open, Save };
+// Folder: an existing folder, chosen with the file dialog showing folders only.
+enum class FileMode { Open, Save, Folder };
 
 struct FileRequest {
     FileMode mode = FileMode::Open;

@@ -105,6 +105,9 @@ void tst_mainwindow::menuEntries_data()
                                     << "mnuCloseEndTags" << u"終了ﾀｸﾞを自動で閉じる(&E)"_qs << "";
     QTest::newRow("find previous") << "mnuEdit"
                                    << "mnuFindPrevious" << u"前を検索(&P)"_qs << "Shift+F3";
+    QTest::newRow("find in files")
+        << "mnuEdit"
+        << "mnuFindFiles" << u"複数ﾌｧｲﾙの検索・置換(&M)..."_qs << "Ctrl+Shift+F";
     QTest::newRow("preview") << "mnuView"
                              << "mnuWB" << u"ﾌﾞﾗｳｻﾞ確認(&W)"_qs << "F5";
     QTest::newRow("HTML5 style") << "mnuView"

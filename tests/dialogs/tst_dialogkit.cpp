@@ -193,7 +193,9 @@ mnuTextarea optText txtName txtValue txtSize txtMax txtRows txtCols cmdOK cmdCan
 mnuCheckbox optRadio txtName txtValue txtView cmdOK cmdCancel
 mnuSelectBox txtName txtHeight txtOption chkMultiple cmdOK cmdCancel
 mnuFind txtSearch chkTop chkMozi chkRegex cmdSearch cmdCancel SSTab
-mnuReplace txtSearch2 txtReplace chkMozi2 chkRegex2 cmdReplace cmdAllReplace cmdCancel2 SSTab)");
+mnuReplace txtSearch2 txtReplace chkMozi2 chkRegex2 cmdReplace cmdAllReplace cmdCancel2 SSTab
+mnuFindFiles txtSearch txtReplace chkMozi chkRegex optPlace optPlace txtFolder cmdFolder
+  txtFilter chkSubFolder cmdAllReplace lstFound cmdSearch cmdClose)");
     for (const QString &row : table.split(QStringLiteral("\nmnu"), Qt::SkipEmptyParts))
         QTest::newRow(qPrintable(row.section(u' ', 0, 0))) << row.section(u' ', 1).simplified();
 }

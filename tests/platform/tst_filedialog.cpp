@@ -20,6 +20,7 @@ private Q_SLOTS:
     void startingFolderAndName_data();
     void startingFolderAndName();
     void filtersReadAsWritten();
+    void aFolderIsChosenAmongFoldersOnly();
     void listingAFolderReadsNoFile_data();
     void listingAFolderReadsNoFile();
 };
@@ -66,6 +67,16 @@ void tst_FileDialog::filtersReadAsWritten()
         shown << types->itemText(i);
     QCOMPARE(shown, (QStringList{u"HTML文書(*.html;*.htm)"_qs, u"ﾃｷｽﾄ文書(*.txt)"_qs,
                                  u"全てのﾌｧｲﾙ(*.*)"_qs}));
+}
+
+void tst_FileDialog::aFolderIsChosenAmongFoldersOnly()
+{
+    QFileDialog dialog;
+    platform::prepareFileDialog(dialog, {FileMode::Folder, {}, QDir::tempPath(), {}});
+    QCOMPARE(dialog.fileMode(), QFileDialog::Directory);
+    QVERIFY(dialog.testOption(QFileDialog::ShowDirsOnly));
+    QVERIFY(dialog.testOption(QFileDialog::DontUseNativeDialog));
+    QCOMPARE(dialog.directory().absolutePath(), QDir::tempPath());
 }
 
 // A folder holding a FIFO, or /proc with its kmsg, blocks any reader of those files: the
