@@ -11,6 +11,7 @@
 #include "forms/formdialog.h"
 #include "forms/selectboxdialog.h"
 #include "forms/textfielddialog.h"
+#include "imagemap/mapdefinitiondialog.h"
 #include "markup/tagedit.h"
 #include "platform/platform.h"
 #include "structure/framesetdialog.h"
@@ -50,6 +51,7 @@ const QList<TagDialog> &tagDialogs()
         {{QStringLiteral("HR")}, &openFilled<RuleDialog>},
         {{QStringLiteral("TABLE")}, &openFilled<TableDialog>},
         {{QStringLiteral("FRAMESET")}, &openIfWhole<FrameSetDialog>},
+        {{QStringLiteral("MAP"), QStringLiteral("AREA")}, &openFilled<MapDefinitionDialog>},
         {{QStringLiteral("UL"), QStringLiteral("OL"), QStringLiteral("LI")},
          &openFilled<ListDialog>},
         {{QStringLiteral("FONT"), QStringLiteral("BASEFONT"), QStringLiteral("H1"),

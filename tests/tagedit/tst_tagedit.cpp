@@ -264,6 +264,22 @@ void tst_tagedit::fillsAndWritesOver_data()
            "<frame src=\"a.html?x&amp;y\" name=\"\" scrolling=\"AUTO\">\r\n"
            "<frame src=\"b.html\" name=\"b\" scrolling=\"AUTO\">\r\n</frameset>"
            "<frame name=\"r\"></frameset>";
+    QTest::newRow("map name, its areas as written")
+        << "<IMG SRC='p.gif' USEMAP='#m'>\r\n<MAP NAME=m ID=x|>\r\n"
+           "<AREA SHAPE=RECT COORDS='0,0,9,9' HREF='a.html'>\r\n</MAP>"
+        << "txtMapName=m|txtLinkURL=|txtURL="
+        << "txtMapName=n"
+        << "cmdOK"
+        << "<IMG SRC='p.gif' USEMAP='#m'>\r\n<MAP NAME='n' ID=x>\r\n"
+           "<AREA SHAPE=RECT COORDS='0,0,9,9' HREF='a.html'>\r\n</MAP>";
+    QTest::newRow("area, HTML5, its shape kept and the other area untouched")
+        << "<map name=\"m\"><area shape=\"circle\" coords=\"5,5,5\" href=\"a.html\" "
+           "alt=\"A\"|><area shape=\"rect\" coords=\"1,2,3,4\" href=\"b.html\"></map>"
+        << "txtLinkURL=a.html|txtAlt=A|txtMapName="
+        << "txtLinkURL=c.html?x&y|txtAlt="
+        << "cmdOK"
+        << "<map name=\"m\"><area href=\"c.html?x&amp;y\" alt=\"\" shape=\"circle\" "
+           "coords=\"5,5,5\"><area shape=\"rect\" coords=\"1,2,3,4\" href=\"b.html\"></map>";
 }
 
 void tst_tagedit::fillsAndWritesOver()
@@ -328,6 +344,10 @@ void tst_tagedit::notEditable_data()
         << "<FRAMESET ROWS='1,1'|><FRAME MARGINWIDTH=0><FRAME></FRAMESET>";
     QTest::newRow("frames scrolled differently")
         << "<FRAMESET ROWS='1,1'|><FRAME SCROLLING=NO><FRAME></FRAMESET>";
+    QTest::newRow("frame address the classic quotes cannot hold")
+        << "<FRAMESET ROWS='1,1'|><FRAME SRC=\"it's.html\"><FRAME></FRAMESET>";
+    QTest::newRow("frame size longer than its field")
+        << "<FRAMESET COLS='12345,*'|><FRAME><FRAME></FRAMESET>";
     QTest::newRow("frame set with no end tag") << "<FRAMESET ROWS='1,1'|><FRAME><FRAME>";
 }
 
