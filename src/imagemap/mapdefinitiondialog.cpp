@@ -16,15 +16,15 @@
 
 MapDefinitionDialog::MapDefinitionDialog(QWidget *owner)
     : Dialog(owner, QStringLiteral("frmMapLoad"), QStringLiteral("設定")),
-      area_(static_cast<AreaDrawingWindow &>(*owner))
+      area_(qobject_cast<AreaDrawingWindow *>(owner))
 {
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     QGroupBox *imageFrame =
         makeFrame(this, QStringLiteral("マップ定義"), QStringLiteral("画像設定"));
     // The picture on the drawing window, addressed from the page the map goes into.
     txtURL_ = makeTextField(imageFrame, QStringLiteral("txtURL"));
-    if (!area_.pictureFile().isEmpty())
-        txtURL_->setText(pictureAddress(area_.pictureFile(), activeFilePath()));
+    if (area_ && !area_->pictureFile().isEmpty())
+        txtURL_->setText(pictureAddress(area_->pictureFile(), activeFilePath()));
     txtMapName_ = makeTextField(imageFrame, QStringLiteral("txtMapName"));
     auto *imageGrid = new QGridLayout(imageFrame);
     addFieldRow(imageGrid, 0,
@@ -62,21 +62,51 @@ MapDefinitionDialog::MapDefinitionDialog(QWidget *owner)
     layout->addWidget(Check1_);
 }
 
+// The picture and the area-only choice belong to a new map; a map tag has its name, an area
+// tag its link.
+void MapDefinitionDialog::fill(TagEdit edit)
+{
+    edit_ = std::move(edit);
+    const bool isMap = edit_.name() == QLatin1String("MAP");
+    if (isMap) {
+        txtMapName_->setText(edit_.value(QStringLiteral("NAME")));
+    } else {
+        txtLinkURL_->setText(edit_.value(QStringLiteral("HREF")));
+        hadAlt_ = edit_.has(QStringLiteral("ALT"));
+        txtAlt_->setText(edit_.value(QStringLiteral("ALT")));
+    }
+    for (QWidget *field : {static_cast<QWidget *>(txtURL_), static_cast<QWidget *>(Check1_)})
+        field->setEnabled(false);
+    txtMapName_->setEnabled(isMap);
+    txtLinkURL_->setEnabled(!isMap);
+    txtAlt_->setEnabled(!isMap);
+}
+
 // With every document closed there is nowhere to write: the window stays as it is, so the
 // user can open a document and confirm again.
 void MapDefinitionDialog::cmdOK_Click()
 {
     if (!activeDocument())
         return;
+    if (edit_.isOpen()) {
+        edit_.write(
+            edit_.name() == QLatin1String("MAP")
+                ? mapNameTag(txtMapName_->text(), edit_.style())
+                : areaLinkTag(txtLinkURL_->text(), txtAlt_->text(), hadAlt_, edit_.style()));
+        close();
+        return;
+    }
     const MapFields fields{txtURL_->text(), txtMapName_->text(), txtLinkURL_->text(),
                            Check1_->isChecked(), txtAlt_->text()};
-    replaceActiveSelection(mapMarkup(fields, area_.shapeMode(), areaValues(), chosenMarkupStyle()));
-    area_.hideShapes();
+    replaceActiveSelection(
+        mapMarkup(fields, area_->shapeMode(), areaValues(), chosenMarkupStyle()));
+    area_->hideShapes();
     close();
 }
 
 void MapDefinitionDialog::cmdCancel_Click()
 {
-    area_.hideShapes();
+    if (area_)
+        area_->hideShapes();
     close();
 }

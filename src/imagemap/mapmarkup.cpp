@@ -60,3 +60,18 @@ QString mapMarkup(const MapFields &fields, AreaKind kind, const AreaValues &valu
            attribute(QStringLiteral("NAME"), fields.mapName, style) + QLatin1Char('>') + crlf +
            area + crlf + markupName(QStringLiteral("</MAP>"), style);
 }
+
+QString mapNameTag(const QString &name, MarkupStyle style)
+{
+    return markupName(QStringLiteral("<MAP"), style) +
+           attribute(QStringLiteral("NAME"), name, style) + QLatin1Char('>');
+}
+
+QString areaLinkTag(const QString &linkUrl, const QString &alt, bool keepAlt, MarkupStyle style)
+{
+    const QString written = keepAlt ? attribute(QStringLiteral("ALT"), alt, style)
+                                    : optionalAttribute(QStringLiteral("ALT"), alt, style);
+    return markupName(QStringLiteral("<AREA"), style) +
+           attribute(QStringLiteral("HREF"), addressValue(linkUrl, style), style) + written +
+           QLatin1Char('>');
+}

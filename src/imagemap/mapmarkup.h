@@ -24,3 +24,9 @@ struct MapFields {
 // on the area (and an empty one on the picture, which the areas describe).
 QString mapMarkup(const MapFields &fields, AreaKind kind, const AreaValues &values,
                   MarkupStyle style = MarkupStyle::Classic);
+
+// A start tag already in the page rewritten in place by the window: the MAP's name, or an
+// AREA's link and description (its ALT written when `alt` is not empty or `keepAlt`), in
+// the tag's `style`. An AREA's shape and coordinates are its own, kept as written.
+QString mapNameTag(const QString &name, MarkupStyle style);
+QString areaLinkTag(const QString &linkUrl, const QString &alt, bool keepAlt, MarkupStyle style);

@@ -6,6 +6,7 @@
 #include "markup/markupstyle.h"
 #include "platform/platform.h"
 #include "structure/framesetmarkup.h"
+#include "structure/framesetreading.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -63,9 +64,10 @@ QGroupBox *FrameSetDialog::buildSplitFrame()
     QGroupBox *frame = makeFrame(this, QStringLiteral("Frame1"), QStringLiteral("分割方向"));
     optCols_ = makeOption(frame, QStringLiteral("optCols"), QStringLiteral("縦"));
     optCols_->setChecked(true);
+    optRows_ = makeOption(frame, QStringLiteral("optRows"), QStringLiteral("横"));
     auto *layout = new QHBoxLayout(frame);
     layout->addWidget(optCols_);
-    layout->addWidget(makeOption(frame, QStringLiteral("optRows"), QStringLiteral("横")));
+    layout->addWidget(optRows_);
     return frame;
 }
 
@@ -133,14 +135,46 @@ FrameDefinition FrameSetDialog::frameDefinition(int index) const
     return {txtURL_[index]->text(), txtName_[index]->text()};
 }
 
+FrameSetFields FrameSetDialog::fields() const
+{
+    return {
+        txtTitle_->text(),      optCols_->isChecked() ? FrameSplit::Columns : FrameSplit::Rows,
+        txtHaba_->text(),       txtHaba2_->text(),
+        Combo1_->currentText(), Check1_->isChecked() ? FrameResize::Allowed : FrameResize::Fixed,
+        frameDefinition(0),     frameDefinition(1)};
+}
+
+// The title belongs to the page around the frame set, which an edit does not write.
+bool FrameSetDialog::fill(TagEdit edit)
+{
+    const std::optional<FrameSetFields> read = frameSetFieldsOf(edit);
+    if (!read || std::max(read->firstSize.size(), read->secondSize.size()) > txtHaba_->maxLength())
+        return false;
+    edit_ = std::move(edit);
+    txtTitle_->setEnabled(false);
+    (read->split == FrameSplit::Columns ? optCols_ : optRows_)->setChecked(true);
+    {
+        // The sizes as written, not made to add up to 100.
+        const QScopedValueRollback guard(settingPartner_, true);
+        txtHaba_->setText(read->firstSize);
+        txtHaba2_->setText(read->secondSize);
+    }
+    Combo1_->setCurrentText(read->scrolling);
+    Check1_->setChecked(read->resize == FrameResize::Allowed);
+    for (const int index : {0, 1}) {
+        const FrameDefinition &frame = index == 0 ? read->first : read->second;
+        txtURL_[index]->setText(frame.url);
+        txtName_[index]->setText(frame.name);
+    }
+    return true;
+}
+
 void FrameSetDialog::cmdOK_Click()
 {
-    const QString page = frameSetPage(
-        {txtTitle_->text(), optCols_->isChecked() ? FrameSplit::Columns : FrameSplit::Rows,
-         txtHaba_->text(), txtHaba2_->text(), Combo1_->currentText(),
-         Check1_->isChecked() ? FrameResize::Allowed : FrameResize::Fixed, frameDefinition(0),
-         frameDefinition(1)},
-        chosenMarkupStyle(), newPageCharset());
-    newDocumentWithText(page, TextMark::Modified);
+    if (edit_.isOpen())
+        edit_.write(frameSetBlock(fields(), edit_.style()), TagEdit::Scope::Block);
+    else
+        newDocumentWithText(frameSetPage(fields(), chosenMarkupStyle(), newPageCharset()),
+                            TextMark::Modified);
     close();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 // The frame set dialog: builds a page of two frames and opens it as a new document. Its
-// two ratio fields keep adding up to 100.
+// two ratio fields keep adding up to 100. Opened on a frame set already in the page, it
+// writes that frame set alone over it.
 
 #include "dialogs/dialog.h"
+#include "markup/tagedit.h"
 
 class QCheckBox;
 class QComboBox;
@@ -12,11 +14,14 @@ class QGroupBox;
 class QLineEdit;
 class QRadioButton;
 struct FrameDefinition;
+struct FrameSetFields;
 
 class FrameSetDialog : public Dialog {
     Q_OBJECT
 public:
     explicit FrameSetDialog(QWidget *owner);
+    // False, the dialog left as it was, for a frame set it cannot write back whole.
+    bool fill(TagEdit edit);
 
 private:
     QGroupBox *buildSplitFrame();
@@ -25,10 +30,12 @@ private:
     QLineEdit *makeRatioField(const QString &name);
     void ratioChanged(QLineEdit *field, QLineEdit *partner);
     FrameDefinition frameDefinition(int index) const;
+    FrameSetFields fields() const;
     void cmdOK_Click();
 
     QLineEdit *txtTitle_ = nullptr;
     QRadioButton *optCols_ = nullptr;
+    QRadioButton *optRows_ = nullptr;
     QLineEdit *txtHaba_ = nullptr;
     QLineEdit *txtHaba2_ = nullptr;
     QComboBox *Combo1_ = nullptr;
@@ -37,4 +44,5 @@ private:
     QLineEdit *txtName_[2] = {};
     // Set while a ratio field writes its partner, whose own change must not answer back.
     bool settingPartner_ = false;
+    TagEdit edit_;
 };

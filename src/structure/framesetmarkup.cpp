@@ -9,22 +9,15 @@
 
 namespace {
 
-QString frameTag(const FrameDefinition &frame, const FrameSetFields &fields)
+QString frameTag(const FrameDefinition &frame, const FrameSetFields &fields, MarkupStyle style)
 {
-    const QString ending = fields.resize == FrameResize::Allowed ? QStringLiteral("'>")
-                                                                 : QStringLiteral("' NORESIZE>");
-    return QStringLiteral("<FRAME SRC='") + frame.url + QStringLiteral("' NAME='") + frame.name +
-           QStringLiteral("' SCROLLING='") + fields.scrolling + ending;
-}
-
-QString frameSetBlock(const FrameSetFields &fields)
-{
-    const QString opening = fields.split == FrameSplit::Columns
-                                ? QStringLiteral("<FRAMESET COLS='")
-                                : QStringLiteral("<FRAMESET ROWS='");
-    return opening + fields.firstSize + QLatin1Char(',') + fields.secondSize +
-           QStringLiteral("'>") + CrLf + frameTag(fields.first, fields) + CrLf +
-           frameTag(fields.second, fields) + CrLf + QStringLiteral("</FRAMESET>");
+    const QString fixed = fields.resize == FrameResize::Fixed
+                              ? u' ' + markupName(QStringLiteral("NORESIZE"), style)
+                              : QString();
+    return u'<' + markupName(QStringLiteral("FRAME"), style) +
+           attribute(QStringLiteral("SRC"), addressValue(frame.url, style), style) +
+           attribute(QStringLiteral("NAME"), frame.name, style) +
+           attribute(QStringLiteral("SCROLLING"), fields.scrolling, style) + fixed + u'>';
 }
 
 // The shortest decimal text of `value` with at most twelve places after the point.
@@ -79,6 +72,17 @@ QString inlineFramePage(const FrameSetFields &fields, const QString &charset)
 
 } // namespace
 
+QString frameSetBlock(const FrameSetFields &fields, MarkupStyle style)
+{
+    const QString name = markupName(QStringLiteral("FRAMESET"), style);
+    const QString sizes = fields.firstSize + u',' + fields.secondSize;
+    const QString split =
+        fields.split == FrameSplit::Columns ? QStringLiteral("COLS") : QStringLiteral("ROWS");
+    return u'<' + name + attribute(split, sizes, style) + u'>' + CrLf +
+           frameTag(fields.first, fields, style) + CrLf + frameTag(fields.second, fields, style) +
+           CrLf + QStringLiteral("</") + name + u'>';
+}
+
 QString frameSetPage(const FrameSetFields &fields, MarkupStyle style, const QString &charset)
 {
     if (style == MarkupStyle::Html5)
@@ -91,7 +95,7 @@ QString frameSetPage(const FrameSetFields &fields, MarkupStyle style, const QStr
         fields.title,
         QStringLiteral("</TITLE>"),
         QStringLiteral("</HEAD>"),
-        frameSetBlock(fields),
+        frameSetBlock(fields, MarkupStyle::Classic),
         QString(),
         QStringLiteral("<NOFRAMES>"),
         QStringLiteral(

@@ -37,6 +37,10 @@ struct FrameSetFields {
 QString frameSetPage(const FrameSetFields &fields, MarkupStyle style = MarkupStyle::Classic,
                      const QString &charset = {});
 
+// The frame set alone, from its start tag to its end tag, its attributes in `style`: what an
+// edit of a frame set already in the page writes over it.
+QString frameSetBlock(const FrameSetFields &fields, MarkupStyle style);
+
 // What a change of one ratio field does to its partner.
 struct PartnerRatio {
     enum Outcome {

@@ -11,8 +11,10 @@
 #include "forms/formdialog.h"
 #include "forms/selectboxdialog.h"
 #include "forms/textfielddialog.h"
+#include "imagemap/mapdefinitiondialog.h"
 #include "markup/tagedit.h"
 #include "platform/platform.h"
+#include "structure/framesetdialog.h"
 #include "structure/imagelinkdialog.h"
 #include "structure/tabledialog.h"
 
@@ -27,6 +29,16 @@ template <class Filled> void openFilled(QWidget *parent, TagEdit edit)
     dialog.exec();
 }
 
+// For a dialog that may find the tag more than it can write back whole.
+template <class Filled> void openIfWhole(QWidget *parent, TagEdit edit)
+{
+    Filled dialog(parent);
+    if (dialog.fill(std::move(edit)))
+        dialog.exec();
+    else
+        platform::warn(parent, QString::fromUtf16(TagEditCommand::NotEditable));
+}
+
 struct TagDialog {
     QStringList names; // in upper case; an INPUT tag by its type, as "INPUT TEXT"
     void (*open)(QWidget *parent, TagEdit edit);
@@ -38,6 +50,8 @@ const QList<TagDialog> &tagDialogs()
         {{QStringLiteral("A"), QStringLiteral("IMG")}, &openFilled<ImageLinkDialog>},
         {{QStringLiteral("HR")}, &openFilled<RuleDialog>},
         {{QStringLiteral("TABLE")}, &openFilled<TableDialog>},
+        {{QStringLiteral("FRAMESET")}, &openIfWhole<FrameSetDialog>},
+        {{QStringLiteral("MAP"), QStringLiteral("AREA")}, &openFilled<MapDefinitionDialog>},
         {{QStringLiteral("UL"), QStringLiteral("OL"), QStringLiteral("LI")},
          &openFilled<ListDialog>},
         {{QStringLiteral("FONT"), QStringLiteral("BASEFONT"), QStringLiteral("H1"),

@@ -241,6 +241,45 @@ void tst_tagedit::fillsAndWritesOver_data()
         << "txtOption=1"
         << "cmdOK"
         << "<select name=\"s\">\r\n<option>a</option></select>z";
+    QTest::newRow("frame set, the block alone written over")
+        << "<HTML>\r\n<FRAMESET COLS='30,*' BORDER=0|>\r\n"
+           "<FRAME SRC='m.html' NAME='menu' SCROLLING=no NORESIZE>\r\n"
+           "<FRAME SRC=\"b.html\" NAME=main scrolling='NO' noresize></FRAMESET>\r\n"
+           "<NOFRAMES>x</NOFRAMES>"
+        << "optCols=1|txtHaba=30|txtHaba2=*|Combo1=no|Check1=0|txtTitle=|txtURL(0)=m.html|"
+           "txtName(0)=menu|txtURL(1)=b.html|txtName(1)=main"
+        << "optRows=1|txtURL(1)=c.html|Check1=1"
+        << "cmdOK"
+        << "<HTML>\r\n<FRAMESET ROWS='30,*' BORDER=0>\r\n"
+           "<FRAME SRC='m.html' NAME='menu' SCROLLING='no'>\r\n"
+           "<FRAME SRC='c.html' NAME='main' SCROLLING='no'>\r\n</FRAMESET>\r\n"
+           "<NOFRAMES>x</NOFRAMES>";
+    QTest::newRow("frame set, HTML5, the inner one of two")
+        << "<frameset cols=\"50%,50%\"><frameset rows=\"1,2\"|><frame src=\"a.html?x&amp;y\">"
+           "<frame src=\"b.html\"></frameset><frame name=\"r\"></frameset>"
+        << "optRows=1|txtHaba=1|txtHaba2=2|Combo1=AUTO|Check1=1|txtURL(0)=a.html?x&y"
+        << "txtName(1)=b"
+        << "cmdOK"
+        << "<frameset cols=\"50%,50%\"><frameset rows=\"1,2\">\r\n"
+           "<frame src=\"a.html?x&amp;y\" name=\"\" scrolling=\"AUTO\">\r\n"
+           "<frame src=\"b.html\" name=\"b\" scrolling=\"AUTO\">\r\n</frameset>"
+           "<frame name=\"r\"></frameset>";
+    QTest::newRow("map name, its areas as written")
+        << "<IMG SRC='p.gif' USEMAP='#m'>\r\n<MAP NAME=m ID=x|>\r\n"
+           "<AREA SHAPE=RECT COORDS='0,0,9,9' HREF='a.html'>\r\n</MAP>"
+        << "txtMapName=m|txtLinkURL=|txtURL="
+        << "txtMapName=n"
+        << "cmdOK"
+        << "<IMG SRC='p.gif' USEMAP='#m'>\r\n<MAP NAME='n' ID=x>\r\n"
+           "<AREA SHAPE=RECT COORDS='0,0,9,9' HREF='a.html'>\r\n</MAP>";
+    QTest::newRow("area, HTML5, its shape kept and the other area untouched")
+        << "<map name=\"m\"><area shape=\"circle\" coords=\"5,5,5\" href=\"a.html\" "
+           "alt=\"A\"|><area shape=\"rect\" coords=\"1,2,3,4\" href=\"b.html\"></map>"
+        << "txtLinkURL=a.html|txtAlt=A|txtMapName="
+        << "txtLinkURL=c.html?x&y|txtAlt="
+        << "cmdOK"
+        << "<map name=\"m\"><area href=\"c.html?x&amp;y\" alt=\"\" shape=\"circle\" "
+           "coords=\"5,5,5\"><area shape=\"rect\" coords=\"1,2,3,4\" href=\"b.html\"></map>";
 }
 
 void tst_tagedit::fillsAndWritesOver()
@@ -293,6 +332,23 @@ void tst_tagedit::notEditable_data()
     QTest::newRow("a tag no dialog writes") << "<P|>ab</P>";
     QTest::newRow("an end tag") << "<HR>ab</P|>";
     QTest::newRow("a tag not closed") << "<HR SIZE=|3";
+    // A frame set whose frames the dialog cannot all show is not opened, so that none is lost.
+    QTest::newRow("frame set holding a frame set")
+        << "<FRAMESET COLS='1,2'|><FRAMESET ROWS='1,1'><FRAME><FRAME></FRAMESET>"
+           "<FRAME></FRAMESET>";
+    QTest::newRow("frame set of three frames")
+        << "<FRAMESET COLS='1,1,1'|><FRAME><FRAME><FRAME></FRAMESET>";
+    QTest::newRow("frame set with its NOFRAMES inside")
+        << "<FRAMESET COLS='1,1'|><FRAME><FRAME><NOFRAMES>x</NOFRAMES></FRAMESET>";
+    QTest::newRow("frame the dialog has no field for")
+        << "<FRAMESET ROWS='1,1'|><FRAME MARGINWIDTH=0><FRAME></FRAMESET>";
+    QTest::newRow("frames scrolled differently")
+        << "<FRAMESET ROWS='1,1'|><FRAME SCROLLING=NO><FRAME></FRAMESET>";
+    QTest::newRow("frame address the classic quotes cannot hold")
+        << "<FRAMESET ROWS='1,1'|><FRAME SRC=\"it's.html\"><FRAME></FRAMESET>";
+    QTest::newRow("frame size longer than its field")
+        << "<FRAMESET COLS='12345,*'|><FRAME><FRAME></FRAMESET>";
+    QTest::newRow("frame set with no end tag") << "<FRAMESET ROWS='1,1'|><FRAME><FRAME>";
 }
 
 void tst_tagedit::notEditable()
