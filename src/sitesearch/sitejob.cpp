@@ -96,8 +96,10 @@ void SiteJob::replace(const Matcher &matcher, const QString &with,
 {
     using File = std::pair<QString, platform::FileStamp>;
     run<File, FileReplaced>([files = std::move(files)] { return files; },
-                            [matcher, with](const File &file) {
-                                return replaceInFile(matcher, with, file.first, file.second);
+                            // Writers run at once: each file gets a matcher of its own
+                            // rather than sharing one compiled pattern between threads.
+                            [query = matcher.query(), with](const File &file) {
+                                return replaceInFile(Matcher(query), with, file.first, file.second);
                             },
                             &SiteJob::replaced, WritersAtOnce);
 }
