@@ -1,14 +1,16 @@
 // Build step: renders each toolbar's images into one strip of 16 by 16 pictures (and a
 // 32 by 32 strip for high-density screens), in the order of the toolbar table. Names
 // starting with "zurne-" are the program's own drawings; the others come from the
-// installed icon theme. The editor then loads two small PNGs instead of parsing SVGs at
-// every start. The program's icon is rendered by the same tool, at the sizes a desktop asks
-// for, so that no start (the editor's or the preview's) loads the SVG renderer.
+// installed icon theme. The editor then reads their bare pixels (icon/rawimage.h) instead
+// of parsing SVGs or decoding PNGs at every start. The program's icon is rendered by the same tool,
+// at the sizes a desktop asks for, so that no start (the editor's or the preview's) loads the SVG
+// renderer.
 //
 //   iconstrip OUTPUT_DIR OWN_ICONS_DIR
 //   iconstrip --program-icon OUTPUT_DIR PROGRAM_ICON_SVG
 
 #include "app/toolbartable.h"
+#include "icon/rawimage.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -54,16 +56,16 @@ bool writeStrip(const ToolbarLayout &layout, const QDir &out, const QDir &own, i
         x += size;
     }
     painter.end();
-    return strip.save(
-        out.filePath(QString::fromLatin1(layout.imageList) + suffix + QStringLiteral(".png")));
+    return writeRawImage(strip, out.filePath(QString::fromLatin1(layout.imageList) + suffix +
+                                             QStringLiteral(".argb")));
 }
 
 bool writeProgramIcon(const QString &svg, const QDir &out)
 {
     const QIcon icon(svg);
     for (int size : {16, 32, 48, 64}) {
-        if (!icon.pixmap(QSize(size, size))
-                 .save(out.filePath(QStringLiteral("zurne-%1.png").arg(size)))) {
+        if (!writeRawImage(icon.pixmap(QSize(size, size)).toImage(),
+                           out.filePath(QStringLiteral("zurne-%1.argb").arg(size)))) {
             std::fprintf(stderr, "iconstrip: cannot render %s\n", qPrintable(svg));
             return false;
         }

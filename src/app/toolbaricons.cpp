@@ -1,6 +1,7 @@
 #include "app/toolbaricons.h"
 
 #include "app/toolbartable.h"
+#include "icon/rawimage.h"
 
 #include <QApplication>
 #include <QHash>
@@ -12,18 +13,18 @@
 
 namespace {
 
-// Each image list is decoded once, on the first paint that needs it, and cut up many times.
-const QPixmap &imageList(const QString &path)
+// Each image list is read once, on the first paint that needs it, and cut up many times.
+const QPixmap &imageList(const QString &path, int side)
 {
     static QHash<QString, QPixmap> lists;
     auto found = lists.find(path);
     if (found == lists.end())
-        found = lists.insert(path, QPixmap(path));
+        found = lists.insert(path, QPixmap::fromImage(readRawImage(path, side)));
     return *found;
 }
 
 // A button's image, cut from its image list when a toolbar first paints it: building the
-// toolbars decodes nothing, and the high-density list is read only on a screen that uses it.
+// toolbars reads nothing, and the high-density list is read only on a screen that uses it.
 class ImageListIconEngine final : public QIconEngine {
 public:
     ImageListIconEngine(QString list, int index) : list_(std::move(list)), index_(index) {}
@@ -32,8 +33,8 @@ public:
     {
         const bool dense = size.width() > 16 || size.height() > 16;
         const int side = dense ? 32 : 16;
-        const QString file = list_ + (dense ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
-        const QPixmap image = imageList(file).copy(index_ * side, 0, side, side);
+        const QString file = list_ + (dense ? QStringLiteral("@2x.argb") : QStringLiteral(".argb"));
+        const QPixmap image = imageList(file, side).copy(index_ * side, 0, side, side);
         if (mode == QIcon::Normal)
             return image;
         QStyleOption option;

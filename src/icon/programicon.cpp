@@ -1,10 +1,16 @@
 #include "icon/programicon.h"
 
-// Rendered from the drawing at build time: PNGs load without the SVG renderer.
+#include "icon/rawimage.h"
+
+#include <QPixmap>
+
+// Rendered from the drawing at build time, as bare pixels: a start neither loads the SVG
+// renderer nor decodes a PNG.
 QIcon programIcon()
 {
     QIcon icon;
     for (int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icon/zurne-%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(QPixmap::fromImage(
+            readRawImage(QStringLiteral(":/icon/zurne-%1.argb").arg(size), size)));
     return icon;
 }
