@@ -2,9 +2,9 @@
 // 32 by 32 strip for high-density screens), in the order of the toolbar table. Names
 // starting with "zurne-" are the program's own drawings; the others come from the
 // installed icon theme. The editor then reads their bare pixels (icon/rawimage.h) instead
-// of parsing SVGs or decoding PNGs at every start. The program's icon is rendered by the same tool,
-// at the sizes a desktop asks for, so that no start (the editor's or the preview's) loads the SVG
-// renderer.
+// of parsing SVGs or decoding PNGs at every start. The program's icon is rendered by the
+// same tool, at the sizes a desktop asks for, so that no start (the editor's or the
+// preview's) loads the SVG renderer.
 //
 //   iconstrip OUTPUT_DIR OWN_ICONS_DIR
 //   iconstrip --program-icon OUTPUT_DIR PROGRAM_ICON_SVG
