@@ -2,8 +2,11 @@
 
 #include "document/activedocument.h"
 #include "markup/markupstyle.h"
+#include "textview/tagpair.h"
 
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace {
 
@@ -62,18 +65,23 @@ std::optional<StartTag> writtenTag(const QString &markup, const QString &name)
     return first;
 }
 
-// The end of the first end tag after `tag` that closes it, its `>` included.
-std::optional<qsizetype> blockEnd(const QString &text, const StartTag &tag)
+// The end tag that closes `tag`, as the text box pairs them: same-named elements inside
+// nest, and comments, scripts and styles hold no markup. The text after the tag is read in
+// growing stretches, since a block is short beside a long page; a partner found in a stretch
+// is the one the whole text gives, as the reading only goes forward.
+std::optional<TagPair::Range> endTagOf(const QString &text, const StartTag &tag)
 {
-    static const QRegularExpression blanksAndClose(QStringLiteral("\\G\\s*>"));
-    const QString endTag = QStringLiteral("</") + tag.name;
-    for (qsizetype end = text.indexOf(endTag, tag.start + tag.length, Qt::CaseInsensitive);
-         end >= 0; end = text.indexOf(endTag, end + 1, Qt::CaseInsensitive)) {
-        const QRegularExpressionMatch close = blanksAndClose.match(text, end + endTag.size());
-        if (close.hasMatch())
-            return close.capturedEnd();
+    const QStringView rest = QStringView(text).sliced(tag.start);
+    if (!rest.contains(QStringLiteral("</") + tag.name, Qt::CaseInsensitive))
+        return std::nullopt;
+    for (qsizetype reach = 64 * 1024;; reach *= 4) {
+        const QStringView stretch = rest.first(std::min(reach, rest.size()));
+        if (const std::optional<TagPair::Range> end =
+                TagPair::partnerOf(stretch, HtmlLexer::State{}, 1))
+            return TagPair::Range{tag.start + end->start, end->length};
+        if (stretch.size() == rest.size())
+            return std::nullopt;
     }
-    return std::nullopt;
 }
 
 bool isStyle(const TagAttribute &attribute)
@@ -94,10 +102,10 @@ MailAddress mailAddress(const QString &written)
 TagEdit::TagEdit(const QString &text, const StartTag &tag)
     : tag_(tag), text_(text.mid(tag.start, tag.length)), blockLength_(tag.length)
 {
-    if (const std::optional<qsizetype> end = blockEnd(text, tag)) {
+    if (const std::optional<TagPair::Range> end = endTagOf(text, tag)) {
         const qsizetype from = tag.start + tag.length;
-        content_ = text.mid(from, text.lastIndexOf(u'<', *end - 1) - from);
-        blockLength_ = *end - tag.start;
+        content_ = text.mid(from, end->start - from);
+        blockLength_ = end->start + end->length - tag.start;
     }
 }
 
@@ -186,7 +194,8 @@ void TagEdit::write(const QString &markup, Scope scope) const
         return;
     }
     const qsizetype from = written->start + written->length;
-    const QString rest = markup.mid(from, blockEnd(markup, *written).value_or(from) - from);
+    const std::optional<TagPair::Range> end = endTagOf(markup, *written);
+    const QString rest = markup.mid(from, end ? end->start + end->length - from : 0);
     replaceActiveRange(tag_->start, blockLength_,
                        tag + (inner_ ? inner_->keptInFirst(rest) : rest));
 }

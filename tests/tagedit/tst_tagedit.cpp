@@ -175,6 +175,12 @@ void tst_tagedit::fillsAndWritesOver_data()
                                               << "Slider1=3"
                                               << "Command1"
                                               << "<H3 ID='a'>Title <B>b</B></H3>\r\nx";
+    QTest::newRow("heading, an end tag in a comment is no end")
+        << "<H2|>a<!-- </H2> -->b</h2 >\r\nx"
+        << "Slider1=2"
+        << "Slider1=4"
+        << "Command1"
+        << "<H4>a<!-- </H2> -->b</H4>\r\nx";
     QTest::newRow("font") << "<FONT SIZE=\"+1\" COLOR=red FACE='MS Gothic'|>x</FONT>"
                           << "txtFS=+1|txtColor=red|txtFontName=MS Gothic|chkBaseFont=0"
                           << "txtColor=#FF0000"
