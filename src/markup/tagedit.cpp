@@ -66,22 +66,17 @@ std::optional<StartTag> writtenTag(const QString &markup, const QString &name)
 }
 
 // The end tag that closes `tag`, as the text box pairs them: same-named elements inside
-// nest, and comments, scripts and styles hold no markup. The text after the tag is read in
-// growing stretches, since a block is short beside a long page; a partner found in a stretch
-// is the one the whole text gives, as the reading only goes forward.
+// nest, and comments, scripts and styles hold no markup.
 std::optional<TagPair::Range> endTagOf(const QString &text, const StartTag &tag)
 {
     const QStringView rest = QStringView(text).sliced(tag.start);
+    // A page with no such end tag after the tag is not read through for one.
     if (!rest.contains(QStringLiteral("</") + tag.name, Qt::CaseInsensitive))
         return std::nullopt;
-    for (qsizetype reach = 64 * 1024;; reach *= 4) {
-        const QStringView stretch = rest.first(std::min(reach, rest.size()));
-        if (const std::optional<TagPair::Range> end =
-                TagPair::partnerOf(stretch, HtmlLexer::State{}, 1))
-            return TagPair::Range{tag.start + end->start, end->length};
-        if (stretch.size() == rest.size())
-            return std::nullopt;
-    }
+    const std::optional<TagPair::Range> end = TagPair::partnerOf(rest, HtmlLexer::State{}, 1);
+    if (!end)
+        return std::nullopt;
+    return TagPair::Range{tag.start + end->start, end->length};
 }
 
 bool isStyle(const TagAttribute &attribute)

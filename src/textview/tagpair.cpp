@@ -18,63 +18,128 @@ struct Tag {
     bool selfClosed;
 };
 
-// The tags of `text` in order, from the lexer's tag spans: "<name" or "</name" opens a tag,
-// ">" or "/>" closes it. A close whose tag began before `text` belongs to no tag here.
-std::vector<Tag> tagsOf(QStringView text, HtmlLexer::State entry)
-{
-    std::vector<HtmlLexer::Span> spans;
-    HtmlLexer::lex(text, entry, &spans);
-    std::vector<Tag> tags;
-    for (const HtmlLexer::Span &span : spans) {
-        if (span.kind != HtmlLexer::Kind::TagName)
-            continue;
-        const QStringView piece = text.sliced(span.start, span.length);
-        if (piece.startsWith(u'<')) {
-            const bool isEnd = piece.startsWith(u"</");
-            tags.push_back({span.start, -1, piece.sliced(isEnd ? 2 : 1), isEnd, false});
-        } else if (!tags.empty() && tags.back().end < 0) {
-            tags.back().end = span.start + span.length;
-            tags.back().selfClosed = piece == u"/>";
-        }
-    }
-    return tags;
-}
-
 bool hasPartner(const Tag &tag)
 {
     return tag.end >= 0 && !tag.selfClosed && !HtmlNames::isVoid(tag.name);
 }
 
-// The first tag from `from` on that closes the pairing `tag` opens (an end tag going
-// forward, a start tag going backward), passing over the pairs of the same name inside.
-template <typename Iterator>
-std::optional<Range> firstUnmatched(Iterator from, Iterator to, const Tag &tag)
-{
-    int depth = 0;
-    for (; from != to; ++from) {
-        if (!hasPartner(*from) || from->name.compare(tag.name, Qt::CaseInsensitive) != 0)
-            continue;
-        if (from->isEnd == tag.isEnd)
-            ++depth;
-        else if (depth-- == 0)
-            return Range{from->start, from->end - from->start};
+// Reads the tags of a text in order, a piece at a time, so that a partner near its tag is
+// found without reading the rest of a large page. "<name" or "</name" opens a tag, ">" or
+// "/>" closes it; a close whose tag began before the text belongs to no tag here.
+class TagReader {
+public:
+    TagReader(QStringView text, HtmlLexer::State entry) : text_(text), state_(entry) {}
+
+    const std::vector<Tag> &tags() const { return tags_; }
+    bool atEnd() const { return read_ == text_.size(); }
+    qsizetype read() const { return read_; }
+
+    // Pieces end at a line break, where the lexer's state carries the reading over.
+    void readPiece()
+    {
+        constexpr qsizetype PieceLength = 4096;
+        const qsizetype brk = text_.indexOf(u'\n', std::min(read_ + PieceLength, text_.size()));
+        const qsizetype end = brk < 0 ? text_.size() : brk + 1;
+        const QStringView piece = text_.sliced(read_, end - read_);
+        spans_.clear();
+        state_ = HtmlLexer::lex(piece, state_, &spans_);
+        for (const HtmlLexer::Span &span : spans_) {
+            if (span.kind == HtmlLexer::Kind::TagName)
+                addTagPart(read_ + span.start, span.length);
+        }
+        read_ = end;
     }
-    return std::nullopt;
+
+    // Whether the tag at `index` is read to its end: closed, followed by another, or the
+    // text is over.
+    bool isSettled(std::size_t index) const
+    {
+        return tags_[index].end >= 0 || index + 1 < tags_.size() || atEnd();
+    }
+
+private:
+    void addTagPart(qsizetype start, qsizetype length)
+    {
+        const QStringView part = text_.sliced(start, length);
+        if (part.startsWith(u'<')) {
+            const bool isEnd = part.startsWith(u"</");
+            tags_.push_back({start, -1, part.sliced(isEnd ? 2 : 1), isEnd, false});
+        } else if (!tags_.empty() && tags_.back().end < 0) {
+            tags_.back().end = start + length;
+            tags_.back().selfClosed = part == u"/>";
+        }
+    }
+
+    QStringView text_;
+    HtmlLexer::State state_;
+    qsizetype read_ = 0;
+    std::vector<HtmlLexer::Span> spans_;
+    std::vector<Tag> tags_;
+};
+
+// The index of the tag that holds `caret`, reading only as far as it takes to know; none
+// when the caret is in no tag.
+std::optional<std::size_t> tagAt(TagReader &reader, qsizetype caret)
+{
+    const auto holds = [caret](const Tag &tag) { return tag.start < caret && caret <= tag.end; };
+    std::size_t looked = 0;
+    for (;;) {
+        const std::vector<Tag> &tags = reader.tags();
+        for (; looked < tags.size() && reader.isSettled(looked); ++looked) {
+            if (holds(tags[looked]))
+                return looked;
+            if (tags[looked].start >= caret)
+                return std::nullopt;
+        }
+        if (reader.atEnd())
+            return std::nullopt;
+        reader.readPiece();
+    }
+}
+
+// Whether `other` closes the pairing `tag` opens, counting in `depth` the pairs of the same
+// name passed over on the way.
+bool closes(const Tag &other, const Tag &tag, int &depth)
+{
+    if (!hasPartner(other) || other.name.compare(tag.name, Qt::CaseInsensitive) != 0)
+        return false;
+    if (other.isEnd == tag.isEnd) {
+        ++depth;
+        return false;
+    }
+    return depth-- == 0;
+}
+
+Range rangeOf(const Tag &tag)
+{
+    return Range{tag.start, tag.end - tag.start};
 }
 
 } // namespace
 
 std::optional<Range> partnerOf(QStringView text, HtmlLexer::State entry, qsizetype caret)
 {
-    const std::vector<Tag> tags = tagsOf(text, entry);
-    const auto at = std::find_if(tags.begin(), tags.end(), [caret](const Tag &tag) {
-        return tag.start < caret && caret <= tag.end;
-    });
-    if (at == tags.end() || !hasPartner(*at))
+    TagReader reader(text, entry);
+    const std::optional<std::size_t> at = tagAt(reader, caret);
+    if (!at || !hasPartner(reader.tags()[*at]))
         return std::nullopt;
-    if (at->isEnd)
-        return firstUnmatched(std::make_reverse_iterator(at), tags.rend(), *at);
-    return firstUnmatched(at + 1, tags.end(), *at);
+    const Tag tag = reader.tags()[*at];
+    int depth = 0;
+    if (tag.isEnd) {
+        const auto before = reader.tags().rend() - std::ptrdiff_t(*at);
+        const auto found = std::find_if(before, reader.tags().rend(), [&](const Tag &other) {
+            return closes(other, tag, depth);
+        });
+        return found == reader.tags().rend() ? std::nullopt : std::optional(rangeOf(*found));
+    }
+    for (std::size_t next = *at + 1;; reader.readPiece()) {
+        for (; next < reader.tags().size() && reader.isSettled(next); ++next) {
+            if (closes(reader.tags()[next], tag, depth))
+                return rangeOf(reader.tags()[next]);
+        }
+        if (reader.atEnd())
+            return std::nullopt;
+    }
 }
 
 } // namespace TagPair

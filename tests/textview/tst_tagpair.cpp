@@ -27,8 +27,9 @@ void tst_TagPair::partner_data()
     QTest::addColumn<QString>("marked");
     // The state the stretch's reading starts in: in a comment, a script or a tag, say.
     QTest::addColumn<int>("entry");
-    const auto row = [](const char *name, const char *marked, int entry = HtmlLexer::State::Text) {
-        QTest::newRow(name) << QString::fromUtf8(marked) << entry;
+    const auto row = [](const char *name, const QString &marked,
+                        int entry = HtmlLexer::State::Text) {
+        QTest::newRow(name) << marked << entry;
     };
     row("start tag to its end tag", "<p|>x[</p>]");
     row("end tag to its start tag", "[<p>]x</p|>");
@@ -55,6 +56,13 @@ void tst_TagPair::partner_data()
     row("stretch starting in a comment", "<p> --><p|>[</p>]", HtmlLexer::State::InComment);
     row("stretch starting in a script", "'<p>';</script>[<p>]x</p|>", HtmlLexer::State::InScript);
     row("stretch starting in a tag", " href=a>x</a|>", HtmlLexer::State::InTag);
+    // A page is read a few thousand characters at a time, each piece ending at a line break.
+    const QString line(5000, u'x');
+    row("inner tag over a piece's end", "<div|>" + line + "<div\nid=a></div>[</div>]");
+    row("comment over a piece's end", "<div|>" + line + "<!--\n</div> -->[</div>]");
+    row("caret in a tag over a piece's end", "<p title='" + line + "\n' |>x[</p>]");
+    row("start tag pieces before", "[<p>]" + (line + u'\n').repeated(4) + "</p|>");
+    row("no partner in any piece", "<p|>" + (line + u'\n').repeated(4));
 }
 
 void tst_TagPair::partner()
