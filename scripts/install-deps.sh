@@ -8,7 +8,7 @@ packages=(
     g++ cmake ninja-build
     qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-translations-l10n
     qt6-webengine-dev libqt6webenginecore6-bin
-    libx11-dev fonts-noto-cjk breeze-icon-theme
+    libx11-dev libfontconfig-dev fonts-noto-cjk breeze-icon-theme
     xvfb xauth xdotool x11-utils xclip openbox clang-format
     default-jre-headless libtidy-dev pkg-config
 )

@@ -4,6 +4,8 @@
 #include "icon/programicon.h"
 #include "journal/journal.h"
 #include "journal/journalrestore.h"
+#include "platform/fontconfigload.h"
+#include "platform/strippaintstyle.h"
 #include "textview/textbox.h"
 
 #include <QApplication>
@@ -23,14 +25,22 @@ void setUpJapanese(QApplication &app)
     QApplication::setFont(font);
 }
 
-int runZurne(int argc, char *argv[])
+void setUpApplication(QApplication &app)
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zurne"));
     QApplication::setWindowIcon(programIcon());
+    QApplication::setStyle(new platform::StripPaintStyle);
     setUpJapanese(app);
+}
+
+int runZurne(int argc, char *argv[])
+{
+    platform::FontConfigLoad fonts;
+    QApplication app(argc, argv);
+    setUpApplication(app);
     // Before the first window, so that it watches every document, and gone after the last.
     Journal journal;
+    fonts.wait();
     // Every argument Qt leaves is a file to open, as a desktop's "open with" passes them.
     MainWindow mainWindow(QApplication::arguments().mid(1));
     mainWindow.show();

@@ -6,5 +6,9 @@ class QApplication;
 // font for menus, dialogs and documents alike (a single font is also the cheapest start).
 void setUpJapanese(QApplication &app);
 
+// Everything the program sets on its application object before its first window: its name
+// and icon, its style and its Japanese face.
+void setUpApplication(QApplication &app);
+
 // Builds the application and its main window and runs until the main window closes.
 int runZurne(int argc, char *argv[]);

@@ -93,9 +93,11 @@ QToolBar *addToolbar(MainWindow &window, const ToolbarLayout &layout, QList<QAct
             continue;
         }
         const ToolbarButton &button = layout.buttons[index];
-        QAction *action = toolbar->addAction(toolbarIcon(layout, index++), button.shortName);
+        // Described before it is added, so that its button is made once, not told of each.
+        auto *action = new QAction(toolbarIcon(layout, index++), button.shortName, toolbar);
         action->setToolTip(button.shortName);
         action->setStatusTip(button.menuPath);
+        toolbar->addAction(action);
         QObject::connect(action, &QAction::triggered, &window, [&window, &layout, position] {
             runToolbarButton(window, layout, position);
         });
