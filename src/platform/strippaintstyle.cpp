@@ -21,9 +21,8 @@ bool isWhole(qreal devicePixels)
 // The longest strip, in pixels, that is at most StripPixels device pixels and a whole number
 // of them; none when the painting is not a plain scale of the device, or the control does not
 // start on a device pixel, so that every strip starts and ends on a device pixel.
-int stripLength(const QPainter &painter, const QRect &area)
+int stripLength(const QPainter &painter, const QTransform &toDevice, const QRect &area)
 {
-    const QTransform toDevice = painter.deviceTransform();
     const qreal ratio = toDevice.m11();
     const QPointF origin = toDevice.map(QPointF(area.topLeft()));
     if (painter.transform().type() > QTransform::TxTranslate ||
@@ -44,14 +43,15 @@ template <typename Draw> void inStrips(const QRect &area, QPainter &painter, Dra
 {
     const bool upright = isUpright(area);
     const int length = upright ? area.height() : area.width();
-    const int strip = stripLength(painter, area);
+    // A widget rendered into an image paints through itself, so the painter's device tells
+    // only the screen's ratio; the painting's own scale is the one that counts.
+    const QTransform toDevice = painter.deviceTransform();
+    const int strip = stripLength(painter, toDevice, area);
     if (strip == 0 || length <= strip) {
         draw(painter);
         return;
     }
-    // A widget rendered into an image paints through itself, so the painter's device tells
-    // only the screen's ratio; the painting's own scale is the one that counts.
-    const qreal ratio = painter.deviceTransform().m11();
+    const qreal ratio = toDevice.m11();
     for (int from = 0; from < length; from += strip) {
         const int along = std::min(strip, length - from);
         const QRect piece = upright ? QRect(area.x(), area.y() + from, area.width(), along)

@@ -32,7 +32,6 @@ public:
 
     const std::vector<Tag> &tags() const { return tags_; }
     bool atEnd() const { return read_ == text_.size(); }
-    qsizetype read() const { return read_; }
 
     // Pieces end at a line break, where the lexer's state carries the reading over.
     void readPiece()
@@ -77,24 +76,32 @@ private:
     std::vector<Tag> tags_;
 };
 
-// The index of the tag that holds `caret`, reading only as far as it takes to know; none
-// when the caret is in no tag.
-std::optional<std::size_t> tagAt(TagReader &reader, qsizetype caret)
+// The index of the first tag from `from` on for which `stop` holds, reading pieces only as
+// far as it takes to know; none when the text ends first.
+template <typename Stop>
+std::optional<std::size_t> firstSettled(TagReader &reader, std::size_t from, Stop stop)
 {
-    const auto holds = [caret](const Tag &tag) { return tag.start < caret && caret <= tag.end; };
-    std::size_t looked = 0;
     for (;;) {
-        const std::vector<Tag> &tags = reader.tags();
-        for (; looked < tags.size() && reader.isSettled(looked); ++looked) {
-            if (holds(tags[looked]))
-                return looked;
-            if (tags[looked].start >= caret)
-                return std::nullopt;
+        for (; from < reader.tags().size() && reader.isSettled(from); ++from) {
+            if (stop(reader.tags()[from]))
+                return from;
         }
         if (reader.atEnd())
             return std::nullopt;
         reader.readPiece();
     }
+}
+
+// The index of the tag that holds `caret`; none when the caret is in no tag.
+std::optional<std::size_t> tagAt(TagReader &reader, qsizetype caret)
+{
+    const auto holds = [caret](const Tag &tag) { return tag.start < caret && caret <= tag.end; };
+    // Tags come in order, so none from the caret on can hold it.
+    const std::optional<std::size_t> found =
+        firstSettled(reader, 0, [&](const Tag &tag) { return holds(tag) || tag.start >= caret; });
+    if (!found || !holds(reader.tags()[*found]))
+        return std::nullopt;
+    return found;
 }
 
 // Whether `other` closes the pairing `tag` opens, counting in `depth` the pairs of the same
@@ -132,14 +139,9 @@ std::optional<Range> partnerOf(QStringView text, HtmlLexer::State entry, qsizety
         });
         return found == reader.tags().rend() ? std::nullopt : std::optional(rangeOf(*found));
     }
-    for (std::size_t next = *at + 1;; reader.readPiece()) {
-        for (; next < reader.tags().size() && reader.isSettled(next); ++next) {
-            if (closes(reader.tags()[next], tag, depth))
-                return rangeOf(reader.tags()[next]);
-        }
-        if (reader.atEnd())
-            return std::nullopt;
-    }
+    const std::optional<std::size_t> found =
+        firstSettled(reader, *at + 1, [&](const Tag &other) { return closes(other, tag, depth); });
+    return found ? std::optional(rangeOf(reader.tags()[*found])) : std::nullopt;
 }
 
 } // namespace TagPair
